@@ -1,0 +1,71 @@
+// The four test signals, built into one block of samples.
+#pragma once
+
+#include "algdef.h"
+#include "signaal.h"
+
+#include <array>
+#include <cmath>
+#include <string_view>
+
+// Index of the signal choice; the order is that of the items of the window's
+// radio box.
+enum SignaalSoort : UInt32 {
+  cosinus = 0,
+  blokgolf = 1,
+  impulsfunktie = 2,
+  stapfunktie = 3,
+};
+
+inline constexpr std::array<std::string_view, 4> signaalNamen = {
+    "cosinus", "blokgolf", "impulsfunktie", "stapfunktie"};
+
+// Where the impulse stands and the step begins: a quarter of the block.
+inline constexpr std::size_t impulsPositie = 32;
+
+// Only the cosine and the square wave have a frequency; the impulse and the
+// step ignore it.
+constexpr bool gebruiktFrequentie(UInt32 keuze)
+{
+  return keuze == cosinus || keuze == blokgolf;
+}
+
+// Fills `signaal` with test signal `keuze` of peak value `amplitude` at the
+// angular frequency `hoekFreq` (radians per sample). An index that names no
+// signal writes nothing, so the block keeps what it held.
+template <typename Monster>
+void bouwTestSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, SignaalBlok<Monster>& signaal)
+{
+  const Double a = amplitude;
+  const Double omega = hoekFreq;
+  // n * omega is exact: n < 2^7 and a Float has a 24-bit significand.
+  const auto cosinusVan = [omega](UInt32 n) { return std::cos(static_cast<Double>(n) * omega); };
+
+  switch (keuze) {
+  case cosinus:
+    for (UInt32 n = 0; n < BlokLengte; ++n) {
+      signaal[n] = alsMonster<Monster>(cosinusVan(n) * a);
+    }
+    break;
+  case blokgolf: {
+    const Monster positief = alsMonster<Monster>(a);
+    const Monster negatief = alsMonster<Monster>(-a);
+    for (UInt32 n = 0; n < BlokLengte; ++n) {
+      // A cosine of exactly 0, or NaN, counts as not positive.
+      signaal[n] = cosinusVan(n) > 0.0 ? positief : negatief;
+    }
+    break;
+  }
+  case impulsfunktie:
+    signaal.fill(Monster{0});
+    signaal[impulsPositie] = alsMonster<Monster>(a);
+    break;
+  case stapfunktie:
+    for (std::size_t n = 0; n < BlokLengte; ++n) {
+      signaal[n] = n < impulsPositie ? Monster{0} : alsMonster<Monster>(a);
+    }
+    break;
+  default:
+    break;
+  }
+}

@@ -1,0 +1,28 @@
+// What makes the FIR program what it is: its sample type, its texts, its
+// start amplitude and its filter. The window shell and filtercyclus read it.
+#pragma once
+
+#include "algdef.h"
+#include "fir.h"
+#include "signaal.h"
+
+struct FIRProgramma {
+  using Monster = Int16;
+  using Amplitude = UInt16;
+  // The FIR engine keeps its delay line to itself; the window holds no record.
+  struct FilterRecord {};
+
+  static constexpr const char* naam = "fir";
+  static constexpr const char* titel = "FIR filter implementatie demo";
+  static constexpr const char* kopTekst = "Implementatie van een signed 16 bit integer FIR filter";
+  static constexpr Amplitude startAmplitude = 20000;
+
+  static void bindFilterRecord(FilterRecord& /*filter*/) {}
+
+  // The FIR filter cannot fail, so it has nothing to report.
+  static void filterSignaal(FilterRecord& /*filter*/, const SignaalBlok<Monster>& signaal,
+                            SignaalBlok<Monster>& sigGefilterd, Melder /*meld*/)
+  {
+    firFilterSignaal(signaal.data(), sigGefilterd.data(), BlokLengte);
+  }
+};

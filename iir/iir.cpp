@@ -1,0 +1,128 @@
+// The engine's precondition checks are part of the delivered program: they
+// must fire in every build, whatever the build type defines.
+#undef NDEBUG
+#include "iir.h"
+
+#include <cassert>
+
+// Section 0 is the overall gain, sections 1..6 are biquads with symmetric
+// numerators (zeros on the unit circle), section 7 is first order with its
+// zero at z = -1. Each value is written with the digits that identify it.
+const UInt16 TellerLengte[MaxSekties] = {1, 3, 3, 3, 3, 3, 3, 2};
+const UInt16 NoemerLengte[MaxSekties] = {1, 3, 3, 3, 3, 3, 3, 2};
+
+const Double tellerCoefficienten[MaxSekties][MaxSectieLengte] = {
+    {0.51615906391, 0.0, 0.0},
+    {0.7776382699331, 0.4908779174325, 0.7776382699331},
+    {0.8144293542159, 0.6001828338982, 0.8144293542159},
+    {0.7485207296405, 0.7085061289624, 0.7485207296405},
+    {0.6402019868512, 0.7979739416136, 0.6402019868512},
+    {0.5405199753053, 0.859783121813, 0.5405199753053},
+    {0.4118972566877, 0.7754465411765, 0.4118972566877},
+    {0.4096996863761, 0.4096996863761, 0.0},
+};
+
+// Denominators as 1 + a1 z^-1 + a2 z^-2: the recursion subtracts.
+const Double noemerCoefficienten[MaxSekties][MaxSectieLengte] = {
+    {1.0, 0.0, 0.0},
+    {1.0, 0.1074131298721, 0.8559698954839},
+    {1.0, 0.1485514710581, 0.6186239641556},
+    {1.0, 0.2249254723762, 0.428406853158},
+    {1.0, 0.3162749074981, 0.2750753846405},
+    {1.0, 0.4024802753935, 0.1587022884367},
+    {1.0, 0.4641954702153, 0.08472534046386},
+    {1.0, 0.2433203441677, 0.0},
+};
+
+void bindFilter(FilterIIR_Double_2& filter)
+{
+  filter.aantalSekties = MaxSekties;
+  filter.tellerSecties = TellerLengte;
+  filter.noemerSecties = NoemerLengte;
+  filter.filterTeller = &tellerCoefficienten[0][0];
+  filter.filterNoemer = &noemerCoefficienten[0][0];
+}
+
+namespace {
+
+// The filter reads lengths and coefficients by these bounds; a record outside
+// them would read beyond its tables.
+bool sectiesPassen(const FilterIIR_Double_2& filter)
+{
+  if (filter.aantalSekties > MaxSekties) {
+    return false;
+  }
+  for (UInt32 s = 1; s < filter.aantalSekties; ++s) {
+    if (filter.tellerSecties == nullptr || filter.noemerSecties == nullptr ||
+        filter.tellerSecties[s] > MaxSectieLengte || filter.noemerSecties[s] > MaxSectieLengte) {
+      return false;
+    }
+  }
+  return true;
+}
+
+} // namespace
+
+FoutCode IIR_Double_2Init(FilterIIR_Double_2* filter)
+{
+  // The spelling of these checks is what the assertion report shows.
+  // clang-format off
+  assert(filter != (FilterIIR_Double_2 *)Null);
+  assert(filter->filterTeller != (Double *) Null);
+  assert(filter->filterNoemer != (Double *) Null);
+  // clang-format on
+  assert(sectiesPassen(*filter));
+
+  for (auto& rij : filter->w) {
+    rij[0] = 0.0;
+    rij[1] = 0.0;
+  }
+  return Ok;
+}
+
+// The operation order is part of the result: each step is one product and one
+// addition or subtraction, in the order below, held in Double.
+Double IIR_Double_2Filter(const Double inv, FilterIIR_Double_2* filter)
+{
+  // clang-format off
+  assert(filter != (FilterIIR_Double_2 *)Null);
+  // clang-format on
+  assert(filter->aantalSekties <= MaxSekties);
+
+  const Double* num = filter->filterTeller;
+  const Double* den = filter->filterNoemer;
+
+  Double mac = num[0] * inv; // section 0: the gain alone
+  for (UInt32 s = 1; s < filter->aantalSekties; ++s) {
+    num += MaxSectieLengte;
+    den += MaxSectieLengte;
+    Double* toestand = filter->w[s];
+    const UInt16 noemerLengte = filter->noemerSecties[s];
+    const UInt16 tellerLengte = filter->tellerSecties[s];
+    assert(noemerLengte <= MaxSectieLengte && tellerLengte <= MaxSectieLengte);
+
+    Double w = mac;
+    for (UInt32 d = 1; d < noemerLengte; ++d) { // a0 is taken as 1 and never read
+      w = w - (toestand[d - 1] * den[d]);
+    }
+    mac = w * num[0];
+    for (UInt32 d = 1; d < tellerLengte; ++d) {
+      mac = mac + (toestand[d - 1] * num[d]);
+    }
+    toestand[1] = toestand[0];
+    toestand[0] = w;
+  }
+  const Double uitvoer = mac;
+  return uitvoer;
+}
+
+void filterIIRSignaal(FilterIIR_Double_2* filter, const Double* signaal, Double* sigGefilterd,
+                      std::size_t aantal, Melder meld)
+{
+  if (IIR_Double_2Init(filter) != Ok && meld != nullptr) {
+    meld(initFoutMelding);
+  }
+  for (std::size_t i = 0; i < aantal; ++i) {
+    sigGefilterd[i] = IIR_Double_2Filter(signaal[i], filter);
+  }
+}

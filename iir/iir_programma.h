@@ -1,0 +1,26 @@
+// What makes the IIR program what it is: its sample type, its texts, its
+// start amplitude and its filter. The window shell and filtercyclus read it.
+#pragma once
+
+#include "algdef.h"
+#include "iir.h"
+#include "signaal.h"
+
+struct IIRProgramma {
+  using Monster = Double;
+  using Amplitude = UInt32;
+  using FilterRecord = FilterIIR_Double_2;
+
+  static constexpr const char* naam = "iir";
+  static constexpr const char* titel = "IIR filter implementatie demo";
+  static constexpr const char* kopTekst = "Implementatie van een double floating point IIR filter";
+  static constexpr Amplitude startAmplitude = 8192;
+
+  static void bindFilterRecord(FilterRecord& filter) { bindFilter(filter); }
+
+  static void filterSignaal(FilterRecord& filter, const SignaalBlok<Monster>& signaal,
+                            SignaalBlok<Monster>& sigGefilterd, Melder meld)
+  {
+    filterIIRSignaal(&filter, signaal.data(), sigGefilterd.data(), BlokLengte, meld);
+  }
+};

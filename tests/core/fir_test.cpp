@@ -1,0 +1,191 @@
+#include "cyclus.h"
+#include "fir.h"
+#include "fir_programma.h"
+#include "frequenties.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+#include <numeric>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr Float pi01 = hoekFrequentieVan(0.1);
+
+// Closed form, computed independently of the engine's delay line:
+// y[n] = sat16(floor(sum_k h[k] x[n-k] / 32768)), earlier samples taken as 0.
+std::vector<Int16> gesloten(const std::vector<Int16>& x)
+{
+  std::vector<Int16> y(x.size());
+  for (std::size_t n = 0; n < x.size(); ++n) {
+    Int64 som = 0;
+    for (std::size_t k = 0; k < FilterLengte && k <= n; ++k) {
+      som += Int64{firCoefficienten[k]} * x[n - k];
+    }
+    const Int64 gedeeld = som >= 0 ? som / 32768 : -((-som + 32767) / 32768); // floor
+    y[n] = static_cast<Int16>(std::clamp<Int64>(gedeeld, -32768, 32767));
+  }
+  return y;
+}
+
+std::vector<Int16> filter(const std::vector<Int16>& x)
+{
+  std::vector<Int16> y(x.size());
+  firFilterSignaal(x.data(), y.data(), x.size());
+  return y;
+}
+
+SignaalBlok<Int16> gefilterd(UInt32 keuze, UInt16 amplitude, Float hoekFreq = pi01)
+{
+  return draaiCyclus<FIRProgramma>(keuze, amplitude, hoekFreq).gefilterd;
+}
+
+TEST(FIRTabel, SymmetrischMetDeJuisteSommen)
+{
+  for (std::size_t k = 0; k < FilterLengte; ++k) {
+    EXPECT_EQ(firCoefficienten[k], firCoefficienten[FilterLengte - 1 - k]) << k;
+  }
+  EXPECT_EQ(firCoefficienten[30], 18017);
+  EXPECT_EQ(std::accumulate(firCoefficienten.begin(), firCoefficienten.end(), 0), 32775);
+  int absSom = 0;
+  for (const Int16 h : firCoefficienten) {
+    absSom += std::abs(h);
+  }
+  EXPECT_EQ(absSom, 67027);
+}
+
+TEST(FIRFilter, NulInNulUit)
+{
+  for (const Int16 y : filter(std::vector<Int16>(128, 0))) {
+    EXPECT_EQ(y, 0);
+  }
+}
+
+TEST(FIRFilter, ImpulsVan20000)
+{
+  const auto y = gefilterd(impulsfunktie, 20000);
+  for (std::size_t n = 0; n < 32; ++n) {
+    EXPECT_EQ(y[n], 0) << n;
+  }
+  EXPECT_EQ(y[32], 9);
+  EXPECT_EQ(y[33], -3) << "-2.44 is rounded down by the shift";
+  EXPECT_EQ(y[34], -19);
+  EXPECT_EQ(y[35], 12);
+  EXPECT_EQ(y[62], 10996) << "the centre tap";
+  EXPECT_EQ(y[92], 9);
+  for (std::size_t n = 93; n < BlokLengte; ++n) {
+    EXPECT_EQ(y[n], 0) << n;
+  }
+}
+
+TEST(FIRFilter, StapVan20000)
+{
+  const auto y = gefilterd(stapfunktie, 20000);
+  for (std::size_t n = 0; n < 32; ++n) {
+    EXPECT_EQ(y[n], 0) << n;
+  }
+  const auto piek = std::max_element(y.begin(), y.end());
+  EXPECT_EQ(*piek, 21773);
+  EXPECT_EQ(piek - y.begin(), 63);
+  for (std::size_t n = 92; n < BlokLengte; ++n) {
+    EXPECT_EQ(y[n], 20004) << n;
+  }
+}
+
+// 32767 * 32775 / 32768 = 32773 does not fit 16 bits; it saturates instead of
+// wrapping to -32763.
+TEST(FIRFilter, GroteUitvoerVerzadigt)
+{
+  const auto y = gefilterd(stapfunktie, 32767);
+  for (std::size_t n = 92; n < BlokLengte; ++n) {
+    EXPECT_EQ(y[n], 32767) << n;
+  }
+  for (const Int16 s : gefilterd(blokgolf, 32768)) {
+    EXPECT_GE(s, -32768);
+  }
+  const auto negatief = filter(std::vector<Int16>(128, -32768));
+  EXPECT_EQ(negatief[100], -32768);
+}
+
+TEST(FIRFilter, CosinusBijDeStartwaarden)
+{
+  const auto r = draaiCyclus<FIRProgramma>(cosinus, 20000, pi01);
+  const Int16 begin[] = {9, 6, -13, -2, 24, -7};
+  for (std::size_t n = 0; n < 6; ++n) {
+    EXPECT_EQ(r.gefilterd[n], begin[n]) << n;
+  }
+  EXPECT_EQ(r.signaal[30], -19999);
+  EXPECT_EQ(r.gefilterd[60], -19993);
+  for (std::size_t n = 60; n < BlokLengte; ++n) {
+    EXPECT_LE(std::abs(r.gefilterd[n] - r.signaal[n - 30]), 8) << n;
+  }
+}
+
+TEST(FIRFilter, SperbandDooftUit)
+{
+  const auto zes = gefilterd(cosinus, 20000, *hoekFrequentie(5));
+  const auto acht = gefilterd(cosinus, 20000, *hoekFrequentie(6));
+  for (std::size_t n = 60; n < BlokLengte; ++n) {
+    EXPECT_LE(std::abs(zes[n]), 101) << n;
+    EXPECT_LE(std::abs(acht[n]), 3) << n;
+  }
+}
+
+TEST(FIRFilter, VolgtDeGeslotenVormVoorWillekeurigeInvoer)
+{
+  std::mt19937 gen(20261207);
+  std::uniform_int_distribution<int> monster(-32768, 32767);
+  for (int ronde = 0; ronde < 50; ++ronde) {
+    std::vector<Int16> x(128 + static_cast<std::size_t>(ronde) * 7);
+    std::generate(x.begin(), x.end(), [&] { return static_cast<Int16>(monster(gen)); });
+    EXPECT_EQ(filter(x), gesloten(x)) << ronde;
+  }
+}
+
+// The largest sums the taps allow: every product at full scale with the sign
+// of its tap, so the 32-bit sum of the products would wrap.
+TEST(FIRFilter, VolleSchaalMetMeegaandTeken)
+{
+  std::vector<Int16> positief(FilterLengte);
+  std::vector<Int16> negatief(FilterLengte);
+  for (std::size_t k = 0; k < FilterLengte; ++k) {
+    const bool tapNegatief = firCoefficienten[FilterLengte - 1 - k] < 0;
+    positief[k] = tapNegatief ? Int16{-32768} : Int16{32767};
+    negatief[k] = tapNegatief ? Int16{32767} : Int16{-32768};
+  }
+  EXPECT_EQ(filter(positief), gesloten(positief));
+  EXPECT_EQ(filter(positief).back(), 32767);
+  EXPECT_EQ(filter(negatief), gesloten(negatief));
+  EXPECT_EQ(filter(negatief).back(), -32768);
+}
+
+TEST(FIRFilter, ElkeAanroepBegintVanRust)
+{
+  const auto eerste = gefilterd(cosinus, 20000);
+  filter(std::vector<Int16>(77, 31000));
+  EXPECT_EQ(gefilterd(cosinus, 20000), eerste);
+}
+
+TEST(FIRFilter, InStukkenGelijkAanInEenKeer)
+{
+  std::vector<Int16> x(1000);
+  std::mt19937 gen(7);
+  std::uniform_int_distribution<int> monster(-20000, 20000);
+  std::generate(x.begin(), x.end(), [&] { return static_cast<Int16>(monster(gen)); });
+
+  std::vector<Int16> inStukken(x.size());
+  firReset();
+  std::size_t begin = 0;
+  for (const std::size_t stuk : {1u, 60u, 61u, 62u, 128u, 688u}) {
+    firFilterBlok(x.data() + begin, inStukken.data() + begin, stuk);
+    begin += stuk;
+  }
+  ASSERT_EQ(begin, x.size());
+  EXPECT_EQ(inStukken, gesloten(x));
+}
+
+} // namespace
