@@ -22,7 +22,6 @@
 namespace {
 
 constexpr int foutStatus = 2;
-constexpr UInt32 maxAmplitude = 32768;
 
 struct Keuzes {
   std::string programma;

@@ -20,6 +20,10 @@ enum SignaalSoort : UInt32 {
 inline constexpr std::array<std::string_view, 4> signaalNamen = {
     "cosinus", "blokgolf", "impulsfunktie", "stapfunktie"};
 
+// The largest amplitude the user can set: one more than the largest Int16, so
+// that an Int16 square wave of full amplitude reaches -32768.
+inline constexpr UInt32 maxAmplitude = 32768;
+
 // Where the impulse stands and the step begins: a quarter of the block.
 inline constexpr std::size_t impulsPositie = 32;
 

@@ -1,0 +1,6 @@
+// iir_demo: the window shell with the double-precision IIR cascade.
+#include "firfilter.h"
+#include "iir_programma.h"
+
+using IIRDemo = FIRFilter<IIRProgramma>;
+wxIMPLEMENT_APP(IIRDemo);

@@ -1,0 +1,162 @@
+// The drawing area: keeps a copy of the last input and output block and
+// paints both as bar charts around one horizontal axis.
+#pragma once
+
+#include "algdef.h"
+#include "signaal.h"
+#include "tekening.h"
+
+#include <wx/colour.h>
+#include <wx/dc.h>
+#include <wx/dcclient.h>
+#include <wx/graphics.h>
+#include <wx/panel.h>
+#include <wx/pen.h>
+
+#include <algorithm>
+
+template <typename Monster>
+class GrafiekPaneel : public wxPanel {
+public:
+  GrafiekPaneel(wxWindow* parent, int id, const wxPoint& pos = wxDefaultPosition,
+                const wxSize& size = wxDefaultSize, long style = 0);
+
+  FoutCode kopieerSignaal(const Monster* sig, const Monster* filtSig);
+  void maakSchoon();
+
+  // Draws axes and bars for the stored pair onto `dc`, which is `grootte`
+  // pixels large: the window's paint context, or a bitmap.
+  void tekenOp(wxDC& dc, const wxSize& grootte) const;
+
+  // True while the panel shows a cycle (between kopieerSignaal and maakSchoon).
+  bool toontSignalen() const { return dataGeladen && zichtbaar; }
+
+protected:
+  void teken(wxPaintEvent& event);
+
+private:
+  void set_properties();
+  void do_layout();
+  static void tekenStaven(wxDC& dc, const Kleur& kleur, Int verschuiving, Int staafBreedte,
+                          const std::array<Int, BlokLengte>& hoogtes);
+
+  SignaalBlok<Monster> signaal{};
+  SignaalBlok<Monster> gefilterdSignaal{};
+  Bool8 dataGeladen = false;
+  // Cleared by maakSchoon: a released window shows no picture, not even after
+  // a resize or an uncover, until the next cycle is copied in.
+  Bool8 zichtbaar = false;
+
+  wxDECLARE_EVENT_TABLE();
+};
+
+wxBEGIN_EVENT_TABLE_TEMPLATE1(GrafiekPaneel, wxPanel, Monster)
+  EVT_PAINT(GrafiekPaneel<Monster>::teken)
+wxEND_EVENT_TABLE()
+
+template <typename Monster>
+GrafiekPaneel<Monster>::GrafiekPaneel(wxWindow* parent, int id, const wxPoint& pos,
+                                      const wxSize& size, long /*style: always wxTAB_TRAVERSAL*/)
+    : wxPanel(parent, id, pos, size, wxTAB_TRAVERSAL, wxPanelNameStr)
+{
+  set_properties();
+  do_layout();
+}
+
+template <typename Monster>
+void GrafiekPaneel<Monster>::set_properties()
+{
+  SetMinSize(wxSize(minimumBreedte, minimumHoogte));
+  SetBackgroundColour(wxColour(achtergrondKleur.rood, achtergrondKleur.groen,
+                               achtergrondKleur.blauw));
+}
+
+template <typename Monster>
+void GrafiekPaneel<Monster>::do_layout()
+{
+}
+
+template <typename Monster>
+FoutCode GrafiekPaneel<Monster>::kopieerSignaal(const Monster* sig, const Monster* filtSig)
+{
+  std::copy_n(sig, BlokLengte, signaal.begin());
+  std::copy_n(filtSig, BlokLengte, gefilterdSignaal.begin());
+  dataGeladen = true;
+  zichtbaar = true;
+  return Ok;
+}
+
+// Clearing goes through the framework's repaint rather than a drawing context
+// opened on the spot: that works on every backend (also GTK3 on Wayland and
+// macOS), and the paint handler then draws nothing.
+template <typename Monster>
+void GrafiekPaneel<Monster>::maakSchoon()
+{
+  zichtbaar = false;
+  Refresh(true);
+  Update();
+}
+
+template <typename Monster>
+void GrafiekPaneel<Monster>::teken(wxPaintEvent& event)
+{
+  if (!toontSignalen()) {
+    event.Skip(true); // the default painting shows the background only
+    return;
+  }
+  wxPaintDC dc(this);
+  PrepareDC(dc);
+  tekenOp(dc, dc.GetSize());
+}
+
+template <typename Monster>
+void GrafiekPaneel<Monster>::tekenOp(wxDC& dc, const wxSize& grootte) const
+{
+  dc.SetBackground(wxBrush(GetBackgroundColour()));
+  dc.Clear();
+  const auto tekening = maakTekening(signaal, gefilterdSignaal, grootte.x, grootte.y);
+  if (!tekening) {
+    return;
+  }
+  // A bitmap context smooths rectangle corners, the window's does not; with
+  // smoothing off both give the same pixels.
+  if (wxGraphicsContext* context = dc.GetGraphicsContext()) {
+    context->SetAntialiasMode(wxANTIALIAS_NONE);
+  }
+
+  // Logical y = 0 is the middle line, positive values above it.
+  dc.SetDeviceOrigin(0, tekening->midden);
+  dc.SetAxisOrientation(true, true);
+
+  dc.SetPen(wxPen(wxColour(asKleur.naam), asPenBreedte, wxPENSTYLE_SOLID));
+  dc.DrawLine(0, -tekening->midden, 0, tekening->midden);
+  dc.DrawLine(0, 0, tekening->breedte, 0);
+
+  const Int staafBreedte = tekening->schaal.staafBreedte;
+  tekenStaven(dc, invoerKleur, 0, staafBreedte, tekening->invoerHoogte);
+  tekenStaven(dc, uitvoerKleur, uitvoerVerschuiving, staafBreedte, tekening->uitvoerHoogte);
+
+  dc.SetAxisOrientation(true, false);
+  dc.SetDeviceOrigin(0, 0);
+}
+
+// Bars are white boxes outlined in the pen's colour: the default brush of a
+// context, set here so that a reused or bitmap context gives the same.
+template <typename Monster>
+void GrafiekPaneel<Monster>::tekenStaven(wxDC& dc, const Kleur& kleur, Int verschuiving,
+                                         Int staafBreedte, const std::array<Int, BlokLengte>& hoogtes)
+{
+  dc.SetPen(wxPen(wxColour(kleur.naam), staafPenBreedte, wxPENSTYLE_SOLID));
+  dc.SetBrush(*wxWHITE_BRUSH);
+  for (std::size_t n = 0; n < BlokLengte; ++n) {
+    const Int x = staafBreedte * static_cast<Int>(n) + verschuiving;
+    const Int b = hoogtes[n];
+    // A negative height is drawn from its lower corner up, so that a bar below
+    // the line is exactly as long as the bar of the same size above it.
+    if (b >= 0) {
+      dc.DrawRectangle(x, 0, staafBreedte, b);
+    } else {
+      dc.DrawRectangle(x, b, staafBreedte, -b);
+    }
+  }
+}

@@ -1,0 +1,12 @@
+// The window's own texts, shared by both programs.
+#pragma once
+
+inline constexpr const char* signaalLabel = "Signaal";
+inline constexpr const char* amplitudeLabelTekst = "Signaalamplitude";
+inline constexpr const char* frequentieLabelTekst = "Signaalfrequentie";
+inline constexpr const char* tekenTekst = "Teken";
+inline constexpr const char* stopTekst = "Stop";
+inline constexpr const char* eindeTekst = "Einde";
+inline constexpr const char* kopieerFoutMelding = "(startStopHandler) kon data niet inladen.";
+
+inline constexpr int kopTekstPunten = 16;
