@@ -1,0 +1,348 @@
+// The main window of both programs on a real display: its controls, the
+// handlers driven by real events, and what ends up on the screen.
+#include "cyclus.h"
+#include "fir_programma.h"
+#include "frequenties.h"
+#include "grafiek.h"
+#include "iir_programma.h"
+#include "venster_hulp.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/dcmemory.h>
+#include <wx/toplevel.h>
+
+#include <bit>
+
+template <typename Programma>
+class GrafiekInspectie {
+public:
+  explicit GrafiekInspectie(Grafiek<Programma>& grafiek) : g(grafiek) {}
+
+  wxRadioBox* radio() const { return g.signaalKeuzeRadioBox; }
+  wxStaticText* amplitudeLabel() const { return g.amplitudeLabel; }
+  wxSpinCtrl* spin() const { return g.amplitudeSpin; }
+  wxStaticText* freqLabel() const { return g.sigFreqLabel; }
+  wxChoice* freq() const { return g.signaalFreqKeuze; }
+  wxToggleButton* start() const { return g.startKnop; }
+  wxButton* einde() const { return g.eindeKnop; }
+  wxStaticText* kopTekst() const { return g.kopTekstLabel; }
+  auto* paneel() const { return g.grafiekPaneel; }
+  auto amplitude() const { return g.amplitude; }
+  Float hoekFreq() const { return g.hoekFreq; }
+  const auto& signaal() const { return g.signaal; }
+  const auto& gefilterd() const { return g.sigGefilterd; }
+
+private:
+  Grafiek<Programma>& g;
+};
+
+namespace {
+
+template <typename Programma>
+class GrafiekTest : public testing::Test {
+protected:
+  void SetUp() override
+  {
+    venster = new Grafiek<Programma>(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                     wxDefaultSize, 0);
+    venster->Show(true);
+    ASSERT_TRUE(wachtTot([this] { return venster->IsShownOnScreen(); }));
+    laatAfhandelen();
+  }
+
+  void TearDown() override
+  {
+    if (!gesloten()) {
+      venster->Destroy();
+    }
+    laatAfhandelen();
+  }
+
+  bool gesloten() const { return wxTopLevelWindows.Find(venster) == nullptr; }
+
+  // A click on the toggle button with the real pointer.
+  void klikStart()
+  {
+    const bool was = ik().start()->GetValue();
+    klikOp(ik().start());
+    ASSERT_TRUE(wachtTot([&] { return ik().start()->GetValue() != was; }));
+    laatAfhandelen();
+  }
+
+  GrafiekInspectie<Programma> ik() const { return GrafiekInspectie<Programma>(*venster); }
+
+  // The panel as the screen shows it, once the toolkit has painted it.
+  wxImage scherm()
+  {
+    ik().paneel()->Update();
+    laatAfhandelen();
+    return leesScherm(ik().paneel());
+  }
+
+  // What the panel draws for its current data, rendered off screen.
+  wxImage render(const wxSize& grootte)
+  {
+    wxBitmap bitmap(grootte, 24);
+    {
+      wxMemoryDC dc(bitmap);
+      ik().paneel()->tekenOp(dc, grootte);
+    }
+    return bitmap.ConvertToImage();
+  }
+
+  Grafiek<Programma>* venster = nullptr;
+};
+
+using Programmas = testing::Types<IIRProgramma, FIRProgramma>;
+TYPED_TEST_SUITE(GrafiekTest, Programmas);
+
+wxColour kleurVan(const wxImage& beeld, int x, int y)
+{
+  return {beeld.GetRed(x, y), beeld.GetGreen(x, y), beeld.GetBlue(x, y)};
+}
+
+const wxColour achtergrond(achtergrondKleur.rood, achtergrondKleur.groen, achtergrondKleur.blauw);
+
+// Whether every pixel of `beeld` has the panel's background colour.
+bool alleenAchtergrond(const wxImage& beeld)
+{
+  if (!beeld.IsOk()) {
+    return false;
+  }
+  for (int y = 0; y < beeld.GetHeight(); ++y) {
+    for (int x = 0; x < beeld.GetWidth(); ++x) {
+      if (kleurVan(beeld, x, y) != achtergrond) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+bool gelijkeBeelden(const wxImage& a, const wxImage& b)
+{
+  if (!a.IsOk() || !b.IsOk() || a.GetSize() != b.GetSize()) {
+    return false;
+  }
+  const std::size_t bytes = static_cast<std::size_t>(a.GetWidth() * a.GetHeight() * 3);
+  return std::equal(a.GetData(), a.GetData() + bytes, b.GetData());
+}
+
+TYPED_TEST(GrafiekTest, TitelKopTekstEnLabels)
+{
+  auto ik = this->ik();
+  EXPECT_EQ(this->venster->GetTitle(), TypeParam::titel);
+  EXPECT_EQ(ik.kopTekst()->GetLabel(), TypeParam::kopTekst);
+  EXPECT_EQ(ik.kopTekst()->GetFont().GetPointSize(), 16);
+  EXPECT_EQ(ik.kopTekst()->GetFont().GetWeight(), wxFONTWEIGHT_NORMAL);
+  EXPECT_EQ(ik.kopTekst()->GetFont().GetStyle(), wxFONTSTYLE_NORMAL);
+  EXPECT_FALSE(ik.kopTekst()->GetFont().GetUnderlined());
+  EXPECT_EQ(ik.radio()->GetLabel(), "Signaal");
+  EXPECT_EQ(ik.amplitudeLabel()->GetLabel(), "Signaalamplitude");
+  EXPECT_EQ(ik.freqLabel()->GetLabel(), "Signaalfrequentie");
+  EXPECT_EQ(ik.start()->GetLabel(), "Teken");
+  EXPECT_EQ(ik.einde()->GetLabel(), "Einde");
+  EXPECT_EQ(this->venster->GetWindowStyleFlag() & wxDEFAULT_FRAME_STYLE, wxDEFAULT_FRAME_STYLE)
+      << "the style argument 0 is not used";
+}
+
+TYPED_TEST(GrafiekTest, ItemsBereikEnIdentifiers)
+{
+  auto ik = this->ik();
+  const char* signalen[] = {"cosinus", "blokgolf", "impulsfunktie", "stapfunktie"};
+  ASSERT_EQ(ik.radio()->GetCount(), 4u);
+  for (unsigned i = 0; i < 4; ++i) {
+    EXPECT_EQ(ik.radio()->GetString(i), signalen[i]);
+  }
+  EXPECT_EQ(ik.radio()->GetSelection(), 0);
+  const char* frequenties[] = {"DC",     "0,05*PI", "0,1*PI", "0,2*PI", "0,4*PI",
+                               "0,6*PI", "0,8*PI",  "0,9*PI", "",       ""};
+  ASSERT_EQ(ik.freq()->GetCount(), 10u);
+  for (unsigned i = 0; i < 10; ++i) {
+    EXPECT_EQ(ik.freq()->GetString(i), frequenties[i]);
+  }
+  EXPECT_EQ(ik.freq()->GetSelection(), 2);
+  EXPECT_EQ(ik.spin()->GetMin(), 0);
+  EXPECT_EQ(ik.spin()->GetMax(), 32768);
+
+  EXPECT_EQ(ik.start()->GetId(), 0);
+  EXPECT_EQ(ik.einde()->GetId(), 2);
+  EXPECT_EQ(ik.radio()->GetId(), 3);
+  EXPECT_EQ(ik.spin()->GetId(), 4);
+  EXPECT_EQ(ik.freq()->GetId(), 5);
+  EXPECT_LT(ik.paneel()->GetId(), 0) << "labels and panel are made with wxID_ANY";
+  EXPECT_LT(ik.kopTekst()->GetId(), 0);
+  EXPECT_EQ(this->venster->FindWindow(schoonKnopID), nullptr);
+}
+
+TYPED_TEST(GrafiekTest, StarttoestandIsLosgelaten)
+{
+  auto ik = this->ik();
+  EXPECT_FALSE(ik.start()->GetValue());
+  EXPECT_TRUE(ik.radio()->IsEnabled());
+  EXPECT_TRUE(ik.spin()->IsEnabled());
+  EXPECT_TRUE(ik.freq()->IsEnabled());
+  EXPECT_EQ(std::bit_cast<UInt32>(ik.hoekFreq()), 0x3EA0D97Cu);
+  // The control shows the amplitude that the first cycle uses.
+  EXPECT_EQ(ik.spin()->GetValue(), static_cast<int>(TypeParam::startAmplitude));
+  EXPECT_EQ(ik.amplitude(), TypeParam::startAmplitude);
+  EXPECT_FALSE(ik.paneel()->toontSignalen());
+  EXPECT_TRUE(alleenAchtergrond(this->scherm()));
+}
+
+TYPED_TEST(GrafiekTest, MinimumGrootteIsDeBeginGrootte)
+{
+  const wxSize begin = this->venster->GetSize();
+  EXPECT_EQ(this->venster->GetMinSize(), begin);
+  EXPECT_GE(this->ik().paneel()->GetClientSize().x, 512);
+  EXPECT_GE(this->ik().paneel()->GetClientSize().y, 500);
+  // The graph column takes six parts of the width, the control column one.
+  EXPECT_GT(this->ik().paneel()->GetSize().x, 5 * this->ik().start()->GetSize().x);
+  this->venster->SetSize(wxSize(200, 200));
+  laatAfhandelen();
+  EXPECT_GE(this->venster->GetSize().x, begin.x);
+  EXPECT_GE(this->venster->GetSize().y, begin.y);
+}
+
+TYPED_TEST(GrafiekTest, TekenDraaitEenCyclusMetDeGetoondeAmplitude)
+{
+  this->klikStart();
+  auto ik = this->ik();
+  EXPECT_TRUE(ik.start()->GetValue());
+  EXPECT_EQ(ik.start()->GetLabel(), "Stop");
+  EXPECT_FALSE(ik.radio()->IsEnabled());
+  EXPECT_FALSE(ik.spin()->IsEnabled());
+  EXPECT_FALSE(ik.freq()->IsEnabled());
+
+  const auto verwacht = draaiCyclus<TypeParam>(cosinus, TypeParam::startAmplitude, startHoekFreq);
+  EXPECT_EQ(ik.signaal(), verwacht.signaal);
+  EXPECT_EQ(ik.gefilterd(), verwacht.gefilterd);
+  EXPECT_TRUE(ik.paneel()->toontSignalen());
+
+  // The screen shows exactly what the panel's drawing gives at its size.
+  const wxImage scherm = this->scherm();
+  EXPECT_FALSE(alleenAchtergrond(scherm));
+  EXPECT_TRUE(gelijkeBeelden(scherm, this->render(ik.paneel()->GetClientSize())));
+}
+
+TYPED_TEST(GrafiekTest, StopMaaktSchoonEnGeeftDeBesturingVrij)
+{
+  this->klikStart();
+  this->klikStart();
+  auto ik = this->ik();
+  EXPECT_FALSE(ik.start()->GetValue());
+  EXPECT_EQ(ik.start()->GetLabel(), "Teken");
+  EXPECT_TRUE(ik.radio()->IsEnabled());
+  EXPECT_TRUE(ik.spin()->IsEnabled());
+  EXPECT_TRUE(ik.freq()->IsEnabled());
+  EXPECT_FALSE(ik.paneel()->toontSignalen());
+  EXPECT_TRUE(alleenAchtergrond(this->scherm()));
+
+  // A resize repaints the panel; a released window still shows nothing.
+  this->venster->SetSize(this->venster->GetSize() + wxSize(88, 200));
+  laatAfhandelen();
+  EXPECT_TRUE(alleenAchtergrond(this->scherm()));
+}
+
+TYPED_TEST(GrafiekTest, TweeCycliGevenHetzelfdeBeeld)
+{
+  this->klikStart();
+  const wxImage eerste = this->scherm();
+  this->klikStart();
+  this->klikStart();
+  EXPECT_TRUE(gelijkeBeelden(eerste, this->scherm()));
+}
+
+TYPED_TEST(GrafiekTest, ImpulsEnStapZettenDeFrequentieUit)
+{
+  auto ik = this->ik();
+  kiesItem(ik.radio(), wxEVT_RADIOBOX, impulsfunktie);
+  EXPECT_FALSE(ik.freq()->IsEnabled());
+  kiesItem(ik.radio(), wxEVT_RADIOBOX, cosinus);
+  EXPECT_TRUE(ik.freq()->IsEnabled()) << "the cosine has a frequency to set";
+  kiesItem(ik.radio(), wxEVT_RADIOBOX, stapfunktie);
+  EXPECT_FALSE(ik.freq()->IsEnabled());
+  kiesItem(ik.radio(), wxEVT_RADIOBOX, blokgolf);
+  EXPECT_TRUE(ik.freq()->IsEnabled());
+
+  kiesItem(ik.radio(), wxEVT_RADIOBOX, stapfunktie);
+  this->klikStart();
+  EXPECT_FALSE(ik.freq()->IsEnabled());
+  const auto stap = draaiCyclus<TypeParam>(stapfunktie, TypeParam::startAmplitude, startHoekFreq);
+  EXPECT_EQ(ik.gefilterd(), stap.gefilterd);
+  this->klikStart();
+  EXPECT_FALSE(ik.freq()->IsEnabled()) << "the step ignores the frequency";
+  EXPECT_TRUE(ik.radio()->IsEnabled());
+  EXPECT_TRUE(ik.spin()->IsEnabled());
+}
+
+TYPED_TEST(GrafiekTest, FrequentieKeuze)
+{
+  auto ik = this->ik();
+  for (int i = 0; i < 8; ++i) {
+    kiesItem(ik.freq(), wxEVT_CHOICE, i);
+    EXPECT_EQ(ik.hoekFreq(), *hoekFrequentie(static_cast<UInt32>(i))) << i;
+  }
+  kiesItem(ik.freq(), wxEVT_CHOICE, 0);
+  EXPECT_EQ(std::bit_cast<UInt32>(ik.hoekFreq()), 0u) << "DC is exactly 0";
+
+  kiesItem(ik.freq(), wxEVT_CHOICE, 5);
+  kiesItem(ik.freq(), wxEVT_CHOICE, 8);
+  EXPECT_EQ(ik.hoekFreq(), *hoekFrequentie(5)) << "an empty item keeps the frequency";
+  kiesItem(ik.freq(), wxEVT_CHOICE, 9);
+  EXPECT_EQ(ik.hoekFreq(), *hoekFrequentie(5));
+
+  this->klikStart();
+  const auto verwacht = draaiCyclus<TypeParam>(cosinus, TypeParam::startAmplitude, *hoekFrequentie(5));
+  EXPECT_EQ(ik.signaal(), verwacht.signaal);
+  EXPECT_EQ(ik.gefilterd(), verwacht.gefilterd);
+}
+
+TYPED_TEST(GrafiekTest, EersteAmplitudeStapMetDePijltoets)
+{
+  auto ik = this->ik();
+  drukToets(ik.spin(), WXK_UP);
+  ASSERT_TRUE(wachtTot([&] { return ik.spin()->GetValue() == TypeParam::startAmplitude + 1; }));
+  EXPECT_EQ(ik.amplitude(), TypeParam::startAmplitude + 1);
+}
+
+TYPED_TEST(GrafiekTest, AmplitudeGrenzen)
+{
+  auto ik = this->ik();
+  for (const int waarde : {0, 1, 32767, 32768}) {
+    ik.spin()->SetValue(waarde);
+    wxSpinEvent gebeurtenis(wxEVT_SPINCTRL, ik.spin()->GetId());
+    gebeurtenis.SetPosition(waarde);
+    gebeurtenis.SetEventObject(ik.spin());
+    ik.spin()->ProcessWindowEvent(gebeurtenis);
+    EXPECT_EQ(ik.amplitude(), static_cast<typename TypeParam::Amplitude>(waarde));
+  }
+  kiesItem(ik.radio(), wxEVT_RADIOBOX, blokgolf);
+  this->klikStart();
+  const auto verwacht = draaiCyclus<TypeParam>(blokgolf, 32768, startHoekFreq);
+  EXPECT_EQ(ik.signaal(), verwacht.signaal);
+  EXPECT_EQ(ik.gefilterd(), verwacht.gefilterd);
+}
+
+TYPED_TEST(GrafiekTest, EindeSluitLosgelaten)
+{
+  klikOp(this->ik().einde());
+  EXPECT_TRUE(wachtTot([this] { return this->gesloten(); }));
+}
+
+TYPED_TEST(GrafiekTest, EindeSluitOokMetGrafiek)
+{
+  this->klikStart();
+  klikOp(this->ik().einde());
+  EXPECT_TRUE(wachtTot([this] { return this->gesloten(); }));
+}
+
+TYPED_TEST(GrafiekTest, SluitknopSluitMetGrafiek)
+{
+  this->klikStart();
+  this->venster->Close(false);
+  EXPECT_TRUE(wachtTot([this] { return this->gesloten(); }));
+}
+
+} // namespace

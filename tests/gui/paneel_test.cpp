@@ -1,0 +1,212 @@
+// The graph panel's picture, read back pixel by pixel: rendered into a bitmap
+// of a known size, and as the screen shows it.
+#include "grafiekpaneel.h"
+#include "venster_hulp.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+#include <wx/sizer.h>
+
+namespace {
+
+wxColour kleur(const Kleur& k)
+{
+  return {k.rood, k.groen, k.blauw};
+}
+
+wxColour pixel(const wxImage& beeld, int x, int y)
+{
+  return {beeld.GetRed(x, y), beeld.GetGreen(x, y), beeld.GetBlue(x, y)};
+}
+
+const wxColour wit(255, 255, 255);
+
+class PaneelTest : public testing::Test {
+protected:
+  void SetUp() override
+  {
+    frame = new wxFrame(nullptr, wxID_ANY, "paneel");
+    paneel = new GrafiekPaneel<Double>(frame, wxID_ANY);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(paneel, 1, wxEXPAND);
+    frame->SetSizerAndFit(sizer);
+    frame->Show(true);
+    ASSERT_TRUE(wachtTot([this] { return frame->IsShownOnScreen(); }));
+    laatAfhandelen();
+  }
+
+  void TearDown() override
+  {
+    frame->Destroy();
+    laatAfhandelen();
+  }
+
+  void laad(Double invoer, Double uitvoer)
+  {
+    SignaalBlok<Double> a;
+    SignaalBlok<Double> b;
+    a.fill(invoer);
+    b.fill(uitvoer);
+    ASSERT_EQ(paneel->kopieerSignaal(a.data(), b.data()), Ok);
+  }
+
+  wxImage render(int breedte, int hoogte) const
+  {
+    wxBitmap bitmap(breedte, hoogte, 24);
+    {
+      wxMemoryDC dc(bitmap);
+      paneel->tekenOp(dc, wxSize(breedte, hoogte));
+    }
+    return bitmap.ConvertToImage();
+  }
+
+  wxFrame* frame = nullptr;
+  GrafiekPaneel<Double>* paneel = nullptr;
+};
+
+TEST_F(PaneelTest, KleurenUitDeKleurenDatabase)
+{
+  EXPECT_EQ(wxColour(asKleur.naam), kleur(asKleur));
+  EXPECT_EQ(wxColour(invoerKleur.naam), kleur(invoerKleur));
+  EXPECT_EQ(wxColour(uitvoerKleur.naam), kleur(uitvoerKleur));
+  EXPECT_EQ(paneel->GetBackgroundColour(), kleur(achtergrondKleur));
+  EXPECT_EQ(paneel->GetMinSize(), wxSize(512, 500));
+  EXPECT_EQ(paneel->GetWindowStyleFlag() & wxTAB_TRAVERSAL, wxTAB_TRAVERSAL);
+}
+
+TEST_F(PaneelTest, VoorDeEersteKopieAlleenAchtergrond)
+{
+  paneel->Refresh();
+  paneel->Update();
+  laatAfhandelen();
+  const wxImage scherm = leesScherm(paneel);
+  ASSERT_TRUE(scherm.IsOk());
+  EXPECT_EQ(pixel(scherm, 0, 250), kleur(achtergrondKleur));
+  EXPECT_EQ(pixel(scherm, 100, 100), kleur(achtergrondKleur));
+  EXPECT_FALSE(paneel->toontSignalen());
+}
+
+// 512 x 500: W = 4, H = 131, middle line at row 250; 8192 gives +62,
+// -20000 gives -152.
+TEST_F(PaneelTest, UitgewerktVoorbeeld)
+{
+  laad(8192.0, -20000.0);
+  const wxImage b = render(512, 500);
+
+  // Input bar n: columns 4n..4n+3, rows 188..249, outlined, white inside.
+  for (int n = 1; n < 128; n += 21) {
+    const int x = 4 * n;
+    EXPECT_EQ(pixel(b, x, 200), kleur(invoerKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 200), wit) << n;
+    EXPECT_EQ(pixel(b, x + 1, 188), kleur(invoerKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 187), kleur(achtergrondKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 249), kleur(invoerKleur)) << n;
+  }
+  // Output bar n: columns 4n+2..4n+5, rows 250..401, the same length as a
+  // positive bar of 152.
+  for (int n = 0; n < 127; n += 21) {
+    const int x = 4 * n + 2;
+    EXPECT_EQ(pixel(b, x, 300), kleur(uitvoerKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 300), wit) << n;
+    EXPECT_EQ(pixel(b, x + 1, 250), kleur(uitvoerKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 401), kleur(uitvoerKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 402), kleur(achtergrondKleur)) << n;
+  }
+  // The vertical axis runs the full height in column 0.
+  EXPECT_EQ(pixel(b, 0, 0), kleur(asKleur));
+  EXPECT_EQ(pixel(b, 0, 100), kleur(asKleur));
+  EXPECT_EQ(pixel(b, 0, 499), kleur(asKleur));
+  EXPECT_EQ(pixel(b, 1, 100), kleur(achtergrondKleur));
+  EXPECT_EQ(pixel(b, 300, 100), kleur(achtergrondKleur));
+}
+
+TEST_F(PaneelTest, PositiefEnNegatiefEvenLang)
+{
+  laad(20000.0, -20000.0);
+  const wxImage b = render(512, 500);
+  int boven = 0;
+  int onder = 0;
+  for (int y = 0; y < 500; ++y) {
+    boven += pixel(b, 9, y) == wit ? 1 : 0; // inside input bar 2
+    onder += pixel(b, 11, y) == wit ? 1 : 0; // inside output bar 2
+  }
+  EXPECT_EQ(boven, onder);
+  EXPECT_EQ(boven, 152 - 2) << "152 rows, less the outline at both ends";
+}
+
+// 600 x 700: W = 4, H = 93; the bars end at x = 512 while the horizontal axis
+// runs to the right edge; 32767 gives 352 rows, cut off at the top.
+TEST_F(PaneelTest, StrookZonderStavenRechts)
+{
+  laad(32767.0, 0.0);
+  const wxImage b = render(600, 700);
+  EXPECT_EQ(pixel(b, 520, 349), kleur(asKleur));
+  EXPECT_EQ(pixel(b, 520, 350), kleur(asKleur));
+  EXPECT_EQ(pixel(b, 599, 350), kleur(asKleur));
+  EXPECT_EQ(pixel(b, 520, 348), kleur(achtergrondKleur));
+  EXPECT_EQ(pixel(b, 520, 100), kleur(achtergrondKleur));
+  EXPECT_EQ(pixel(b, 511, 100), kleur(invoerKleur)) << "right edge of the last input bar";
+  EXPECT_EQ(pixel(b, 512, 100), kleur(achtergrondKleur));
+  EXPECT_EQ(pixel(b, 509, 0), wit) << "the bar reaches beyond the top edge";
+}
+
+TEST_F(PaneelTest, KleineMonstersGevenGeenStaaf)
+{
+  laad(130.0, -130.0);
+  const wxImage b = render(512, 500);
+  for (int y = 0; y < 500; ++y) {
+    if (y == 249 || y == 250) {
+      continue; // the horizontal axis
+    }
+    EXPECT_EQ(pixel(b, 5, y), kleur(achtergrondKleur)) << y;
+  }
+}
+
+TEST_F(PaneelTest, ZonderHoogteAlleenAchtergrond)
+{
+  laad(8192.0, 8192.0);
+  wxBitmap bitmap(512, 10, 24);
+  {
+    wxMemoryDC dc(bitmap);
+    paneel->tekenOp(dc, wxSize(512, 0));
+  }
+  const wxImage b = bitmap.ConvertToImage();
+  for (int y = 0; y < 10; ++y) {
+    EXPECT_EQ(pixel(b, 0, y), kleur(achtergrondKleur));
+    EXPECT_EQ(pixel(b, 5, y), kleur(achtergrondKleur));
+  }
+}
+
+TEST_F(PaneelTest, KopierenAlleenTekentNiet)
+{
+  laad(8192.0, 0.0);
+  laatAfhandelen();
+  EXPECT_EQ(pixel(leesScherm(paneel), 5, 200), kleur(achtergrondKleur))
+      << "the caller asks for the repaint";
+  paneel->Refresh();
+  paneel->Update();
+  laatAfhandelen();
+  EXPECT_EQ(pixel(leesScherm(paneel), 4, 200), kleur(invoerKleur));
+}
+
+TEST_F(PaneelTest, MaakSchoonBlijftSchoon)
+{
+  laad(8192.0, 0.0);
+  paneel->Refresh();
+  paneel->Update();
+  laatAfhandelen();
+  ASSERT_EQ(pixel(leesScherm(paneel), 4, 200), kleur(invoerKleur));
+  paneel->maakSchoon();
+  laatAfhandelen();
+  EXPECT_EQ(pixel(leesScherm(paneel), 4, 200), kleur(achtergrondKleur));
+  frame->SetSize(frame->GetSize() + wxSize(40, 40));
+  laatAfhandelen();
+  paneel->Refresh();
+  paneel->Update();
+  laatAfhandelen();
+  EXPECT_EQ(pixel(leesScherm(paneel), 4, 200), kleur(achtergrondKleur));
+}
+
+} // namespace
