@@ -48,7 +48,8 @@ CLI::Validator eenVan(std::vector<std::string> toegestaan)
 }
 
 template <std::size_t N>
-std::vector<std::string> alsTeksten(const std::array<std::string_view, N>& labels, std::size_t aantal)
+std::vector<std::string> alsTeksten(const std::array<std::string_view, N>& labels,
+                                    std::size_t aantal)
 {
   return {labels.begin(), labels.begin() + static_cast<std::ptrdiff_t>(aantal)};
 }
@@ -63,9 +64,9 @@ UInt32 indexVan(const std::array<std::string_view, N>& labels, const std::string
 // than read in some surprising way.
 std::string controleerAmplitude(const std::string& tekst)
 {
-  const bool alleenCijfers = !tekst.empty() && tekst.size() <= 6 &&
-                             std::all_of(tekst.begin(), tekst.end(),
-                                         [](char c) { return c >= '0' && c <= '9'; });
+  const bool alleenCijfers =
+      !tekst.empty() && tekst.size() <= 6 &&
+      std::all_of(tekst.begin(), tekst.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (alleenCijfers && std::stoul(tekst) <= maxAmplitude) {
     return {};
   }
@@ -84,8 +85,7 @@ void schrijfGetal(std::string& regel, Int16 waarde)
   regel += std::to_string(waarde);
 }
 
-template <typename Programma>
-void schrijfCyclus(const Keuzes& keuzes)
+template <typename Programma> void schrijfCyclus(const Keuzes& keuzes)
 {
   const UInt32 keuze = indexVan(signaalNamen, keuzes.signaal);
   const Float hoekFreq = *hoekFrequentie(indexVan(frequentieLabels, keuzes.frequentie));

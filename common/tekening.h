@@ -43,7 +43,7 @@ struct Tekening {
   Int hoogte = 0;
   Int midden = 0; // device row of the middle line
   Schaal schaal{};
-  std::array<Int, BlokLengte> invoerHoogte{};  // bar heights in pixels, up is positive
+  std::array<Int, BlokLengte> invoerHoogte{}; // bar heights in pixels, up is positive
   std::array<Int, BlokLengte> uitvoerHoogte{};
 };
 

@@ -17,8 +17,8 @@ enum SignaalSoort : UInt32 {
   stapfunktie = 3,
 };
 
-inline constexpr std::array<std::string_view, 4> signaalNamen = {
-    "cosinus", "blokgolf", "impulsfunktie", "stapfunktie"};
+inline constexpr std::array<std::string_view, 4> signaalNamen = {"cosinus", "blokgolf",
+                                                                 "impulsfunktie", "stapfunktie"};
 
 // The largest amplitude the user can set: one more than the largest Int16, so
 // that an Int16 square wave of full amplitude reaches -32768.

@@ -50,26 +50,28 @@ Int16 filterMonster(Int16 x)
   vertragingsLijn[schrijfPositie + FilterLengte] = x;
   const Int16* oudsteEerst = &vertragingsLijn[schrijfPositie + 1];
 
-  const Int64 acc = Int64{somVanProducten(oudsteEerst, h.data(), splitsing)} +
-                    somVanProducten(oudsteEerst + splitsing, h.data() + splitsing,
-                                    FilterLengte - splitsing);
+  const Int64 acc =
+      Int64{somVanProducten(oudsteEerst, h.data(), splitsing)} +
+      somVanProducten(oudsteEerst + splitsing, h.data() + splitsing, FilterLengte - splitsing);
 
   schrijfPositie = schrijfPositie + 1 == FilterLengte ? 0 : schrijfPositie + 1;
   // 2.30 back to 1.15: an arithmetic shift, which rounds toward minus infinity.
   return verzadig(acc >> 15);
 }
 
-static_assert([] {
-  Int64 eersteHelft = 0;
-  Int64 tweedeHelft = 0;
-  const auto h = omgekeerd(firCoefficienten);
-  for (std::size_t k = 0; k < FilterLengte; ++k) {
-    const Int64 grootte = h[k] < 0 ? -Int64{h[k]} : Int64{h[k]};
-    (k < splitsing ? eersteHelft : tweedeHelft) += grootte * 32768;
-  }
-  return eersteHelft <= std::numeric_limits<Int32>::max() &&
-         tweedeHelft <= std::numeric_limits<Int32>::max();
-}(), "each partial sum of the taps must fit in 32 bits");
+static_assert(
+    [] {
+      Int64 eersteHelft = 0;
+      Int64 tweedeHelft = 0;
+      const auto h = omgekeerd(firCoefficienten);
+      for (std::size_t k = 0; k < FilterLengte; ++k) {
+        const Int64 grootte = h[k] < 0 ? -Int64{h[k]} : Int64{h[k]};
+        (k < splitsing ? eersteHelft : tweedeHelft) += grootte * 32768;
+      }
+      return eersteHelft <= std::numeric_limits<Int32>::max() &&
+             tweedeHelft <= std::numeric_limits<Int32>::max();
+    }(),
+    "each partial sum of the taps must fit in 32 bits");
 
 } // namespace
 

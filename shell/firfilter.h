@@ -8,8 +8,7 @@
 #include <wx/image.h>
 #include <wx/log.h>
 
-template <typename Programma>
-class FIRFilter : public wxApp {
+template <typename Programma> class FIRFilter : public wxApp {
 public:
   bool OnInit() override
   {

@@ -25,8 +25,7 @@
 
 #include <algorithm>
 
-template <typename Programma>
-class Grafiek : public wxFrame {
+template <typename Programma> class Grafiek : public wxFrame {
   using Monster = typename Programma::Monster;
   using Amplitude = typename Programma::Amplitude;
 
@@ -64,8 +63,7 @@ private:
   Float hoekFreq = 0.0F;
   Amplitude amplitude = 0;
 
-  template <typename>
-  friend class GrafiekInspectie; // read-only access for the window tests
+  template <typename> friend class GrafiekInspectie; // read-only access for the window tests
 
   wxDECLARE_EVENT_TABLE();
 };
@@ -80,8 +78,7 @@ wxEND_EVENT_TABLE()
 
 namespace grafiek_detail {
 
-template <std::size_t N>
-wxArrayString alsKeuzes(const std::array<std::string_view, N>& teksten)
+template <std::size_t N> wxArrayString alsKeuzes(const std::array<std::string_view, N>& teksten)
 {
   wxArrayString keuzes;
   for (const std::string_view tekst : teksten) {
@@ -100,15 +97,14 @@ Grafiek<Programma>::Grafiek(wxWindow* parent, int id, const wxString& title, con
   const wxArrayString signaalKeuzeRadioBox_choices = grafiek_detail::alsKeuzes(signaalNamen);
   const wxArrayString signaalFreqKeuze_choices = grafiek_detail::alsKeuzes(frequentieLabels);
 
-  signaalKeuzeRadioBox = new wxRadioBox(this, signaalKeuzeID, signaalLabel, wxDefaultPosition,
-                                        wxDefaultSize, signaalKeuzeRadioBox_choices, 0,
-                                        wxRA_SPECIFY_ROWS);
+  signaalKeuzeRadioBox =
+      new wxRadioBox(this, signaalKeuzeID, signaalLabel, wxDefaultPosition, wxDefaultSize,
+                     signaalKeuzeRadioBox_choices, 0, wxRA_SPECIFY_ROWS);
   amplitudeLabel = new wxStaticText(this, wxID_ANY, amplitudeLabelTekst);
   // The control shows the amplitude the first cycle uses.
-  amplitudeSpin = new wxSpinCtrl(this, signaalAmplitudeID,
-                                 wxString::Format("%u", unsigned{Programma::startAmplitude}),
-                                 wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 0,
-                                 static_cast<int>(maxAmplitude), 0);
+  amplitudeSpin = new wxSpinCtrl(
+      this, signaalAmplitudeID, wxString::Format("%u", unsigned{Programma::startAmplitude}),
+      wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 0, static_cast<int>(maxAmplitude), 0);
   sigFreqLabel = new wxStaticText(this, wxID_ANY, frequentieLabelTekst);
   signaalFreqKeuze = new wxChoice(this, signaalFreqKeuzeID, wxDefaultPosition, wxDefaultSize,
                                   signaalFreqKeuze_choices);
@@ -121,22 +117,19 @@ Grafiek<Programma>::Grafiek(wxWindow* parent, int id, const wxString& title, con
   do_layout();
 }
 
-template <typename Programma>
-void Grafiek<Programma>::set_properties()
+template <typename Programma> void Grafiek<Programma>::set_properties()
 {
   SetTitle(Programma::titel);
   signaalKeuzeRadioBox->SetSelection(cosinus);
   signaalFreqKeuze->SetSelection(static_cast<int>(startFrequentieKeuze));
   kopTekstLabel->SetFont(wxFont(kopTekstPunten, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL,
-                                wxFONTWEIGHT_NORMAL, false, wxEmptyString,
-                                wxFONTENCODING_DEFAULT));
+                                wxFONTWEIGHT_NORMAL, false, wxEmptyString, wxFONTENCODING_DEFAULT));
   hoekFreq = startHoekFreq;
   amplitude = Programma::startAmplitude;
   Programma::bindFilterRecord(filter);
 }
 
-template <typename Programma>
-void Grafiek<Programma>::do_layout()
+template <typename Programma> void Grafiek<Programma>::do_layout()
 {
   auto* sizer_1 = new wxBoxSizer(wxHORIZONTAL);
   auto* sizer_3 = new wxBoxSizer(wxVERTICAL);
@@ -159,23 +152,20 @@ void Grafiek<Programma>::do_layout()
   Layout();
 }
 
-template <typename Programma>
-void Grafiek<Programma>::bouwSignaal()
+template <typename Programma> void Grafiek<Programma>::bouwSignaal()
 {
   const auto keuze = static_cast<UInt32>(signaalKeuzeRadioBox->GetSelection());
   bouwTestSignaal(keuze, amplitude, hoekFreq, signaal);
 }
 
-template <typename Programma>
-void Grafiek<Programma>::filterSignaal()
+template <typename Programma> void Grafiek<Programma>::filterSignaal()
 {
   Programma::filterSignaal(filter, signaal, sigGefilterd,
                            [](const char* tekst) { wxLogDebug("%s", tekst); });
 }
 
 // The frequency control is only of use for a signal that has a frequency.
-template <typename Programma>
-void Grafiek<Programma>::zetInvoerAan(bool aan)
+template <typename Programma> void Grafiek<Programma>::zetInvoerAan(bool aan)
 {
   signaalKeuzeRadioBox->Enable(aan);
   amplitudeSpin->Enable(aan);
@@ -183,8 +173,7 @@ void Grafiek<Programma>::zetInvoerAan(bool aan)
   signaalFreqKeuze->Enable(aan && gebruiktFrequentie(keuze));
 }
 
-template <typename Programma>
-void Grafiek<Programma>::startStopHandler(wxCommandEvent& /*event*/)
+template <typename Programma> void Grafiek<Programma>::startStopHandler(wxCommandEvent& /*event*/)
 {
   if (startKnop->GetValue()) {
     zetInvoerAan(false);
@@ -203,8 +192,7 @@ void Grafiek<Programma>::startStopHandler(wxCommandEvent& /*event*/)
   }
 }
 
-template <typename Programma>
-void Grafiek<Programma>::eindeHandler(wxCommandEvent& /*event*/)
+template <typename Programma> void Grafiek<Programma>::eindeHandler(wxCommandEvent& /*event*/)
 {
   Close(false);
 }
@@ -224,10 +212,10 @@ void Grafiek<Programma>::signaalAmplitudeHandler(wxSpinEvent& /*event*/)
 }
 
 // The two empty items, and no selection at all, leave the frequency as it was.
-template <typename Programma>
-void Grafiek<Programma>::signaalFreqHandler(wxCommandEvent& /*event*/)
+template <typename Programma> void Grafiek<Programma>::signaalFreqHandler(wxCommandEvent& /*event*/)
 {
-  if (const auto frequentie = hoekFrequentie(static_cast<UInt32>(signaalFreqKeuze->GetSelection()))) {
+  if (const auto frequentie =
+          hoekFrequentie(static_cast<UInt32>(signaalFreqKeuze->GetSelection()))) {
     hoekFreq = *frequentie;
   }
 }

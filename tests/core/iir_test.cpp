@@ -68,7 +68,7 @@ TEST(IIRFilter, ImpulsResponsie)
 {
   auto record = gebondenFilter();
   const auto h = filter(record, eenheidsImpuls(7));
-  const Double verwacht[] = {0.01428899654, 0.0875526939, 0.2490279401, 0.4073890485,
+  const Double verwacht[] = {0.01428899654, 0.0875526939,  0.2490279401, 0.4073890485,
                              0.3686322402,  0.08320590748, -0.1880702145};
   for (std::size_t n = 0; n < 7; ++n) {
     EXPECT_NEAR(h[n], verwacht[n], 1e-10) << n;

@@ -8,14 +8,12 @@
 #include "venster_hulp.h"
 
 #include <gtest/gtest.h>
-
 #include <wx/dcmemory.h>
 #include <wx/toplevel.h>
 
 #include <bit>
 
-template <typename Programma>
-class GrafiekInspectie {
+template <typename Programma> class GrafiekInspectie {
 public:
   explicit GrafiekInspectie(Grafiek<Programma>& grafiek) : g(grafiek) {}
 
@@ -39,8 +37,7 @@ private:
 
 namespace {
 
-template <typename Programma>
-class GrafiekTest : public testing::Test {
+template <typename Programma> class GrafiekTest : public testing::Test {
 protected:
   void SetUp() override
   {
@@ -294,7 +291,8 @@ TYPED_TEST(GrafiekTest, FrequentieKeuze)
   EXPECT_EQ(ik.hoekFreq(), *hoekFrequentie(5));
 
   this->klikStart();
-  const auto verwacht = draaiCyclus<TypeParam>(cosinus, TypeParam::startAmplitude, *hoekFrequentie(5));
+  const auto verwacht =
+      draaiCyclus<TypeParam>(cosinus, TypeParam::startAmplitude, *hoekFrequentie(5));
   EXPECT_EQ(ik.signaal(), verwacht.signaal);
   EXPECT_EQ(ik.gefilterd(), verwacht.gefilterd);
 }

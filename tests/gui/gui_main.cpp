@@ -1,7 +1,6 @@
 // Runs the window tests inside a real wxWidgets event loop. A library
 // assertion fails the running test instead of opening a dialog.
 #include <gtest/gtest.h>
-
 #include <wx/app.h>
 #include <wx/log.h>
 

@@ -4,7 +4,6 @@
 #include "venster_hulp.h"
 
 #include <gtest/gtest.h>
-
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/sizer.h>
@@ -129,7 +128,7 @@ TEST_F(PaneelTest, PositiefEnNegatiefEvenLang)
   int boven = 0;
   int onder = 0;
   for (int y = 0; y < 500; ++y) {
-    boven += pixel(b, 9, y) == wit ? 1 : 0; // inside input bar 2
+    boven += pixel(b, 9, y) == wit ? 1 : 0;  // inside input bar 2
     onder += pixel(b, 11, y) == wit ? 1 : 0; // inside output bar 2
   }
   EXPECT_EQ(boven, onder);

@@ -1,11 +1,10 @@
 #include "venster_hulp.h"
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <wx/choice.h>
 #include <wx/radiobox.h>
 #include <wx/uiaction.h>
-
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <memory>
 

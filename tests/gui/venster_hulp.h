@@ -3,12 +3,11 @@
 #pragma once
 
 #include <wx/app.h>
+#include <wx/colour.h>
 #include <wx/event.h>
 #include <wx/image.h>
 #include <wx/utils.h>
 #include <wx/window.h>
-
-#include <wx/colour.h>
 
 #include <chrono>
 #include <functional>

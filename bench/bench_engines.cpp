@@ -1,0 +1,74 @@
+// Speed of one processing cycle per program, and of each engine on a long
+// signal through the same code the programs use.
+#include "cyclus.h"
+#include "fir.h"
+#include "fir_programma.h"
+#include "frequenties.h"
+#include "iir.h"
+#include "iir_programma.h"
+#include "testsignaal.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t miljoen = 1'000'000;
+
+template <typename Programma> void cyclus(benchmark::State& state)
+{
+  for (auto _ : state) {
+    auto resultaat = draaiCyclus<Programma>(cosinus, Programma::startAmplitude, startHoekFreq);
+    benchmark::DoNotOptimize(resultaat);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(BlokLengte));
+}
+
+// A chirp from DC to the Nyquist rate: every part of the response is used.
+template <typename Monster> std::vector<Monster> sweep(std::size_t lengte, double amplitude)
+{
+  std::vector<Monster> x(lengte);
+  for (std::size_t n = 0; n < lengte; ++n) {
+    const double t = static_cast<double>(n) / static_cast<double>(lengte);
+    x[n] = static_cast<Monster>(amplitude *
+                                std::cos(std::numbers::pi * t * static_cast<double>(n) / 2.0));
+  }
+  return x;
+}
+
+void iirMiljoen(benchmark::State& state)
+{
+  const auto x = sweep<Double>(miljoen, 8192.0);
+  std::vector<Double> y(miljoen);
+  FilterIIR_Double_2 filter;
+  bindFilter(filter);
+  for (auto _ : state) {
+    filterIIRSignaal(&filter, x.data(), y.data(), miljoen);
+    benchmark::DoNotOptimize(y.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(miljoen));
+}
+
+void firMiljoen(benchmark::State& state)
+{
+  const auto x = sweep<Int16>(miljoen, 20000.0);
+  std::vector<Int16> y(miljoen);
+  for (auto _ : state) {
+    firFilterSignaal(x.data(), y.data(), miljoen);
+    benchmark::DoNotOptimize(y.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(miljoen));
+}
+
+} // namespace
+
+BENCHMARK(cyclus<IIRProgramma>)->Name("cyclus/iir");
+BENCHMARK(cyclus<FIRProgramma>)->Name("cyclus/fir");
+BENCHMARK(iirMiljoen)->Name("iir/1M")->Unit(benchmark::kMillisecond);
+BENCHMARK(firMiljoen)->Name("fir/1M")->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

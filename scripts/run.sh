@@ -1,0 +1,20 @@
+#!/bin/sh
+# Sets up a Debian 12 machine, builds the programs and starts one of them:
+#   scripts/run.sh        starts iir_demo
+#   scripts/run.sh fir    starts fir_demo
+set -eu
+cd "$(dirname "$0")/.."
+
+programma=${1:-iir}
+case $programma in
+  iir | fir) ;;
+  *)
+    echo "usage: scripts/run.sh [iir|fir]" >&2
+    exit 2
+    ;;
+esac
+
+sh scripts/setup-debian.sh
+cmake --preset default >/dev/null
+cmake --build --preset default --target "${programma}_demo"
+exec "build/default/$programma/${programma}_demo"

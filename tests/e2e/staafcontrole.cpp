@@ -1,0 +1,118 @@
+// Checks a screenshot of a running program against the cycle that
+// filtercyclus computes: finds the graph panel by its background colour and
+// measures every output bar. Usage: staafcontrole SCREENSHOT.ppm CYCLUS.csv
+#include "signaal.h"
+#include "tekening.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Beeld {
+  int breedte = 0;
+  int hoogte = 0;
+  std::vector<unsigned char> rgb;
+
+  bool is(int x, int y, const Kleur& k) const
+  {
+    const auto i = 3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(breedte) +
+                        static_cast<std::size_t>(x));
+    return rgb[i] == k.rood && rgb[i + 1] == k.groen && rgb[i + 2] == k.blauw;
+  }
+};
+
+bool leesPpm(const char* pad, Beeld& beeld)
+{
+  std::ifstream in(pad, std::ios::binary);
+  std::string soort;
+  int maximum = 0;
+  in >> soort >> beeld.breedte >> beeld.hoogte >> maximum;
+  in.get();
+  if (soort != "P6" || maximum != 255 || beeld.breedte <= 0 || beeld.hoogte <= 0) {
+    return false;
+  }
+  beeld.rgb.resize(3 * static_cast<std::size_t>(beeld.breedte) *
+                   static_cast<std::size_t>(beeld.hoogte));
+  in.read(reinterpret_cast<char*>(beeld.rgb.data()),
+          static_cast<std::streamsize>(beeld.rgb.size()));
+  return static_cast<bool>(in);
+}
+
+bool leesGefilterd(const char* pad, std::vector<double>& gefilterd)
+{
+  std::ifstream in(pad);
+  std::string regel;
+  std::getline(in, regel); // header
+  while (std::getline(in, regel)) {
+    const auto laatste = regel.rfind(',');
+    gefilterd.push_back(std::stod(regel.substr(laatste + 1)));
+  }
+  return gefilterd.size() == BlokLengte;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+  Beeld beeld;
+  std::vector<double> gefilterd;
+  if (argc != 3 || !leesPpm(argv[1], beeld) || !leesGefilterd(argv[2], gefilterd)) {
+    std::cerr << "usage: staafcontrole SCREENSHOT.ppm CYCLUS.csv (P6 image, 128-row CSV)\n";
+    return 2;
+  }
+
+  // The panel is the one area in the background colour.
+  int links = beeld.breedte, rechts = -1, boven = beeld.hoogte, onder = -1;
+  for (int y = 0; y < beeld.hoogte; ++y) {
+    for (int x = 0; x < beeld.breedte; ++x) {
+      if (beeld.is(x, y, achtergrondKleur)) {
+        links = std::min(links, x);
+        rechts = std::max(rechts, x);
+        boven = std::min(boven, y);
+        onder = std::max(onder, y);
+      }
+    }
+  }
+  // Column 0 of the panel is the red vertical axis, not background.
+  if (links > 0 && beeld.is(links - 1, boven, asKleur) && beeld.is(links - 1, onder, asKleur)) {
+    --links;
+  }
+  const auto schaal = schaalVoor(rechts - links + 1, onder - boven + 1);
+  if (rechts < 0 || !schaal) {
+    std::cerr << "staafcontrole: no graph panel in the screenshot\n";
+    return 1;
+  }
+  const int hoogte = onder - boven + 1;
+  const int midden = boven + hoogte / 2;
+  std::cout << "panel " << rechts - links + 1 << "x" << hoogte << " at " << links << "," << boven
+            << ", W=" << schaal->staafBreedte << " H=" << schaal->eenhedenPerPixel << "\n";
+
+  int fouten = 0;
+  for (std::size_t n = 0; n < BlokLengte; ++n) {
+    // The left edge of output bar n is drawn last in its column: its brown
+    // run is the bar, cut off at the panel's edges.
+    const int x = links + schaal->staafBreedte * static_cast<int>(n) + uitvoerVerschuiving;
+    int verwacht = staafHoogte(gefilterd[n], schaal->eenhedenPerPixel);
+    verwacht = std::clamp(verwacht, -(onder - midden + 1), midden - boven);
+    int gemeten = 0;
+    for (int y = midden - 1; y >= boven && beeld.is(x, y, uitvoerKleur); --y) {
+      ++gemeten;
+    }
+    for (int y = midden; y <= onder && beeld.is(x, y, uitvoerKleur); ++y) {
+      --gemeten;
+    }
+    if (gemeten != verwacht) {
+      std::cerr << "bar " << n << ": " << gemeten << " pixels on screen, " << verwacht
+                << " computed\n";
+      ++fouten;
+    }
+  }
+  std::cout << (BlokLengte - static_cast<std::size_t>(fouten)) << " of " << BlokLengte
+            << " output bars as computed\n";
+  return fouten == 0 ? 0 : 1;
+}
