@@ -1,33 +1,47 @@
 // filtercyclus: one processing cycle of iir_demo or fir_demo without a window,
-// printed as CSV. For preparing lecture material, checking a hand calculation,
-// and testing the programs end to end.
+// as CSV or as the picture the graph panel shows; or the magnitude response
+// of a program's filter. For preparing lecture material, checking a hand
+// calculation, and testing the programs end to end.
 
 #include "cyclus.h"
 #include "fir_programma.h"
 #include "frequenties.h"
 #include "iir_programma.h"
+#include "png_bestand.h"
+#include "rasteriseer.h"
+#include "tekening.h"
 #include "testsignaal.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
+#include <cmath>
 #include <iostream>
+#include <numbers>
 #include <optional>
+#include <regex>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace {
 
 constexpr int foutStatus = 2;
+constexpr Int kleinsteBreedte = static_cast<Int>(BlokLengte);
+constexpr Int kleinsteHoogte = 2;
+constexpr Int grootsteZijde = 10000;
+constexpr UInt32 minPunten = 2;
+constexpr UInt32 maxPunten = 100000;
 
 struct Keuzes {
   std::string programma;
   std::string signaal = std::string(signaalNamen[cosinus]);
   std::string frequentie = std::string(frequentieLabels[startFrequentieKeuze]);
-  std::optional<UInt32> amplitude;
+  std::string amplitude; // empty: the program's start amplitude
+  std::string png;
+  std::string grootte = "512x500";
+  bool respons = false;
+  std::string punten; // empty: the eight frequencies of the choice
 };
 
 // Accepts exactly one of `toegestaan`. The list is shown separated by " | ",
@@ -47,30 +61,61 @@ CLI::Validator eenVan(std::vector<std::string> toegestaan)
   return {controle, "{" + lijst + "}"};
 }
 
-template <std::size_t N>
-std::vector<std::string> alsTeksten(const std::array<std::string_view, N>& labels,
-                                    std::size_t aantal)
-{
-  return {labels.begin(), labels.begin() + static_cast<std::ptrdiff_t>(aantal)};
-}
-
-template <std::size_t N>
-UInt32 indexVan(const std::array<std::string_view, N>& labels, const std::string& tekst)
-{
-  return static_cast<UInt32>(std::find(labels.begin(), labels.end(), tekst) - labels.begin());
-}
-
 // Only plain decimal digits: "1e3", "+5", " 7" and "0x10" are refused rather
 // than read in some surprising way.
-std::string controleerAmplitude(const std::string& tekst)
+std::optional<UInt32> geheelGetal(const std::string& tekst, UInt32 kleinste, UInt32 grootste)
 {
-  const bool alleenCijfers =
-      !tekst.empty() && tekst.size() <= 6 &&
-      std::all_of(tekst.begin(), tekst.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (alleenCijfers && std::stoul(tekst) <= maxAmplitude) {
-    return {};
+  UInt32 waarde = 0;
+  const char* einde = tekst.data() + tekst.size();
+  const auto [stop, fout] = std::from_chars(tekst.data(), einde, waarde);
+  if (tekst.empty() || tekst.front() < '0' || tekst.front() > '9' || fout != std::errc{} ||
+      stop != einde || waarde < kleinste || waarde > grootste) {
+    return std::nullopt;
   }
-  return "'" + tekst + "' is not an integer in 0..32768";
+  return waarde;
+}
+
+CLI::Validator geheelTussen(UInt32 kleinste, UInt32 grootste)
+{
+  const std::string bereik = std::to_string(kleinste) + ".." + std::to_string(grootste);
+  auto controle = [=](const std::string& tekst) -> std::string {
+    if (geheelGetal(tekst, kleinste, grootste)) {
+      return {};
+    }
+    return "'" + tekst + "' is not an integer in " + bereik;
+  };
+  return {controle, "INT in " + bereik};
+}
+
+struct Grootte {
+  Int breedte = 0;
+  Int hoogte = 0;
+};
+
+std::optional<Grootte> leesGrootte(const std::string& tekst)
+{
+  static const std::regex vorm("([0-9]{1,5})x([0-9]{1,5})");
+  std::smatch delen;
+  if (!std::regex_match(tekst, delen, vorm)) {
+    return std::nullopt;
+  }
+  const Grootte grootte{std::stoi(delen[1]), std::stoi(delen[2])};
+  if (grootte.breedte < kleinsteBreedte || grootte.hoogte < kleinsteHoogte ||
+      grootte.breedte > grootsteZijde || grootte.hoogte > grootsteZijde) {
+    return std::nullopt;
+  }
+  return grootte;
+}
+
+CLI::Validator grootteValidator()
+{
+  auto controle = [](const std::string& tekst) -> std::string {
+    if (leesGrootte(tekst)) {
+      return {};
+    }
+    return "'" + tekst + "' is not WIDTHxHEIGHT from 128x2 to 10000x10000";
+  };
+  return {controle, "WIDTHxHEIGHT"};
 }
 
 void schrijfGetal(std::string& regel, Double waarde)
@@ -85,16 +130,23 @@ void schrijfGetal(std::string& regel, Int16 waarde)
   regel += std::to_string(waarde);
 }
 
-template <typename Programma> void schrijfCyclus(const Keuzes& keuzes)
+template <typename Programma> CyclusResultaat<Programma> cyclusVoor(const Keuzes& keuzes)
 {
-  const UInt32 keuze = indexVan(signaalNamen, keuzes.signaal);
-  const Float hoekFreq = *hoekFrequentie(indexVan(frequentieLabels, keuzes.frequentie));
-  const auto amplitude = static_cast<typename Programma::Amplitude>(
-      keuzes.amplitude.value_or(Programma::startAmplitude));
+  const auto index = [](const auto& labels, const std::string& tekst) {
+    return static_cast<UInt32>(std::find(labels.begin(), labels.end(), tekst) - labels.begin());
+  };
+  const auto amplitude = keuzes.amplitude.empty()
+                             ? Programma::startAmplitude
+                             : static_cast<typename Programma::Amplitude>(
+                                   *geheelGetal(keuzes.amplitude, 0, maxAmplitude));
+  return draaiCyclus<Programma>(index(signaalNamen, keuzes.signaal), amplitude,
+                                *hoekFrequentie(index(frequentieLabels, keuzes.frequentie)),
+                                [](const char* tekst) { std::cerr << tekst << '\n'; });
+}
 
-  const auto cyclus = draaiCyclus<Programma>(keuze, amplitude, hoekFreq,
-                                             [](const char* tekst) { std::cerr << tekst << '\n'; });
-
+template <typename Programma> int schrijfCyclusCsv(const Keuzes& keuzes)
+{
+  const auto cyclus = cyclusVoor<Programma>(keuzes);
   std::string uitvoer = "n,signaal,gefilterd\n";
   for (std::size_t n = 0; n < BlokLengte; ++n) {
     uitvoer += std::to_string(n) + ',';
@@ -104,30 +156,129 @@ template <typename Programma> void schrijfCyclus(const Keuzes& keuzes)
     uitvoer += '\n';
   }
   std::cout << uitvoer << std::flush;
+  return 0;
+}
+
+template <typename Programma> int schrijfCyclusPng(const Keuzes& keuzes)
+{
+  const auto cyclus = cyclusVoor<Programma>(keuzes);
+  const Grootte grootte = *leesGrootte(keuzes.grootte);
+  const auto tekening =
+      maakTekening(cyclus.signaal, cyclus.gefilterd, grootte.breedte, grootte.hoogte);
+  const std::string fout =
+      schrijfPng(rasteriseer(tekening, grootte.breedte, grootte.hoogte), keuzes.png);
+  if (!fout.empty()) {
+    std::cerr << "filtercyclus: --png: " << fout << '\n';
+    return foutStatus;
+  }
+  return 0;
+}
+
+// The frequency as the choice writes it: a factor of pi with a decimal comma.
+std::string frequentieTekst(Double factor)
+{
+  if (factor == 0.0) {
+    return "DC";
+  }
+  std::string tekst;
+  schrijfGetal(tekst, factor);
+  std::replace(tekst.begin(), tekst.end(), '.', ',');
+  return tekst + "*PI";
+}
+
+template <typename Programma> int schrijfRespons(const Keuzes& keuzes)
+{
+  struct Punt {
+    std::string frequentie;
+    Double omega;
+  };
+  std::vector<Punt> punten;
+  if (keuzes.punten.empty()) {
+    // The frequencies the program really uses: the Float of each item.
+    for (UInt32 i = 0; i < frequentieFactoren.size(); ++i) {
+      punten.push_back({std::string(frequentieLabels[i]), *hoekFrequentie(i)});
+    }
+  } else {
+    const UInt32 aantal = *geheelGetal(keuzes.punten, minPunten, maxPunten);
+    for (UInt32 i = 0; i < aantal; ++i) {
+      const Double factor = static_cast<Double>(i) / static_cast<Double>(aantal - 1);
+      punten.push_back({frequentieTekst(factor), std::numbers::pi * factor});
+    }
+  }
+
+  std::string uitvoer = "frequentie,omega,versterking,dB\n";
+  for (const auto& punt : punten) {
+    const Double versterking = Programma::versterking(punt.omega);
+    uitvoer += '"' + punt.frequentie + "\",";
+    schrijfGetal(uitvoer, punt.omega);
+    uitvoer += ',';
+    schrijfGetal(uitvoer, versterking);
+    uitvoer += ',';
+    schrijfGetal(uitvoer, 20.0 * std::log10(versterking));
+    uitvoer += '\n';
+  }
+  std::cout << uitvoer << std::flush;
+  return 0;
+}
+
+template <typename Programma> int voerUit(const Keuzes& keuzes)
+{
+  if (keuzes.respons) {
+    return schrijfRespons<Programma>(keuzes);
+  }
+  if (!keuzes.png.empty()) {
+    return schrijfCyclusPng<Programma>(keuzes);
+  }
+  return schrijfCyclusCsv<Programma>(keuzes);
+}
+
+template <std::size_t N>
+std::vector<std::string> alsTeksten(const std::array<std::string_view, N>& labels,
+                                    std::size_t aantal)
+{
+  return {labels.begin(), labels.begin() + static_cast<std::ptrdiff_t>(aantal)};
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-  CLI::App app{"Runs one processing cycle of iir_demo or fir_demo and prints the input and\n"
-               "the filtered signal as CSV (n,signaal,gefilterd), 128 rows.",
+  CLI::App app{"Runs one processing cycle of iir_demo or fir_demo and prints the input and the\n"
+               "filtered signal as CSV (n,signaal,gefilterd, 128 rows), or writes the picture\n"
+               "of the graph panel as PNG; or prints the magnitude response of the filter.",
                "filtercyclus"};
   Keuzes keuzes;
-  std::string amplitudeTekst;
 
   app.add_option("--programma", keuzes.programma, "Which program's filter: iir or fir")
       ->required()
       ->check(eenVan({IIRProgramma::naam, FIRProgramma::naam}));
-  app.add_option("--signaal", keuzes.signaal, "Test signal")
-      ->check(eenVan(alsTeksten(signaalNamen, signaalNamen.size())))
-      ->capture_default_str();
-  app.add_option("--amplitude", amplitudeTekst,
-                 "Peak value, an integer in 0..32768 (default: 8192 for iir, 20000 for fir)")
-      ->check(CLI::Validator(controleerAmplitude, "INT in 0..32768"));
-  app.add_option("--frequentie", keuzes.frequentie, "Angular frequency, as the choice names it")
-      ->check(eenVan(alsTeksten(frequentieLabels, frequentieFactoren.size())))
-      ->capture_default_str();
+  auto* signaal = app.add_option("--signaal", keuzes.signaal, "Test signal")
+                      ->check(eenVan(alsTeksten(signaalNamen, signaalNamen.size())))
+                      ->capture_default_str();
+  auto* amplitude =
+      app.add_option("--amplitude", keuzes.amplitude,
+                     "Peak value, an integer in 0..32768 (default: 8192 for iir, 20000 for fir)")
+          ->check(geheelTussen(0, maxAmplitude));
+  auto* frequentie =
+      app.add_option("--frequentie", keuzes.frequentie, "Angular frequency, as the choice names it")
+          ->check(eenVan(alsTeksten(frequentieLabels, frequentieFactoren.size())))
+          ->capture_default_str();
+  auto* png = app.add_option("--png", keuzes.png,
+                             "Write the picture of the graph panel to this PNG file instead");
+  auto* grootte = app.add_option("--grootte", keuzes.grootte,
+                                 "Client size of the graph panel for --png, WIDTHxHEIGHT")
+                      ->check(grootteValidator())
+                      ->capture_default_str()
+                      ->needs(png);
+  auto* respons =
+      app.add_flag("--respons", keuzes.respons,
+                   "Print the magnitude response of the filter (frequentie,omega,versterking,dB)")
+          ->excludes(signaal, amplitude, frequentie, png, grootte);
+  app.add_option("--punten", keuzes.punten,
+                 "With --respons: this many frequencies evenly from 0 to pi, instead of the "
+                 "eight of the choice")
+      ->check(geheelTussen(minPunten, maxPunten))
+      ->needs(respons);
 
   try {
     app.parse(argc, argv);
@@ -137,14 +288,11 @@ int main(int argc, char** argv)
     std::cerr << "filtercyclus: " << fout.what() << " (see --help)\n";
     return foutStatus;
   }
+  if (png->count() > 0 && keuzes.png.empty()) {
+    std::cerr << "filtercyclus: --png: the file name is empty\n";
+    return foutStatus;
+  }
 
-  if (!amplitudeTekst.empty()) {
-    keuzes.amplitude = static_cast<UInt32>(std::stoul(amplitudeTekst));
-  }
-  if (keuzes.programma == IIRProgramma::naam) {
-    schrijfCyclus<IIRProgramma>(keuzes);
-  } else {
-    schrijfCyclus<FIRProgramma>(keuzes);
-  }
-  return 0;
+  return keuzes.programma == IIRProgramma::naam ? voerUit<IIRProgramma>(keuzes)
+                                                : voerUit<FIRProgramma>(keuzes);
 }

@@ -1,6 +1,7 @@
 #include "fir.h"
 
 #include <algorithm>
+#include <complex>
 #include <limits>
 
 namespace {
@@ -92,4 +93,14 @@ void firFilterSignaal(const Int16* signaal, Int16* sigGefilterd, std::size_t aan
 {
   firReset();
   firFilterBlok(signaal, sigGefilterd, aantal);
+}
+
+Double firVersterking(Double omega)
+{
+  std::complex<Double> som = 0.0;
+  for (std::size_t k = 0; k < FilterLengte; ++k) {
+    som +=
+        static_cast<Double>(firCoefficienten[k]) * std::polar(1.0, -omega * static_cast<Double>(k));
+  }
+  return std::abs(som) / 32768.0;
 }

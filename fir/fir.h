@@ -34,3 +34,6 @@ void firFilterBlok(const Int16* invoer, Int16* uitvoer, std::size_t aantal);
 
 // One block from a cleared delay line, so every call stands on its own.
 void firFilterSignaal(const Int16* signaal, Int16* sigGefilterd, std::size_t aantal);
+
+// |H(e^jw)| of the taps, with the Q15 scale: 1.0 is unity gain.
+Double firVersterking(Double omega);

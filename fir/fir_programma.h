@@ -25,4 +25,6 @@ struct FIRProgramma {
   {
     firFilterSignaal(signaal.data(), sigGefilterd.data(), BlokLengte);
   }
+
+  static Double versterking(Double omega) { return firVersterking(omega); }
 };

@@ -4,6 +4,7 @@
 #include "iir.h"
 
 #include <cassert>
+#include <complex>
 
 // Section 0 is the overall gain, sections 1..6 are biquads with symmetric
 // numerators (zeros on the unit circle), section 7 is first order with its
@@ -125,4 +126,29 @@ void filterIIRSignaal(FilterIIR_Double_2* filter, const Double* signaal, Double*
   for (std::size_t i = 0; i < aantal; ++i) {
     sigGefilterd[i] = IIR_Double_2Filter(signaal[i], filter);
   }
+}
+
+Double iirVersterking(const FilterIIR_Double_2& filter, Double omega)
+{
+  using Complex = std::complex<Double>;
+  const Complex zInvers = std::polar(1.0, -omega);
+  Complex h = filter.filterTeller[0];
+  for (UInt32 s = 1; s < filter.aantalSekties; ++s) {
+    const Double* b = filter.filterTeller + MaxSectieLengte * s;
+    const Double* a = filter.filterNoemer + MaxSectieLengte * s;
+    Complex teller = b[0];
+    Complex noemer = 1.0;
+    Complex macht = 1.0;
+    for (UInt32 k = 1; k < MaxSectieLengte; ++k) {
+      macht *= zInvers;
+      if (k < filter.tellerSecties[s]) {
+        teller += b[k] * macht;
+      }
+      if (k < filter.noemerSecties[s]) {
+        noemer += a[k] * macht;
+      }
+    }
+    h *= teller / noemer;
+  }
+  return std::abs(h);
 }

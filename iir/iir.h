@@ -45,3 +45,7 @@ inline constexpr const char* initFoutMelding = "(init) kon filter niet initialis
 // through `meld` (when given) and filtering goes on all the same.
 void filterIIRSignaal(FilterIIR_Double_2* filter, const Double* signaal, Double* sigGefilterd,
                       std::size_t aantal, Melder meld = nullptr);
+
+// |H(e^jw)| of the cascade the record describes, read from the same tables
+// and lengths the filter uses (a0 taken as 1, a length of 0 as 1).
+Double iirVersterking(const FilterIIR_Double_2& filter, Double omega);

@@ -23,4 +23,11 @@ struct IIRProgramma {
   {
     filterIIRSignaal(&filter, signaal.data(), sigGefilterd.data(), BlokLengte, meld);
   }
+
+  static Double versterking(Double omega)
+  {
+    FilterRecord filter;
+    bindFilterRecord(filter);
+    return iirVersterking(filter, omega);
+  }
 };

@@ -12,6 +12,9 @@
 #include <charconv>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -40,7 +43,7 @@ std::string leesAlles(int fd)
 
 // Runs filtercyclus with `argumenten`; stderr goes to a file so that neither
 // pipe can fill up while the other is read.
-Uitkomst draai(const std::vector<std::string>& argumenten)
+Uitkomst draai(const std::vector<std::string>& argumenten, bool zonderScherm = false)
 {
   char foutPad[] = "/tmp/filtercyclus-stderr-XXXXXX";
   const int foutFd = mkstemp(foutPad);
@@ -50,6 +53,10 @@ Uitkomst draai(const std::vector<std::string>& argumenten)
   }
   const pid_t kind = fork();
   if (kind == 0) {
+    if (zonderScherm) {
+      unsetenv("DISPLAY");
+      unsetenv("WAYLAND_DISPLAY");
+    }
     dup2(pijp[1], STDOUT_FILENO);
     dup2(foutFd, STDERR_FILENO);
     close(pijp[0]);
@@ -186,6 +193,19 @@ TEST(Filtercyclus, FouteInvoerGeeftStatus2EnEenRegel)
       {{"--programma", "fir", "--amplitude", "99999999999999999999"}, "99999999999999999999"},
       {{"--programma", "fir", "--amplitude"}, "--amplitude"},
       {{"--programma", "iir", "extra"}, "extra"},
+      {{"--programma", "iir", "--grootte", "600x600"}, "--png"},
+      {{"--programma", "iir", "--png", "/tmp/x.png", "--grootte", "127x500"}, "127x500"},
+      {{"--programma", "iir", "--png", "/tmp/x.png", "--grootte", "512x1"}, "512x1"},
+      {{"--programma", "iir", "--png", "/tmp/x.png", "--grootte", "10001x500"}, "10001x500"},
+      {{"--programma", "iir", "--png", "/tmp/x.png", "--grootte", "512*500"}, "512*500"},
+      {{"--programma", "iir", "--png", "/tmp/x.png", "--grootte", "x500"}, "x500"},
+      {{"--programma", "iir", "--png", ""}, "--png"},
+      {{"--programma", "iir", "--png", "/geen/map/x.png"}, "/geen/map/x.png"},
+      {{"--programma", "iir", "--respons", "--signaal", "blokgolf"}, "--signaal"},
+      {{"--programma", "iir", "--respons", "--png", "/tmp/x.png"}, "--png"},
+      {{"--programma", "iir", "--punten", "10"}, "--respons"},
+      {{"--programma", "iir", "--respons", "--punten", "1"}, "'1'"},
+      {{"--programma", "iir", "--respons", "--punten", "100001"}, "100001"},
   };
   for (const auto& geval : gevallen) {
     const auto uitkomst = draai(geval.argumenten);
@@ -199,6 +219,136 @@ TEST(Filtercyclus, FouteInvoerGeeftStatus2EnEenRegel)
         << beschrijving << "-> " << uitkomst.fout;
     EXPECT_EQ(regels(uitkomst.fout).size(), 1u) << beschrijving << "-> " << uitkomst.fout;
   }
+}
+
+} // namespace
+
+namespace {
+
+std::vector<std::string> velden(const std::string& regel)
+{
+  std::vector<std::string> v;
+  std::string veld;
+  bool tussenAanhalingstekens = false;
+  for (const char c : regel) {
+    if (c == '"') {
+      tussenAanhalingstekens = !tussenAanhalingstekens;
+    } else if (c == ',' && !tussenAanhalingstekens) {
+      v.push_back(veld);
+      veld.clear();
+    } else {
+      veld += c;
+    }
+  }
+  v.push_back(veld);
+  return v;
+}
+
+TEST(FiltercyclusRespons, DeAchtFrequentiesVanDeKeuze)
+{
+  const auto iir = draai({"--programma", "iir", "--respons"});
+  ASSERT_EQ(iir.status, 0) << iir.fout;
+  const auto r = regels(iir.uit);
+  ASSERT_EQ(r.size(), 9u);
+  EXPECT_EQ(r[0], "frequentie,omega,versterking,dB");
+  for (std::size_t i = 0; i < 8; ++i) {
+    const auto v = velden(r[i + 1]);
+    ASSERT_EQ(v.size(), 4u) << r[i + 1];
+    EXPECT_EQ(v[0], frequentieLabels[i]);
+    EXPECT_EQ(lees<Double>(v[1]), static_cast<Double>(*hoekFrequentie(static_cast<UInt32>(i))));
+    EXPECT_EQ(lees<Double>(v[2]), IIRProgramma::versterking(lees<Double>(v[1])));
+  }
+  EXPECT_NEAR(lees<Double>(velden(r[6])[3]), -80.0, 0.05);
+
+  const auto fir = draai({"--programma", "fir", "--respons"});
+  ASSERT_EQ(fir.status, 0) << fir.fout;
+  EXPECT_NEAR(lees<Double>(velden(regels(fir.uit)[6])[3]), -45.9, 0.05);
+}
+
+TEST(FiltercyclusRespons, GelijkVerdeeldeFrequenties)
+{
+  const auto uitkomst = draai({"--programma", "fir", "--respons", "--punten", "5"});
+  ASSERT_EQ(uitkomst.status, 0) << uitkomst.fout;
+  const auto r = regels(uitkomst.uit);
+  ASSERT_EQ(r.size(), 6u);
+  const char* teksten[] = {"DC", "0,25*PI", "0,5*PI", "0,75*PI", "1*PI"};
+  for (std::size_t i = 0; i < 5; ++i) {
+    const auto v = velden(r[i + 1]);
+    EXPECT_EQ(v[0], teksten[i]);
+    EXPECT_NEAR(lees<Double>(v[1]), std::numbers::pi * static_cast<Double>(i) / 4.0, 1e-15);
+  }
+  EXPECT_EQ(lees<Double>(velden(r[5])[1]), std::numbers::pi) << "pi inclusive";
+  EXPECT_EQ(regels(draai({"--programma", "iir", "--respons", "--punten", "100000"}).uit).size(),
+            100001u);
+}
+
+bool isPng(const std::string& pad, unsigned breedte, unsigned hoogte)
+{
+  std::ifstream in(pad, std::ios::binary);
+  std::array<unsigned char, 24> kop{};
+  in.read(reinterpret_cast<char*>(kop.data()), kop.size());
+  const auto be32 = [&](std::size_t i) {
+    return (unsigned{kop[i]} << 24U) | (unsigned{kop[i + 1]} << 16U) |
+           (unsigned{kop[i + 2]} << 8U) | unsigned{kop[i + 3]};
+  };
+  return in && kop[1] == 'P' && kop[2] == 'N' && kop[3] == 'G' && be32(16) == breedte &&
+         be32(20) == hoogte;
+}
+
+TEST(FiltercyclusPng, ZonderSchermInDeGevraagdeGrootte)
+{
+  const std::string pad = testing::TempDir() + "cyclus.png";
+  const auto uitkomst = draai({"--programma", "fir", "--png", pad}, true);
+  ASSERT_EQ(uitkomst.status, 0) << uitkomst.fout;
+  EXPECT_EQ(uitkomst.uit, "");
+  EXPECT_TRUE(isPng(pad, 512, 500));
+  ASSERT_EQ(draai({"--programma", "iir", "--png", pad, "--grootte", "128x2"}, true).status, 0);
+  EXPECT_TRUE(isPng(pad, 128, 2));
+  std::remove(pad.c_str());
+}
+
+// A failed write leaves neither the file nor a temporary beside it.
+TEST(FiltercyclusPng, MisluktSchrijvenLaatNietsAchter)
+{
+  const std::string map = testing::TempDir() + "alleen-lezen";
+  std::filesystem::remove_all(map);
+  std::filesystem::create_directory(map);
+  const std::string pad = map + "/cyclus.png";
+  {
+    std::ofstream(pad) << "old";
+  }
+  std::filesystem::permissions(map, std::filesystem::perms::owner_read |
+                                        std::filesystem::perms::owner_exec);
+  const auto uitkomst = draai({"--programma", "fir", "--png", pad});
+  const bool alsRoot = geteuid() == 0; // root writes anywhere
+  if (!alsRoot) {
+    EXPECT_EQ(uitkomst.status, 2);
+    EXPECT_NE(uitkomst.fout.find(pad), std::string::npos) << uitkomst.fout;
+    std::ifstream oud(pad);
+    std::string inhoud;
+    oud >> inhoud;
+    EXPECT_EQ(inhoud, "old") << "the old file stays as it was";
+  }
+  std::filesystem::permissions(map, std::filesystem::perms::owner_all);
+  std::size_t bestanden = 0;
+  for ([[maybe_unused]] const auto& bestand : std::filesystem::directory_iterator(map)) {
+    ++bestanden;
+  }
+  EXPECT_EQ(bestanden, 1u) << "no temporary file left behind";
+
+  // A directory in place of the file fails for root as well.
+  const std::string mapAlsPad = map + "/sub";
+  std::filesystem::create_directory(mapAlsPad);
+  const auto opMap = draai({"--programma", "fir", "--png", mapAlsPad});
+  EXPECT_EQ(opMap.status, 2);
+  EXPECT_EQ(opMap.uit, "");
+  EXPECT_EQ(regels(opMap.fout).size(), 1u) << opMap.fout;
+  bestanden = 0;
+  for ([[maybe_unused]] const auto& bestand : std::filesystem::directory_iterator(map)) {
+    ++bestanden;
+  }
+  EXPECT_EQ(bestanden, 2u) << "no temporary file left behind";
+  std::filesystem::remove_all(map);
 }
 
 } // namespace

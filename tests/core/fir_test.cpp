@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <numbers>
 #include <numeric>
 #include <random>
 #include <vector>
@@ -186,6 +187,55 @@ TEST(FIRFilter, InStukkenGelijkAanInEenKeer)
   }
   ASSERT_EQ(begin, x.size());
   EXPECT_EQ(inStukken, gesloten(x));
+}
+
+} // namespace
+
+namespace {
+
+Double dB(Double g)
+{
+  return 20.0 * std::log10(g);
+}
+
+Double versterking(Double factor)
+{
+  return firVersterking(factor * std::numbers::pi);
+}
+
+TEST(FIRRespons, BijDeFrequentiesVanDeKeuze)
+{
+  const Double verwacht[] = {1.0002, 1.0002, 0.9996, 1.0003, 0.9996, 0.0051, 0.00016, 0.00033};
+  const Double marge[] = {5e-5, 5e-5, 5e-5, 5e-5, 5e-5, 5e-5, 5e-6, 5e-6};
+  for (UInt32 i = 0; i < 8; ++i) {
+    EXPECT_NEAR(firVersterking(*hoekFrequentie(i)), verwacht[i], marge[i]) << frequentieLabels[i];
+  }
+  EXPECT_EQ(firVersterking(0.0), 32775.0 / 32768.0);
+  EXPECT_NEAR(dB(versterking(0.6)), -45.9, 0.05);
+  EXPECT_NEAR(dB(versterking(0.8)), -75.9, 0.05);
+  EXPECT_NEAR(dB(versterking(0.9)), -69.6, 0.05);
+}
+
+TEST(FIRRespons, BandenVanHetFilter)
+{
+  for (Double f = 0.0; f <= 0.5; f += 0.001) {
+    EXPECT_GE(dB(versterking(f)), -0.05) << f;
+    EXPECT_LE(dB(versterking(f)), 0.02) << f;
+  }
+  for (Double f = 0.6; f <= 1.0; f += 0.0005) {
+    EXPECT_LE(dB(versterking(f)), -45.9 + 0.05) << f;
+    if (f >= 0.65) {
+      EXPECT_LE(dB(versterking(f)), -60.0) << f;
+    }
+  }
+  EXPECT_NEAR(dB(versterking(0.55)), -6.0, 0.1);
+  Double laag = 0.5;
+  Double hoog = 0.55;
+  for (int i = 0; i < 50; ++i) {
+    const Double midden = (laag + hoog) / 2;
+    (dB(versterking(midden)) > -3.0 ? laag : hoog) = midden;
+  }
+  EXPECT_NEAR(laag, 0.537, 0.001);
 }
 
 } // namespace

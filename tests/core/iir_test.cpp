@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -257,6 +259,88 @@ TEST(IIRFilterDeathTest, ControlesBlijvenActief)
   FilterIIR_Double_2 teVeel = gebondenFilter();
   teVeel.aantalSekties = 9;
   EXPECT_DEATH(IIR_Double_2Init(&teVeel), "sectiesPassen");
+}
+
+} // namespace
+
+namespace {
+
+constexpr Double pi = std::numbers::pi;
+
+Double versterking(Double factor)
+{
+  return iirVersterking(gebondenFilter(), factor * pi);
+}
+
+Double dB(Double g)
+{
+  return 20.0 * std::log10(g);
+}
+
+TEST(IIRRespons, DoorlaatBand)
+{
+  EXPECT_NEAR(versterking(0.0), 1.0, 1e-9);
+  for (Double f = 0.0; f <= 0.4; f += 0.001) {
+    EXPECT_GE(versterking(f), 0.999998) << f;
+    EXPECT_LE(versterking(f), 1.0 + 1e-9) << f;
+  }
+  EXPECT_NEAR(versterking(0.45), 0.99976, 5e-6);
+  EXPECT_NEAR(versterking(0.5), 0.94375, 5e-6);
+  EXPECT_NEAR(dB(versterking(0.55)), -20.1, 0.05);
+  EXPECT_NEAR(versterking(0.4), 0.9999986, 5e-8);
+}
+
+TEST(IIRRespons, MinDrieDecibelBij0517Pi)
+{
+  Double laag = 0.5;
+  Double hoog = 0.55;
+  for (int i = 0; i < 50; ++i) {
+    const Double midden = (laag + hoog) / 2;
+    (dB(versterking(midden)) > -3.0 ? laag : hoog) = midden;
+  }
+  EXPECT_NEAR(laag, 0.517, 0.0005);
+}
+
+TEST(IIRRespons, SperBandMetGelijkeRimpel)
+{
+  Double piek = 0.0;
+  for (Double f = 0.6; f <= 1.0; f += 0.0001) {
+    piek = std::max(piek, versterking(f));
+  }
+  EXPECT_LE(piek, 1.0e-4 * 1.001);
+  EXPECT_GE(piek, 0.99e-4) << "equal ripple reaches -80 dB";
+  EXPECT_NEAR(dB(versterking(0.6)), -80.0, 0.05);
+  EXPECT_NEAR(dB(versterking(0.8)), -91.9, 0.05);
+  EXPECT_NEAR(dB(versterking(0.9)), -91.0, 0.05);
+  for (const Double nul : {0.602, 0.620, 0.657, 0.714, 0.793, 0.890}) {
+    Double minimum = 1.0;
+    for (Double f = nul - 0.001; f <= nul + 0.001; f += 0.00001) {
+      minimum = std::min(minimum, versterking(f));
+    }
+    EXPECT_LT(minimum, 1e-7) << "transmission zero near " << nul << " pi";
+  }
+  EXPECT_LT(versterking(1.0), 1e-12);
+}
+
+// The response computed from the tables is what the engine does to a cosine
+// once the transient has died away.
+TEST(IIRRespons, KloptMetHetFilter)
+{
+  for (const Double f : {0.1, 0.3, 0.45, 0.5, 0.52}) {
+    std::vector<Double> x(3000);
+    for (std::size_t n = 0; n < x.size(); ++n) {
+      x[n] = std::cos(f * pi * static_cast<Double>(n));
+    }
+    auto record = gebondenFilter();
+    const auto y = filter(record, x);
+    // Correlation over 1000 samples, a whole number of periods of each f.
+    std::complex<Double> som = 0.0;
+    for (std::size_t n = 2000; n < y.size(); ++n) {
+      som += y[n] * std::polar(1.0, -f * pi * static_cast<Double>(n));
+    }
+    const Double amplitude = 2.0 * std::abs(som) / 1000.0;
+    EXPECT_NEAR(amplitude, versterking(f), 1e-9) << f;
+  }
 }
 
 } // namespace

@@ -12,6 +12,9 @@
 #include <wx/toplevel.h>
 
 #include <bit>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 template <typename Programma> class GrafiekInspectie {
 public:
@@ -240,6 +243,25 @@ TYPED_TEST(GrafiekTest, StopMaaktSchoonEnGeeftDeBesturingVrij)
   this->venster->SetSize(this->venster->GetSize() + wxSize(88, 200));
   laatAfhandelen();
   EXPECT_TRUE(alleenAchtergrond(this->scherm()));
+}
+
+// filtercyclus --png draws the same picture as the window, without a window.
+TYPED_TEST(GrafiekTest, ExportGelijkAanHetScherm)
+{
+  kiesItem(this->ik().radio(), wxEVT_RADIOBOX, blokgolf);
+  kiesItem(this->ik().freq(), wxEVT_CHOICE, 3);
+  this->klikStart();
+  const wxSize grootte = this->ik().paneel()->GetClientSize();
+  const std::string pad = testing::TempDir() + "export-" + TypeParam::naam + ".png";
+  const std::string opdracht = std::string(FILTERCYCLUS) + " --programma " + TypeParam::naam +
+                               " --signaal blokgolf --frequentie 0,2*PI --png " + pad +
+                               " --grootte " + std::to_string(grootte.x) + "x" +
+                               std::to_string(grootte.y);
+  ASSERT_EQ(std::system(opdracht.c_str()), 0) << opdracht;
+  const wxImage export_(pad, wxBITMAP_TYPE_PNG);
+  ASSERT_TRUE(export_.IsOk());
+  EXPECT_TRUE(gelijkeBeelden(this->scherm(), export_));
+  std::remove(pad.c_str());
 }
 
 TYPED_TEST(GrafiekTest, TweeCycliGevenHetzelfdeBeeld)

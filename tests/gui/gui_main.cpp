@@ -2,6 +2,7 @@
 // assertion fails the running test instead of opening a dialog.
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/image.h>
 #include <wx/log.h>
 
 namespace {
@@ -19,6 +20,7 @@ public:
   bool OnInit() override
   {
     wxLog::SetLogLevel(wxLOG_Info);
+    wxInitAllImageHandlers();
     // Each test closes its own windows; the loop must outlive them.
     SetExitOnFrameDelete(false);
     return true;

@@ -1,0 +1,22 @@
+// Turns a drawing description into pixels without any drawing library, with
+// the same pixel rules as the toolkit's drawing of the graph panel (without
+// smoothing): the exported picture equals the window's, pixel for pixel.
+#pragma once
+
+#include "tekening.h"
+
+#include <cstddef>
+#include <vector>
+
+struct Beeld {
+  Int breedte = 0;
+  Int hoogte = 0;
+  std::vector<UInt8> rgb; // rows top to bottom, 3 bytes a pixel
+
+  void zet(Int x, Int y, const Kleur& kleur);
+  [[nodiscard]] bool is(Int x, Int y, const Kleur& kleur) const;
+};
+
+// The panel's picture at breedte x hoogte: background only when there is
+// nothing to draw.
+Beeld rasteriseer(const std::optional<Tekening>& tekening, Int breedte, Int hoogte);
