@@ -11,6 +11,7 @@ PACKAGES="
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+  dpkg-dev desktop-file-utils appstream
 "
 
 missing=""

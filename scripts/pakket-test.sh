@@ -1,0 +1,36 @@
+#!/bin/bash
+# Builds the .deb from the default build, validates its desktop entries and
+# AppStream metainfo, checks that its dependencies can be installed, unpacks it
+# into a scratch root and runs the installed programs: filtercyclus, and
+# iir_demo and fir_demo headless through the end-to-end test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bouw=build/default
+cpack --preset default
+pakket=$(ls "$bouw"/filterdemo_*.deb)
+echo "pakket: $pakket"
+echo "Depends: $(dpkg-deb -f "$pakket" Depends)"
+
+wortel=$(mktemp -d)
+trap 'rm -rf "$wortel"' EXIT
+dpkg-deb -x "$pakket" "$wortel"
+
+desktop-file-validate "$wortel"/usr/share/applications/*.desktop
+appstreamcli validate --no-net "$wortel"/usr/share/metainfo/*.metainfo.xml
+
+# Every dependency that shlibdeps found must be installable here.
+apt-get install --simulate --no-install-recommends "./$pakket" >/dev/null
+
+for soort in iir fir; do
+  cmp <("$wortel/usr/bin/filtercyclus" --programma "$soort") \
+      <("$bouw/cli/filtercyclus" --programma "$soort")
+done
+echo "installed filtercyclus: same cycles as the build"
+
+for soort in iir fir; do
+  NO_AT_BRIDGE=1 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
+    tests/e2e/e2e.sh "$wortel/usr/bin/${soort}_demo" "$soort" "$wortel/usr/bin/filtercyclus" \
+    "$bouw/tests/e2e/staafcontrole" "$bouw/tests/e2e/sluit_venster"
+done
+echo "installed programs: all checks passed"
