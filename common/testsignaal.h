@@ -2,9 +2,11 @@
 #pragma once
 
 #include "algdef.h"
+#include "frequenties.h"
 #include "signaal.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <string_view>
 
@@ -34,6 +36,38 @@ constexpr bool gebruiktFrequentie(UInt32 keuze)
   return keuze == cosinus || keuze == blokgolf;
 }
 
+using CosinusBlok = std::array<Double, BlokLengte>;
+
+// cos(n * hoekFreq) for n = 0..127. n * hoekFreq is exact: n < 2^7 and a
+// Float has a 24-bit significand.
+inline void berekenCosinussen(Float hoekFreq, CosinusBlok& cosinussen)
+{
+  const Double omega = hoekFreq;
+  for (UInt32 n = 0; n < BlokLengte; ++n) {
+    cosinussen[n] = std::cos(static_cast<Double>(n) * omega);
+  }
+}
+
+// The cosines of the eight frequencies of the choice, computed once: every
+// cycle at one of them then costs no cosine at all. Nothing for any other
+// frequency.
+inline const CosinusBlok* vasteCosinussen(Float hoekFreq)
+{
+  static const auto tabellen = [] {
+    std::array<CosinusBlok, frequentieFactoren.size()> t{};
+    for (UInt32 i = 0; i < t.size(); ++i) {
+      berekenCosinussen(*hoekFrequentie(i), t[i]);
+    }
+    return t;
+  }();
+  for (UInt32 i = 0; i < tabellen.size(); ++i) {
+    if (std::bit_cast<UInt32>(*hoekFrequentie(i)) == std::bit_cast<UInt32>(hoekFreq)) {
+      return &tabellen[i];
+    }
+  }
+  return nullptr;
+}
+
 // Fills `signaal` with test signal `keuze` of peak value `amplitude` at the
 // angular frequency `hoekFreq` (radians per sample). An index that names no
 // signal writes nothing, so the block keeps what it held.
@@ -41,22 +75,30 @@ template <typename Monster>
 void bouwTestSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, SignaalBlok<Monster>& signaal)
 {
   const Double a = amplitude;
-  const Double omega = hoekFreq;
-  // n * omega is exact: n < 2^7 and a Float has a 24-bit significand.
-  const auto cosinusVan = [omega](UInt32 n) { return std::cos(static_cast<Double>(n) * omega); };
+  CosinusBlok eigen{}; // used only for a frequency outside the choice
+  const auto cosinussen = [hoekFreq, &eigen]() -> const CosinusBlok& {
+    if (const CosinusBlok* vast = vasteCosinussen(hoekFreq)) {
+      return *vast;
+    }
+    berekenCosinussen(hoekFreq, eigen);
+    return eigen;
+  };
 
   switch (keuze) {
-  case cosinus:
+  case cosinus: {
+    const CosinusBlok& c = cosinussen();
     for (UInt32 n = 0; n < BlokLengte; ++n) {
-      signaal[n] = alsMonster<Monster>(cosinusVan(n) * a);
+      signaal[n] = alsMonster<Monster>(c[n] * a);
     }
     break;
+  }
   case blokgolf: {
+    const CosinusBlok& c = cosinussen();
     const Monster positief = alsMonster<Monster>(a);
     const Monster negatief = alsMonster<Monster>(-a);
     for (UInt32 n = 0; n < BlokLengte; ++n) {
       // A cosine of exactly 0, or NaN, counts as not positive.
-      signaal[n] = cosinusVan(n) > 0.0 ? positief : negatief;
+      signaal[n] = c[n] > 0.0 ? positief : negatief;
     }
     break;
   }

@@ -37,6 +37,11 @@ FoutCode IIR_Double_2Init(FilterIIR_Double_2* filter);
 // One sample in, one sample out; samples must come in time order.
 Double IIR_Double_2Filter(const Double inv, FilterIIR_Double_2* filter);
 
+// IIR_Double_2Filter for `aantal` samples in a row, with the same result to
+// the last bit and the same state afterwards, only faster.
+void IIR_Double_2FilterBlok(FilterIIR_Double_2* filter, const Double* invoer, Double* uitvoer,
+                            std::size_t aantal);
+
 // Text logged when IIR_Double_2Init does not return Ok.
 inline constexpr const char* initFoutMelding = "(init) kon filter niet initialiseren.";
 
