@@ -1,6 +1,7 @@
 #include "rasteriseer.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -19,10 +20,16 @@ void vul(Beeld& beeld, Int x0, Int y0, Int x1, Int y1, const Kleur& kleur)
   y0 = std::max(y0, 0);
   x1 = std::min(x1, beeld.breedte - 1);
   y1 = std::min(y1, beeld.hoogte - 1);
-  for (Int y = y0; y <= y1; ++y) {
-    for (Int x = x0; x <= x1; ++x) {
-      beeld.zet(x, y, kleur);
-    }
+  if (x0 > x1 || y0 > y1) {
+    return;
+  }
+  // One row is painted pixel by pixel, the others are copies of it.
+  for (Int x = x0; x <= x1; ++x) {
+    beeld.zet(x, y0, kleur);
+  }
+  const std::size_t bytes = 3 * static_cast<std::size_t>(x1 - x0 + 1);
+  for (Int y = y0 + 1; y <= y1; ++y) {
+    std::memcpy(&beeld.rgb[index(beeld, x0, y)], &beeld.rgb[index(beeld, x0, y0)], bytes);
   }
 }
 
