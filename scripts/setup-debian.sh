@@ -7,7 +7,7 @@ PACKAGES="
   build-essential cmake ninja-build pkg-config
   libwxgtk3.2-dev
   libcli11-dev
-  libpng-dev libx11-dev
+  libpng-dev libx11-dev libxtst-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core

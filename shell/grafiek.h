@@ -185,6 +185,9 @@ template <typename Programma> void Grafiek<Programma>::startStopHandler(wxComman
     }
     grafiekPaneel->Refresh(true);
     startKnop->SetLabel(stopTekst);
+    // Paint now rather than at the toolkit's next frame: the picture follows
+    // the click without a frame's delay.
+    grafiekPaneel->Update();
   } else {
     zetInvoerAan(true);
     grafiekPaneel->maakSchoon();
