@@ -17,7 +17,8 @@ namespace {
 
 constexpr std::size_t miljoen = 1'000'000;
 
-template <typename Programma> void cyclus(benchmark::State& state)
+template <typename Programma>
+void cyclus(benchmark::State& state)
 {
   for (auto _ : state) {
     auto resultaat = draaiCyclus<Programma>(cosinus, Programma::startAmplitude, startHoekFreq);
@@ -27,7 +28,8 @@ template <typename Programma> void cyclus(benchmark::State& state)
 }
 
 // A chirp from DC to the Nyquist rate: every part of the response is used.
-template <typename Monster> std::vector<Monster> sweep(std::size_t lengte, double amplitude)
+template <typename Monster>
+std::vector<Monster> sweep(std::size_t lengte, double amplitude)
 {
   std::vector<Monster> x(lengte);
   for (std::size_t n = 0; n < lengte; ++n) {

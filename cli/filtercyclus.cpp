@@ -130,7 +130,8 @@ void schrijfGetal(std::string& regel, Int16 waarde)
   regel += std::to_string(waarde);
 }
 
-template <typename Programma> CyclusResultaat<Programma> cyclusVoor(const Keuzes& keuzes)
+template <typename Programma>
+CyclusResultaat<Programma> cyclusVoor(const Keuzes& keuzes)
 {
   const auto index = [](const auto& labels, const std::string& tekst) {
     return static_cast<UInt32>(std::find(labels.begin(), labels.end(), tekst) - labels.begin());
@@ -144,7 +145,8 @@ template <typename Programma> CyclusResultaat<Programma> cyclusVoor(const Keuzes
                                 [](const char* tekst) { std::cerr << tekst << '\n'; });
 }
 
-template <typename Programma> int schrijfCyclusCsv(const Keuzes& keuzes)
+template <typename Programma>
+int schrijfCyclusCsv(const Keuzes& keuzes)
 {
   const auto cyclus = cyclusVoor<Programma>(keuzes);
   std::string uitvoer = "n,signaal,gefilterd\n";
@@ -159,7 +161,8 @@ template <typename Programma> int schrijfCyclusCsv(const Keuzes& keuzes)
   return 0;
 }
 
-template <typename Programma> int schrijfCyclusPng(const Keuzes& keuzes)
+template <typename Programma>
+int schrijfCyclusPng(const Keuzes& keuzes)
 {
   const auto cyclus = cyclusVoor<Programma>(keuzes);
   const Grootte grootte = *leesGrootte(keuzes.grootte);
@@ -186,7 +189,8 @@ std::string frequentieTekst(Double factor)
   return tekst + "*PI";
 }
 
-template <typename Programma> int schrijfRespons(const Keuzes& keuzes)
+template <typename Programma>
+int schrijfRespons(const Keuzes& keuzes)
 {
   struct Punt {
     std::string frequentie;
@@ -221,7 +225,8 @@ template <typename Programma> int schrijfRespons(const Keuzes& keuzes)
   return 0;
 }
 
-template <typename Programma> int voerUit(const Keuzes& keuzes)
+template <typename Programma>
+int voerUit(const Keuzes& keuzes)
 {
   if (keuzes.respons) {
     return schrijfRespons<Programma>(keuzes);

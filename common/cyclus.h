@@ -6,7 +6,8 @@
 #include "signaal.h"
 #include "testsignaal.h"
 
-template <typename Programma> struct CyclusResultaat {
+template <typename Programma>
+struct CyclusResultaat {
   SignaalBlok<typename Programma::Monster> signaal{};
   SignaalBlok<typename Programma::Monster> gefilterd{};
 };

@@ -11,7 +11,8 @@
 
 inline constexpr std::size_t BlokLengte = 128;
 
-template <typename Monster> using SignaalBlok = std::array<Monster, BlokLengte>;
+template <typename Monster>
+using SignaalBlok = std::array<Monster, BlokLengte>;
 
 // Double to Int16 as the FIR program stores its samples: truncation toward
 // zero, then saturation. Saturating keeps +32768 (the top of the amplitude
@@ -33,14 +34,17 @@ inline Int16 naarInt16(Double waarde)
   return static_cast<Int16>(waarde); // in range: truncates toward zero
 }
 
-template <typename Monster> Monster alsMonster(Double waarde);
+template <typename Monster>
+Monster alsMonster(Double waarde);
 
-template <> inline Double alsMonster<Double>(Double waarde)
+template <>
+inline Double alsMonster<Double>(Double waarde)
 {
   return waarde;
 }
 
-template <> inline Int16 alsMonster<Int16>(Double waarde)
+template <>
+inline Int16 alsMonster<Int16>(Double waarde)
 {
   return naarInt16(waarde);
 }

@@ -8,7 +8,8 @@
 #include <wx/image.h>
 #include <wx/log.h>
 
-template <typename Programma> class FIRFilter : public wxApp {
+template <typename Programma>
+class FIRFilter : public wxApp {
 public:
   bool OnInit() override
   {

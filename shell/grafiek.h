@@ -25,7 +25,8 @@
 
 #include <algorithm>
 
-template <typename Programma> class Grafiek : public wxFrame {
+template <typename Programma>
+class Grafiek : public wxFrame {
   using Monster = typename Programma::Monster;
   using Amplitude = typename Programma::Amplitude;
 
@@ -63,7 +64,8 @@ private:
   Float hoekFreq = 0.0F;
   Amplitude amplitude = 0;
 
-  template <typename> friend class GrafiekInspectie; // read-only access for the window tests
+  template <typename>
+  friend class GrafiekInspectie; // read-only access for the window tests
 
   wxDECLARE_EVENT_TABLE();
 };
@@ -78,7 +80,8 @@ wxEND_EVENT_TABLE()
 
 namespace grafiek_detail {
 
-template <std::size_t N> wxArrayString alsKeuzes(const std::array<std::string_view, N>& teksten)
+template <std::size_t N>
+wxArrayString alsKeuzes(const std::array<std::string_view, N>& teksten)
 {
   wxArrayString keuzes;
   for (const std::string_view tekst : teksten) {
@@ -117,7 +120,8 @@ Grafiek<Programma>::Grafiek(wxWindow* parent, int id, const wxString& title, con
   do_layout();
 }
 
-template <typename Programma> void Grafiek<Programma>::set_properties()
+template <typename Programma>
+void Grafiek<Programma>::set_properties()
 {
   SetTitle(Programma::titel);
   signaalKeuzeRadioBox->SetSelection(cosinus);
@@ -129,7 +133,8 @@ template <typename Programma> void Grafiek<Programma>::set_properties()
   Programma::bindFilterRecord(filter);
 }
 
-template <typename Programma> void Grafiek<Programma>::do_layout()
+template <typename Programma>
+void Grafiek<Programma>::do_layout()
 {
   auto* sizer_1 = new wxBoxSizer(wxHORIZONTAL);
   auto* sizer_3 = new wxBoxSizer(wxVERTICAL);
@@ -152,20 +157,23 @@ template <typename Programma> void Grafiek<Programma>::do_layout()
   Layout();
 }
 
-template <typename Programma> void Grafiek<Programma>::bouwSignaal()
+template <typename Programma>
+void Grafiek<Programma>::bouwSignaal()
 {
   const auto keuze = static_cast<UInt32>(signaalKeuzeRadioBox->GetSelection());
   bouwTestSignaal(keuze, amplitude, hoekFreq, signaal);
 }
 
-template <typename Programma> void Grafiek<Programma>::filterSignaal()
+template <typename Programma>
+void Grafiek<Programma>::filterSignaal()
 {
   Programma::filterSignaal(filter, signaal, sigGefilterd,
                            [](const char* tekst) { wxLogDebug("%s", tekst); });
 }
 
 // The frequency control is only of use for a signal that has a frequency.
-template <typename Programma> void Grafiek<Programma>::zetInvoerAan(bool aan)
+template <typename Programma>
+void Grafiek<Programma>::zetInvoerAan(bool aan)
 {
   signaalKeuzeRadioBox->Enable(aan);
   amplitudeSpin->Enable(aan);
@@ -173,7 +181,8 @@ template <typename Programma> void Grafiek<Programma>::zetInvoerAan(bool aan)
   signaalFreqKeuze->Enable(aan && gebruiktFrequentie(keuze));
 }
 
-template <typename Programma> void Grafiek<Programma>::startStopHandler(wxCommandEvent& /*event*/)
+template <typename Programma>
+void Grafiek<Programma>::startStopHandler(wxCommandEvent& /*event*/)
 {
   if (startKnop->GetValue()) {
     zetInvoerAan(false);
@@ -195,7 +204,8 @@ template <typename Programma> void Grafiek<Programma>::startStopHandler(wxComman
   }
 }
 
-template <typename Programma> void Grafiek<Programma>::eindeHandler(wxCommandEvent& /*event*/)
+template <typename Programma>
+void Grafiek<Programma>::eindeHandler(wxCommandEvent& /*event*/)
 {
   Close(false);
 }
@@ -215,7 +225,8 @@ void Grafiek<Programma>::signaalAmplitudeHandler(wxSpinEvent& /*event*/)
 }
 
 // The two empty items, and no selection at all, leave the frequency as it was.
-template <typename Programma> void Grafiek<Programma>::signaalFreqHandler(wxCommandEvent& /*event*/)
+template <typename Programma>
+void Grafiek<Programma>::signaalFreqHandler(wxCommandEvent& /*event*/)
 {
   if (const auto frequentie =
           hoekFrequentie(static_cast<UInt32>(signaalFreqKeuze->GetSelection()))) {

@@ -15,7 +15,8 @@
 
 #include <algorithm>
 
-template <typename Monster> class GrafiekPaneel : public wxPanel {
+template <typename Monster>
+class GrafiekPaneel : public wxPanel {
 public:
   GrafiekPaneel(wxWindow* parent, int id, const wxPoint& pos = wxDefaultPosition,
                 const wxSize& size = wxDefaultSize, long style = 0);
@@ -62,14 +63,16 @@ GrafiekPaneel<Monster>::GrafiekPaneel(wxWindow* parent, int id, const wxPoint& p
   do_layout();
 }
 
-template <typename Monster> void GrafiekPaneel<Monster>::set_properties()
+template <typename Monster>
+void GrafiekPaneel<Monster>::set_properties()
 {
   SetMinSize(wxSize(minimumBreedte, minimumHoogte));
   SetBackgroundColour(
       wxColour(achtergrondKleur.rood, achtergrondKleur.groen, achtergrondKleur.blauw));
 }
 
-template <typename Monster> void GrafiekPaneel<Monster>::do_layout()
+template <typename Monster>
+void GrafiekPaneel<Monster>::do_layout()
 {
 }
 
@@ -86,14 +89,16 @@ FoutCode GrafiekPaneel<Monster>::kopieerSignaal(const Monster* sig, const Monste
 // Clearing goes through the framework's repaint rather than a drawing context
 // opened on the spot: that works on every backend (also GTK3 on Wayland and
 // macOS), and the paint handler then draws nothing.
-template <typename Monster> void GrafiekPaneel<Monster>::maakSchoon()
+template <typename Monster>
+void GrafiekPaneel<Monster>::maakSchoon()
 {
   zichtbaar = false;
   Refresh(true);
   Update();
 }
 
-template <typename Monster> void GrafiekPaneel<Monster>::teken(wxPaintEvent& event)
+template <typename Monster>
+void GrafiekPaneel<Monster>::teken(wxPaintEvent& event)
 {
   if (!toontSignalen()) {
     event.Skip(true); // the default painting shows the background only

@@ -93,7 +93,8 @@ std::vector<std::string> regels(const std::string& tekst)
   return r;
 }
 
-template <typename Monster> Monster lees(std::string_view veld)
+template <typename Monster>
+Monster lees(std::string_view veld)
 {
   Monster waarde{};
   const auto [einde, fout] = std::from_chars(veld.data(), veld.data() + veld.size(), waarde);

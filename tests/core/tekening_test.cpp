@@ -6,7 +6,8 @@
 
 namespace {
 
-template <typename Monster> Tekening teken(Monster invoer, Monster uitvoer, Int breedte, Int hoogte)
+template <typename Monster>
+Tekening teken(Monster invoer, Monster uitvoer, Int breedte, Int hoogte)
 {
   SignaalBlok<Monster> signaal;
   SignaalBlok<Monster> gefilterd;

@@ -4,6 +4,7 @@
 #include "fir_programma.h"
 #include "frequenties.h"
 #include "grafiek.h"
+#include "grafiek_inspectie.h"
 #include "iir_programma.h"
 #include "venster_hulp.h"
 
@@ -16,31 +17,10 @@
 #include <cstdlib>
 #include <string>
 
-template <typename Programma> class GrafiekInspectie {
-public:
-  explicit GrafiekInspectie(Grafiek<Programma>& grafiek) : g(grafiek) {}
-
-  wxRadioBox* radio() const { return g.signaalKeuzeRadioBox; }
-  wxStaticText* amplitudeLabel() const { return g.amplitudeLabel; }
-  wxSpinCtrl* spin() const { return g.amplitudeSpin; }
-  wxStaticText* freqLabel() const { return g.sigFreqLabel; }
-  wxChoice* freq() const { return g.signaalFreqKeuze; }
-  wxToggleButton* start() const { return g.startKnop; }
-  wxButton* einde() const { return g.eindeKnop; }
-  wxStaticText* kopTekst() const { return g.kopTekstLabel; }
-  auto* paneel() const { return g.grafiekPaneel; }
-  auto amplitude() const { return g.amplitude; }
-  Float hoekFreq() const { return g.hoekFreq; }
-  const auto& signaal() const { return g.signaal; }
-  const auto& gefilterd() const { return g.sigGefilterd; }
-
-private:
-  Grafiek<Programma>& g;
-};
-
 namespace {
 
-template <typename Programma> class GrafiekTest : public testing::Test {
+template <typename Programma>
+class GrafiekTest : public testing::Test {
 protected:
   void SetUp() override
   {

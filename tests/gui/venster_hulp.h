@@ -32,6 +32,13 @@ void klikOp(wxWindow* venster);
 // A key press sent to the focused window through XTest.
 void drukToets(wxWindow* venster, int toets);
 
+// Types `tekst` into a text field with the real keyboard (XTest), replacing
+// what it held, and presses Enter.
+void typTekst(wxWindow* venster, const wxString& tekst);
+
+// Whether the whole client area of `venster` lies on the screen.
+bool heelOpHetScherm(wxWindow* venster);
+
 // Sets a selection as the user would and sends the event the control sends.
 void kiesItem(wxWindow* besturing, wxEventType soort, int index);
 
