@@ -142,17 +142,24 @@ bool heeftStandaardIndeling(const FilterIIR_Double_2& filter)
 constexpr UInt32 AantalBiquads = 6;
 constexpr UInt32 EersteOrdeSectie = 7;
 
-struct Biquad {
-  Double b0, b1, b2, a1, a2;
-  Double w1, w2; // w(n-1), w(n-2)
+// Two doubles side by side: two biquads that run in the same instructions.
+// Each lane performs exactly the scalar operations (no fused multiply-add,
+// see the build), so the bits are the same.
+using Paar = Double __attribute__((vector_size(2 * sizeof(Double))));
+
+// A biquad of one section (Double) or of two side by side (Paar).
+template <typename Waarde>
+struct BiquadSectie {
+  Waarde b0, b1, b2, a1, a2;
+  Waarde w1, w2; // w(n-1), w(n-2)
 
   // The steps of IIR_Double_2Filter for lengths 3 and 3, in the same order.
-  Double stap(Double x)
+  Waarde stap(Waarde x)
   {
-    Double w = x;
+    Waarde w = x;
     w = w - (w1 * a1);
     w = w - (w2 * a2);
-    Double mac = w * b0;
+    Waarde mac = w * b0;
     mac = mac + (w1 * b1);
     mac = mac + (w2 * b2);
     w2 = w1;
@@ -160,6 +167,9 @@ struct Biquad {
     return mac;
   }
 };
+
+using Biquad = BiquadSectie<Double>;
+using BiquadPaar = BiquadSectie<Paar>;
 
 struct EersteOrde {
   Double b0, b1, a1;
@@ -251,28 +261,6 @@ private:
       tussen[0] = versterking * invoer[t];
     }
   }
-
-  // Two doubles side by side: two biquads that run in the same instructions.
-  // Each lane performs exactly the scalar operations (no fused multiply-add,
-  // see the build), so the bits are the same.
-  using Paar = Double __attribute__((vector_size(2 * sizeof(Double))));
-
-  struct BiquadPaar {
-    Paar b0, b1, b2, a1, a2, w1, w2;
-
-    Paar stap(Paar x)
-    {
-      Paar w = x;
-      w = w - (w1 * a1);
-      w = w - (w2 * a2);
-      Paar mac = w * b0;
-      mac = mac + (w1 * b1);
-      mac = mac + (w2 * b2);
-      w2 = w1;
-      w1 = w;
-      return mac;
-    }
-  };
 
   static constexpr std::size_t AantalParen = AantalBiquads / 2;
 

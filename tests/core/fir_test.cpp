@@ -2,6 +2,7 @@
 #include "fir.h"
 #include "fir_programma.h"
 #include "frequenties.h"
+#include "respons_hulp.h"
 
 #include <gtest/gtest.h>
 
@@ -193,11 +194,6 @@ TEST(FIRFilter, InStukkenGelijkAanInEenKeer)
 
 namespace {
 
-Double dB(Double g)
-{
-  return 20.0 * std::log10(g);
-}
-
 Double versterking(Double factor)
 {
   return firVersterking(factor * std::numbers::pi);
@@ -229,13 +225,7 @@ TEST(FIRRespons, BandenVanHetFilter)
     }
   }
   EXPECT_NEAR(dB(versterking(0.55)), -6.0, 0.1);
-  Double laag = 0.5;
-  Double hoog = 0.55;
-  for (int i = 0; i < 50; ++i) {
-    const Double midden = (laag + hoog) / 2;
-    (dB(versterking(midden)) > -3.0 ? laag : hoog) = midden;
-  }
-  EXPECT_NEAR(laag, 0.537, 0.001);
+  EXPECT_NEAR(minDrieDecibel(versterking, 0.5, 0.55), 0.537, 0.001);
 }
 
 } // namespace
