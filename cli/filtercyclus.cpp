@@ -22,6 +22,7 @@
 #include <optional>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -52,7 +53,8 @@ CLI::Validator eenVan(std::vector<std::string> toegestaan)
   for (const auto& tekst : toegestaan) {
     lijst += (lijst.empty() ? "" : " | ") + tekst;
   }
-  auto controle = [toegestaan, lijst](const std::string& tekst) -> std::string {
+  auto controle = [toegestaan = std::move(toegestaan),
+                   lijst](const std::string& tekst) -> std::string {
     if (std::find(toegestaan.begin(), toegestaan.end(), tekst) != toegestaan.end()) {
       return {};
     }
@@ -194,7 +196,7 @@ int schrijfRespons(const Keuzes& keuzes)
 {
   struct Punt {
     std::string frequentie;
-    Double omega;
+    Double omega = 0.0;
   };
   std::vector<Punt> punten;
   if (keuzes.punten.empty()) {
@@ -298,6 +300,11 @@ int main(int argc, char** argv)
     return foutStatus;
   }
 
-  return keuzes.programma == IIRProgramma::naam ? voerUit<IIRProgramma>(keuzes)
-                                                : voerUit<FIRProgramma>(keuzes);
+  try {
+    return keuzes.programma == IIRProgramma::naam ? voerUit<IIRProgramma>(keuzes)
+                                                  : voerUit<FIRProgramma>(keuzes);
+  } catch (const std::exception& fout) { // out of memory, a failing stream
+    std::cerr << "filtercyclus: " << fout.what() << '\n';
+    return 1;
+  }
 }

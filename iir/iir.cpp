@@ -379,8 +379,9 @@ Double iirVersterking(const FilterIIR_Double_2& filter, Double omega)
   const Complex zInvers = std::polar(1.0, -omega);
   Complex h = filter.filterTeller[0];
   for (UInt32 s = 1; s < filter.aantalSekties; ++s) {
-    const Double* b = filter.filterTeller + MaxSectieLengte * s;
-    const Double* a = filter.filterNoemer + MaxSectieLengte * s;
+    const std::size_t rij = std::size_t{MaxSectieLengte} * s;
+    const Double* b = filter.filterTeller + rij;
+    const Double* a = filter.filterNoemer + rij;
     Complex teller = b[0];
     Complex noemer = 1.0;
     Complex macht = 1.0;

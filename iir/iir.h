@@ -35,7 +35,7 @@ void bindFilter(FilterIIR_Double_2& filter);
 FoutCode IIR_Double_2Init(FilterIIR_Double_2* filter);
 
 // One sample in, one sample out; samples must come in time order.
-Double IIR_Double_2Filter(const Double inv, FilterIIR_Double_2* filter);
+Double IIR_Double_2Filter(Double inv, FilterIIR_Double_2* filter);
 
 // IIR_Double_2Filter for `aantal` samples in a row, with the same result to
 // the last bit and the same state afterwards, only faster.
