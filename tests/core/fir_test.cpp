@@ -172,6 +172,17 @@ TEST(FIRFilter, ElkeAanroepBegintVanRust)
   EXPECT_EQ(gefilterd(cosinus, 20000), eerste);
 }
 
+// Long blocks are filtered a piece at a time inside the engine; the pieces
+// join without a seam.
+TEST(FIRFilter, LangBlokGelijkAanDeGeslotenVorm)
+{
+  std::vector<Int16> x(5000);
+  std::mt19937 gen(11);
+  std::uniform_int_distribution<int> monster(-32768, 32767);
+  std::generate(x.begin(), x.end(), [&] { return static_cast<Int16>(monster(gen)); });
+  EXPECT_EQ(filter(x), gesloten(x));
+}
+
 TEST(FIRFilter, InStukkenGelijkAanInEenKeer)
 {
   std::vector<Int16> x(1000);
