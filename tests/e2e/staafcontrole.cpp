@@ -1,6 +1,7 @@
 // Checks a screenshot of a running program against the cycle that
 // filtercyclus computes: finds the graph panel by its background colour and
 // measures every output bar. Usage: staafcontrole SCREENSHOT.ppm CYCLUS.csv
+#include "rasteriseer.h"
 #include "signaal.h"
 #include "tekening.h"
 
@@ -12,19 +13,6 @@
 #include <vector>
 
 namespace {
-
-struct Beeld {
-  int breedte = 0;
-  int hoogte = 0;
-  std::vector<unsigned char> rgb;
-
-  bool is(int x, int y, const Kleur& k) const
-  {
-    const auto i = 3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(breedte) +
-                        static_cast<std::size_t>(x));
-    return rgb[i] == k.rood && rgb[i + 1] == k.groen && rgb[i + 2] == k.blauw;
-  }
-};
 
 bool leesPpm(const char* pad, Beeld& beeld)
 {
