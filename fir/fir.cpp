@@ -1,6 +1,6 @@
 #include "fir.h"
 
-#include "versies.h"
+#include "fir_kern.h"
 
 #include <algorithm>
 #include <complex>
@@ -8,13 +8,7 @@
 
 namespace {
 
-// The dot product runs over a fixed number of taps, a multiple of the vector
-// width, so that it vectorises without a scalar tail: the taps are padded with
-// zeros in front, which weigh whatever they meet by 0.
-constexpr std::size_t VulTaps = 3;
-constexpr std::size_t RekenLengte = VulTaps + FilterLengte; // 64
-constexpr std::size_t HelftLengte = RekenLengte / 2;
-static_assert(RekenLengte % 16 == 0);
+using namespace fir_kern;
 
 // The delay line is circular: each sample is written once and never moved.
 // It is stored twice over (slot p and slot p + FilterLengte), so that the
@@ -23,52 +17,14 @@ static_assert(RekenLengte % 16 == 0);
 std::array<Int16, 2 * FilterLengte> vertragingsLijn{};
 std::size_t schrijfPositie = 0; // slot 0..60 that takes the next sample
 
-// The taps in the order of such a run, oldest sample first, after the padding.
-constexpr std::array<Int16, RekenLengte> rekenTaps = [] {
-  std::array<Int16, RekenLengte> r{};
-  for (std::size_t k = 0; k < FilterLengte; ++k) {
-    r[RekenLengte - 1 - k] = firCoefficienten[k];
-  }
-  return r;
-}();
-
-// Each half of the taps sums to less than 2^31 in magnitude at full scale, so
-// its 2.30 products add up exactly in Int32; the two halves meet in Int64.
-constexpr bool helftPastIn32Bit(std::size_t begin)
+// The kernel that computes the outputs: AVX2 where the processor has it,
+// unless the portable one was asked for.
+Kern snelsteKern()
 {
-  Int64 som = 0;
-  for (std::size_t k = begin; k < begin + HelftLengte; ++k) {
-    som += (rekenTaps[k] < 0 ? -Int64{rekenTaps[k]} : Int64{rekenTaps[k]}) * 32768;
-  }
-  return som <= std::numeric_limits<Int32>::max();
+  static const Kern snelste = avx2Kern() != nullptr ? avx2Kern() : uitgangenBasis;
+  return snelste;
 }
-static_assert(helftPastIn32Bit(0) && helftPastIn32Bit(HelftLengte),
-              "each partial sum of the taps must fit in 32 bits");
-
-inline Int32 somVanProducten(const Int16* x, const Int16* h)
-{
-  Int32 som = 0; // 2.30 products, exact for this half of the taps
-  for (std::size_t k = 0; k < HelftLengte; ++k) {
-    som += static_cast<Int32>(x[k]) * static_cast<Int32>(h[k]);
-  }
-  return som;
-}
-
-inline Int16 verzadig(Int64 waarde)
-{
-  constexpr Int64 kleinste = std::numeric_limits<Int16>::min();
-  constexpr Int64 grootste = std::numeric_limits<Int16>::max();
-  return static_cast<Int16>(std::clamp(waarde, kleinste, grootste));
-}
-
-// The output for the newest of the 64 samples from `lijn` on (oldest first).
-inline Int16 uitgang(const Int16* lijn)
-{
-  const Int64 acc = Int64{somVanProducten(lijn, rekenTaps.data())} +
-                    somVanProducten(lijn + HelftLengte, rekenTaps.data() + HelftLengte);
-  // 2.30 back to 1.15: an arithmetic shift, which rounds toward minus infinity.
-  return verzadig(acc >> 15);
-}
+Kern gekozenKern = nullptr; // nullptr: the fastest
 
 // Stores a sample in the circular line, in its slot and in the mirror slot.
 inline void schrijf(Int16 x)
@@ -86,16 +42,15 @@ inline void schrijf(Int16 x)
 constexpr std::size_t StukLengte = 1024;
 constexpr std::size_t Geschiedenis = FilterLengte - 1;
 
-MET_AVX2_VERSIE void filterInStukken(const Int16* invoer, Int16* uitvoer, std::size_t aantal)
+void filterInStukken(const Int16* invoer, Int16* uitvoer, std::size_t aantal)
 {
+  const Kern kern = gekozenKern != nullptr ? gekozenKern : snelsteKern();
   alignas(32) std::array<Int16, VulTaps + Geschiedenis + StukLengte> venster{};
   while (aantal > 0) {
     const std::size_t stuk = std::min(aantal, StukLengte);
     std::copy_n(&vertragingsLijn[schrijfPositie + 1], Geschiedenis, venster.begin() + VulTaps);
     std::copy_n(invoer, stuk, venster.begin() + VulTaps + Geschiedenis);
-    for (std::size_t n = 0; n < stuk; ++n) {
-      uitvoer[n] = uitgang(&venster[n]);
-    }
+    kern(venster.data(), uitvoer, stuk);
     // Only the newest 61 samples of the piece survive in the line; the
     // write position moves past the others as if they had been stored.
     const std::size_t overgeslagen = stuk > FilterLengte ? stuk - FilterLengte : 0;
@@ -110,6 +65,11 @@ MET_AVX2_VERSIE void filterInStukken(const Int16* invoer, Int16* uitvoer, std::s
 }
 
 } // namespace
+
+void firKiesKern(FirKern keuze)
+{
+  gekozenKern = keuze == FirKern::basis ? uitgangenBasis : nullptr;
+}
 
 void firReset()
 {

@@ -1,5 +1,6 @@
-// The FIR engine against its closed form, for any input and any split of the
-// input into blocks: y[n] = sat16(floor(sum_k h[k] x[n-k] / 32768)).
+// The FIR engine against its closed form, for any input, any split of the
+// input into two blocks and either arithmetic kernel:
+// y[n] = sat16(floor(sum_k h[k] x[n-k] / 32768)).
 #include "fir.h"
 
 #include <algorithm>
@@ -40,6 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::memcpy(x.data(), data + 1, aantal * sizeof(Int16));
   const std::size_t snede = aantal == 0 ? 0 : data[0] % (aantal + 1);
 
+  // The lowest bit picks the arithmetic: the portable kernel or the fastest.
+  firKiesKern((data[0] & 1U) != 0 ? FirKern::basis : FirKern::snelste);
   std::vector<Int16> y(aantal);
   firReset();
   firFilterBlok(x.data(), y.data(), snede);
