@@ -65,7 +65,7 @@ private:
   Amplitude amplitude = 0;
 
   template <typename>
-  friend class GrafiekInspectie; // read-only access for the window tests
+  friend class GrafiekToegang; // read-only access for the window tests
 
   wxDECLARE_EVENT_TABLE();
 };

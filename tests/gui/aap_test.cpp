@@ -8,7 +8,7 @@
 #include "fir_programma.h"
 #include "frequenties.h"
 #include "grafiek.h"
-#include "grafiek_inspectie.h"
+#include "grafiek_toegang.h"
 #include "iir_programma.h"
 #include "rasteriseer.h"
 #include "venster_hulp.h"
@@ -55,7 +55,7 @@ protected:
     laatAfhandelen();
   }
 
-  GrafiekInspectie<Programma> ik() const { return GrafiekInspectie<Programma>(*venster); }
+  GrafiekToegang<Programma> ik() const { return GrafiekToegang<Programma>(*venster); }
 
   void klikStart()
   {

@@ -4,7 +4,7 @@
 #include "fir_programma.h"
 #include "frequenties.h"
 #include "grafiek.h"
-#include "grafiek_inspectie.h"
+#include "grafiek_toegang.h"
 #include "iir_programma.h"
 #include "venster_hulp.h"
 
@@ -50,7 +50,7 @@ protected:
     laatAfhandelen();
   }
 
-  GrafiekInspectie<Programma> ik() const { return GrafiekInspectie<Programma>(*venster); }
+  GrafiekToegang<Programma> ik() const { return GrafiekToegang<Programma>(*venster); }
 
   // The panel as the screen shows it, once the toolkit has painted it.
   wxImage scherm()

@@ -5,9 +5,9 @@
 #include "grafiek.h"
 
 template <typename Programma>
-class GrafiekInspectie {
+class GrafiekToegang {
 public:
-  explicit GrafiekInspectie(Grafiek<Programma>& grafiek) : g(grafiek) {}
+  explicit GrafiekToegang(Grafiek<Programma>& grafiek) : g(grafiek) {}
 
   wxRadioBox* radio() const { return g.signaalKeuzeRadioBox; }
   wxStaticText* amplitudeLabel() const { return g.amplitudeLabel; }
