@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <complex>
-#include <limits>
 
 namespace {
 
