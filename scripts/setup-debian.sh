@@ -33,4 +33,4 @@ fi
 echo "setup: installing$missing"
 $SUDO apt-get update -qq
 # shellcheck disable=SC2086  # the list is meant to split into words
-$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
