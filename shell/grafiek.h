@@ -57,6 +57,12 @@ private:
   void bouwSignaal();
   void filterSignaal();
   void zetInvoerAan(bool aan);
+  // The radio box's selection as a signal index; "no selection" (-1) becomes
+  // an index that names no signal.
+  UInt32 gekozenSignaal() const
+  {
+    return static_cast<UInt32>(signaalKeuzeRadioBox->GetSelection());
+  }
 
   [[no_unique_address]] typename Programma::FilterRecord filter{};
   SignaalBlok<Monster> signaal{};
@@ -160,8 +166,7 @@ void Grafiek<Programma>::do_layout()
 template <typename Programma>
 void Grafiek<Programma>::bouwSignaal()
 {
-  const auto keuze = static_cast<UInt32>(signaalKeuzeRadioBox->GetSelection());
-  bouwTestSignaal(keuze, amplitude, hoekFreq, signaal);
+  bouwTestSignaal(gekozenSignaal(), amplitude, hoekFreq, signaal);
 }
 
 template <typename Programma>
@@ -177,8 +182,7 @@ void Grafiek<Programma>::zetInvoerAan(bool aan)
 {
   signaalKeuzeRadioBox->Enable(aan);
   amplitudeSpin->Enable(aan);
-  const auto keuze = static_cast<UInt32>(signaalKeuzeRadioBox->GetSelection());
-  signaalFreqKeuze->Enable(aan && gebruiktFrequentie(keuze));
+  signaalFreqKeuze->Enable(aan && gebruiktFrequentie(gekozenSignaal()));
 }
 
 template <typename Programma>
@@ -213,8 +217,7 @@ void Grafiek<Programma>::eindeHandler(wxCommandEvent& /*event*/)
 template <typename Programma>
 void Grafiek<Programma>::signaalKeuzeHandler(wxCommandEvent& /*event*/)
 {
-  const auto keuze = static_cast<UInt32>(signaalKeuzeRadioBox->GetSelection());
-  signaalFreqKeuze->Enable(gebruiktFrequentie(keuze));
+  signaalFreqKeuze->Enable(gebruiktFrequentie(gekozenSignaal()));
 }
 
 template <typename Programma>
