@@ -2,7 +2,9 @@
 # End to end: starts a real program on the X display in $DISPLAY (no window
 # manager), presses "Teken" from the keyboard, checks the output bars on a
 # screenshot against filtercyclus, then ends the program with "Einde" and,
-# in a second run, with the close box (WM_DELETE_WINDOW).
+# in a second run, with the close box (WM_DELETE_WINDOW). The X server must
+# not reset between the runs (Xvfb -noreset): a reset, when the first
+# program's connection closes, would refuse the second program's.
 #
 # usage: e2e.sh PROGRAM iir|fir FILTERCYCLUS STAAFCONTROLE SLUIT_VENSTER [SCREENSHOT.png]
 set -euo pipefail
@@ -24,6 +26,8 @@ start_programma() {
   pid=$!
   venster=""
   for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null ||
+      fout "the program ended before it showed a window: $(cat "$werk/stderr")"
     venster=$(xdotool search --onlyvisible --name "^$titel\$" 2>/dev/null | head -n1 || true)
     [ -n "$venster" ] && break
     sleep 0.1
