@@ -52,6 +52,14 @@ protected:
 
   GrafiekToegang<Programma> ik() const { return GrafiekToegang<Programma>(*venster); }
 
+  // Signal, amplitude and frequency can be set exactly while the button is up.
+  void verwachtBesturingVrij(bool vrij) const
+  {
+    EXPECT_EQ(ik().radio()->IsEnabled(), vrij);
+    EXPECT_EQ(ik().spin()->IsEnabled(), vrij);
+    EXPECT_EQ(ik().freq()->IsEnabled(), vrij);
+  }
+
   // The panel as the screen shows it, once the toolkit has painted it.
   wxImage scherm()
   {
@@ -160,9 +168,7 @@ TYPED_TEST(GrafiekTest, StarttoestandIsLosgelaten)
 {
   auto ik = this->ik();
   EXPECT_FALSE(ik.start()->GetValue());
-  EXPECT_TRUE(ik.radio()->IsEnabled());
-  EXPECT_TRUE(ik.spin()->IsEnabled());
-  EXPECT_TRUE(ik.freq()->IsEnabled());
+  this->verwachtBesturingVrij(true);
   EXPECT_EQ(std::bit_cast<UInt32>(ik.hoekFreq()), 0x3EA0D97Cu);
   // The control shows the amplitude that the first cycle uses.
   EXPECT_EQ(ik.spin()->GetValue(), static_cast<int>(TypeParam::startAmplitude));
@@ -191,9 +197,7 @@ TYPED_TEST(GrafiekTest, TekenDraaitEenCyclusMetDeGetoondeAmplitude)
   auto ik = this->ik();
   EXPECT_TRUE(ik.start()->GetValue());
   EXPECT_EQ(ik.start()->GetLabel(), "Stop");
-  EXPECT_FALSE(ik.radio()->IsEnabled());
-  EXPECT_FALSE(ik.spin()->IsEnabled());
-  EXPECT_FALSE(ik.freq()->IsEnabled());
+  this->verwachtBesturingVrij(false);
 
   const auto verwacht = draaiCyclus<TypeParam>(cosinus, TypeParam::startAmplitude, startHoekFreq);
   EXPECT_EQ(ik.signaal(), verwacht.signaal);
@@ -213,9 +217,7 @@ TYPED_TEST(GrafiekTest, StopMaaktSchoonEnGeeftDeBesturingVrij)
   auto ik = this->ik();
   EXPECT_FALSE(ik.start()->GetValue());
   EXPECT_EQ(ik.start()->GetLabel(), "Teken");
-  EXPECT_TRUE(ik.radio()->IsEnabled());
-  EXPECT_TRUE(ik.spin()->IsEnabled());
-  EXPECT_TRUE(ik.freq()->IsEnabled());
+  this->verwachtBesturingVrij(true);
   EXPECT_FALSE(ik.paneel()->toontSignalen());
   EXPECT_TRUE(alleenAchtergrond(this->scherm()));
 
