@@ -1,6 +1,7 @@
 #include "fir.h"
 
 #include "fir_kern.h"
+#include "rekenkern.h"
 
 #include <algorithm>
 #include <complex>
@@ -15,15 +16,6 @@ using namespace fir_kern;
 // wrap-around: before slot p is written, slots p+1 .. p+60 hold the 60 newest.
 std::array<Int16, 2 * FilterLengte> vertragingsLijn{};
 std::size_t schrijfPositie = 0; // slot 0..60 that takes the next sample
-
-// The kernel that computes the outputs: AVX2 where the processor has it,
-// unless the portable one was asked for.
-Kern snelsteKern()
-{
-  static const Kern snelste = avx2Kern() != nullptr ? avx2Kern() : uitgangenBasis;
-  return snelste;
-}
-Kern gekozenKern = nullptr; // nullptr: the fastest
 
 // Stores a sample in the circular line, in its slot and in the mirror slot.
 inline void schrijf(Int16 x)
@@ -43,7 +35,7 @@ constexpr std::size_t Geschiedenis = FilterLengte - 1;
 
 void filterInStukken(const Int16* invoer, Int16* uitvoer, std::size_t aantal)
 {
-  const Kern kern = gekozenKern != nullptr ? gekozenKern : snelsteKern();
+  const Kern kern = gekozenVariant(uitgangenBasis, avx2Uitgangen);
   alignas(32) std::array<Int16, VulTaps + Geschiedenis + StukLengte> venster{};
   while (aantal > 0) {
     const std::size_t stuk = std::min(aantal, StukLengte);
@@ -64,11 +56,6 @@ void filterInStukken(const Int16* invoer, Int16* uitvoer, std::size_t aantal)
 }
 
 } // namespace
-
-void firKiesKern(FirKern keuze)
-{
-  gekozenKern = keuze == FirKern::basis ? uitgangenBasis : nullptr;
-}
 
 void firReset()
 {

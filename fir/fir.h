@@ -24,12 +24,6 @@ inline constexpr std::array<Int16, FilterLengte> firCoefficienten = {
 };
 // clang-format on
 
-// Which arithmetic computes the outputs: the fastest the processor offers
-// (the default), or the portable one. Both give the same bits; the choice is
-// for tests and measurements.
-enum class FirKern { snelste, basis };
-void firKiesKern(FirKern keuze);
-
 // Clears the delay line: the next sample is filtered as if all earlier ones
 // were 0.
 void firReset();

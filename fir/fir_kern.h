@@ -56,9 +56,15 @@ inline Int16 naarUitgang(Int32 eersteHelft, Int32 tweedeHelft)
 // the padding, the 60 samples before the run, and the run.
 void uitgangenBasis(const Int16* venster, Int16* uitvoer, std::size_t aantal);
 
-// The same with AVX2, sixteen outputs at a time; nullptr where the processor
-// or the build has no AVX2.
 using Kern = void (*)(const Int16* venster, Int16* uitvoer, std::size_t aantal);
-Kern avx2Kern();
+
+// The same with AVX2, sixteen outputs at a time; only for a processor that has
+// AVX2 (see rekenkern.h). nullptr where the build has no AVX2 variant.
+#if defined(__x86_64__)
+void uitgangenAvx2(const Int16* venster, Int16* uitvoer, std::size_t aantal);
+inline constexpr Kern avx2Uitgangen = uitgangenAvx2;
+#else
+inline constexpr Kern avx2Uitgangen = nullptr;
+#endif
 
 } // namespace fir_kern

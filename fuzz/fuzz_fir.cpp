@@ -2,6 +2,7 @@
 // input into two blocks and either arithmetic kernel:
 // y[n] = sat16(floor(sum_k h[k] x[n-k] / 32768)).
 #include "fir.h"
+#include "rekenkern.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -42,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t snede = aantal == 0 ? 0 : data[0] % (aantal + 1);
 
   // The lowest bit picks the arithmetic: the portable kernel or the fastest.
-  firKiesKern((data[0] & 1U) != 0 ? FirKern::basis : FirKern::snelste);
+  kiesRekenkern((data[0] & 1U) != 0 ? Rekenkern::basis : Rekenkern::snelste);
   std::vector<Int16> y(aantal);
   firReset();
   firFilterBlok(x.data(), y.data(), snede);

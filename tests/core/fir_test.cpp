@@ -2,6 +2,7 @@
 #include "fir.h"
 #include "fir_programma.h"
 #include "frequenties.h"
+#include "rekenkern.h"
 #include "respons_hulp.h"
 
 #include <gtest/gtest.h>
@@ -139,13 +140,13 @@ TEST(FIRFilter, SperbandDooftUit)
 
 // Both arithmetic kernels, the portable one and the fastest this processor
 // has, against the closed form.
-class FIRKernen : public testing::TestWithParam<FirKern> {
+class FIRKernen : public testing::TestWithParam<Rekenkern> {
 protected:
-  void SetUp() override { firKiesKern(GetParam()); }
-  void TearDown() override { firKiesKern(FirKern::snelste); }
+  void SetUp() override { kiesRekenkern(GetParam()); }
+  void TearDown() override { kiesRekenkern(Rekenkern::snelste); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Kern, FIRKernen, testing::Values(FirKern::basis, FirKern::snelste));
+INSTANTIATE_TEST_SUITE_P(Kern, FIRKernen, testing::Values(Rekenkern::basis, Rekenkern::snelste));
 
 TEST_P(FIRKernen, VolgtDeGeslotenVormVoorWillekeurigeInvoer)
 {
