@@ -1,3 +1,5 @@
+// The kernels of the FIR block filter: the arithmetic of firFilterMonster,
+// portable and with AVX2 sixteen outputs at a time.
 #include "fir_kern.h"
 
 #if defined(__x86_64__)

@@ -1,5 +1,6 @@
-// The arithmetic of the FIR engine: the outputs for a run of samples in a
-// working window. Internal to the engine.
+// The same arithmetic as firFilterMonster, sixteen outputs at a time: the
+// outputs for a run of samples in a working window, the taps in window order,
+// the sum in two halves that are each exact in 32 bits. Internal to the engine.
 #pragma once
 
 #include "fir.h"
