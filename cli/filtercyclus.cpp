@@ -4,21 +4,15 @@
 // checking a hand calculation, and testing the programs end to end.
 //
 // One step reads the command line into choices; each output is a function
-// from a cycle or a response to bytes; this file only sends the bytes to
-// their targets.
+// from a cycle or a response to bytes (uitvoer.h); this file only sends the
+// bytes to their targets and turns the outcome into the exit status.
 
-#include "cyclus_uitvoer.h"
 #include "doelbestand.h"
-#include "fir_programma.h"
-#include "grafiek.h"
-#include "iir_programma.h"
 #include "keuzes.h"
-#include "respons.h"
-#include "responsgrafiek.h"
+#include "uitvoer.h"
 
 #include <cstdio>
 #include <exception>
-#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -29,14 +23,6 @@ void meld(const std::string& regel)
 {
   std::fputs(("filtercyclus: " + regel + "\n").c_str(), stderr);
 }
-
-// One output: what it is called in a message, where it goes, and its bytes,
-// made only when they are needed.
-struct Uitvoer {
-  std::string naam;
-  Doel doel;
-  std::function<std::string()> bytes;
-};
 
 // Writes every output in turn; the first failure ends the run with its line.
 int schrijf(const std::vector<Uitvoer>& uitvoer)
@@ -63,58 +49,6 @@ int schrijf(const std::vector<Uitvoer>& uitvoer)
   return statusGelukt;
 }
 
-const Doel standaardUitvoer{true, "-"};
-
-template <typename Programma>
-std::vector<Uitvoer> cyclusUitvoer(const Keuzes& keuzes)
-{
-  const auto amplitude = keuzes.amplitude
-                             ? static_cast<typename Programma::Amplitude>(*keuzes.amplitude)
-                             : Programma::startAmplitude;
-  const auto cyclus =
-      draaiCyclus<Programma>(keuzes.signaal, amplitude, *hoekFrequentie(keuzes.frequentie),
-                             [](const char* tekst) { meld(tekst); });
-  std::vector<Uitvoer> uitvoer;
-  if (keuzes.png) {
-    uitvoer.push_back({"--png", *keuzes.png, [=] { return cyclusPng(cyclus, keuzes.grootte); }});
-  }
-  if (keuzes.svg) {
-    uitvoer.push_back({"--svg", *keuzes.svg, [=] { return cyclusSvg(cyclus, keuzes.grootte); }});
-  }
-  if (uitvoer.empty()) {
-    uitvoer.push_back({"CSV", standaardUitvoer, [=] { return cyclusCsv(cyclus); }});
-  }
-  return uitvoer;
-}
-
-template <typename Programma>
-std::vector<Uitvoer> responsUitvoer(const Keuzes& keuzes, const std::string& titel)
-{
-  std::vector<Uitvoer> uitvoer;
-  const auto grafiek = [titel, grootte = keuzes.grootte] {
-    return responsGrafiek(titel, Programma::versterking, grootte);
-  };
-  if (keuzes.png) {
-    uitvoer.push_back({"--png", *keuzes.png, [=] { return grafiekPng(grafiek()); }});
-  }
-  if (keuzes.svg) {
-    uitvoer.push_back({"--svg", *keuzes.svg, [=] { return grafiekSvg(grafiek()); }});
-  }
-  if (uitvoer.empty()) {
-    uitvoer.push_back({"CSV", standaardUitvoer, [punten = keuzes.punten] {
-                         return responsCsv(berekenRespons(Programma::versterking, punten));
-                       }});
-  }
-  return uitvoer;
-}
-
-template <typename Programma>
-std::vector<Uitvoer> uitvoerVoor(const Keuzes& keuzes, const std::string& titel)
-{
-  return keuzes.respons ? responsUitvoer<Programma>(keuzes, titel)
-                        : cyclusUitvoer<Programma>(keuzes);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -127,13 +61,11 @@ int main(int argc, char** argv)
         std::fputs((afsluiting->fout + "\n").c_str(), stderr);
         return afsluiting->status;
       }
-      return schrijf({{"help", standaardUitvoer, [&] { return afsluiting->uitvoer; }}});
+      return schrijf({{"output", standaardUitvoer, [&] { return afsluiting->uitvoer; }}});
     }
-    const auto& keuzes = std::get<Keuzes>(ontleding);
-    return schrijf(
-        keuzes.programma == ProgrammaKeuze::iir
-            ? uitvoerVoor<IIRProgramma>(keuzes, "Amplitudekarakteristiek van het IIR-filter")
-            : uitvoerVoor<FIRProgramma>(keuzes, "Amplitudekarakteristiek van het FIR-filter"));
+    return schrijf(uitvoerVoor(std::get<Keuzes>(ontleding), [](const char* tekst) {
+      std::fputs((std::string(tekst) + "\n").c_str(), stderr);
+    }));
   } catch (const std::exception& fout) { // out of memory
     meld(fout.what());
     return statusSchrijfFout;

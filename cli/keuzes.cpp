@@ -24,7 +24,8 @@ std::string hulpTekst()
       "                    [--frequentie LABEL] [--png FILE] [--svg FILE]\n"
       "                    [--grootte BREEDTExHOOGTE]\n"
       "       filtercyclus --programma iir|fir --respons [--punten N]\n"
-      "       filtercyclus --programma iir|fir --respons --svg|--png FILE [--grootte BxH]\n"
+      "       filtercyclus --programma iir|fir --respons --svg|--png FILE\n"
+      "                    [--grootte BREEDTExHOOGTE]\n"
       "\n"
       "Runs one processing cycle of iir_demo or fir_demo without a window and prints\n"
       "the input and the filtered signal as CSV (n,signaal,gefilterd, 128 rows), or\n"
@@ -38,8 +39,9 @@ std::string hulpTekst()
       "                        (default: 8192 for iir, 20000 for fir)\n"
       "  --frequentie LABEL    DC, 0,05*PI, 0,1*PI (default), 0,2*PI, 0,4*PI, 0,6*PI,\n"
       "                        0,8*PI, 0,9*PI\n"
-      "  --png FILE            write the picture as PNG instead of the CSV\n"
-      "  --svg FILE            write the picture as SVG instead of the CSV\n"
+      "  --png FILE            write the picture (with --respons: the plot) as PNG,\n"
+      "                        instead of the CSV\n"
+      "  --svg FILE            the same as SVG\n"
       "  --grootte BxH         size in pixels: of the panel for a cycle (default\n"
       "                        512x500, from 128x2), of the plot for --respons\n"
       "                        (default 960x600, from 400x250); at most 10000x10000\n"
@@ -50,9 +52,10 @@ std::string hulpTekst()
       "  -h, --help            print this help and exit\n"
       "\n"
       "FILE \"-\" is stdout; --png and --svg may be given together, but only one of\n"
-      "them can be \"-\". An existing file is replaced whole, keeping its permissions;\n"
-      "through a symbolic link its target is written; anything else than a regular\n"
-      "file (a directory, a device, a FIFO) is left alone and refused.\n";
+      "them can be \"-\". An existing file is replaced whole, keeping its permissions,\n"
+      "unless you may not write it; through a symbolic link its target is written;\n"
+      "anything other than a regular file (a directory, a device, a FIFO) is left\n"
+      "alone and refused.\n";
   if (!grafiekAlsPng()) {
     tekst += "This build writes the response plot as SVG only (--respons --svg).\n";
   }
