@@ -125,6 +125,9 @@ std::optional<std::string> schrijfBestand(const std::string& gevraagd, std::stri
     const fs::path doel = fs::read_symlink(pad, fout);
     pad = doel.is_absolute() ? doel : pad.parent_path() / doel;
   }
+  // ReplaceFileW wants full paths (a bare name fails "The directory name is
+  // invalid").
+  pad = fs::absolute(pad, fout);
   const std::wstring breed = pad.wstring();
   const DWORD kenmerken = GetFileAttributesW(breed.c_str());
   const bool bestaat = kenmerken != INVALID_FILE_ATTRIBUTES;
@@ -250,7 +253,11 @@ Gevolgd volgKoppelingen(std::string pad)
       return {pad, ENAMETOOLONG};
     }
     const std::string gelezen(doel.data(), static_cast<std::size_t>(lengte));
-    pad = gelezen.front() == '/' ? gelezen : mapVan(pad) + "/" + gelezen;
+    if (gelezen.front() == '/') {
+      pad = gelezen;
+    } else {
+      pad = mapVan(pad).append("/").append(gelezen);
+    }
   }
   return {pad, ELOOP};
 }

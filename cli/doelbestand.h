@@ -20,7 +20,7 @@ std::optional<std::string> schrijfNaarStdout(std::string_view bytes);
 // the close still counts. On failure the system's reason.
 std::optional<std::string> sluitStdout();
 
-// Puts `bytes` in the file at `pad`, whole or not at all, through a temporary
+// Puts `bytes` in the file at `gevraagd`, whole or not at all, through a temporary
 // file beside it that is renamed into place:
 // - an existing regular file keeps its permission bits, and is refused where
 //   the user may not write it;
@@ -28,4 +28,4 @@ std::optional<std::string> sluitStdout();
 // - a directory, device, FIFO or socket is refused and left as it is.
 // Nothing is left behind on failure. Returns a description of what went
 // wrong, naming the path, or nothing.
-std::optional<std::string> schrijfBestand(const std::string& pad, std::string_view bytes);
+std::optional<std::string> schrijfBestand(const std::string& gevraagd, std::string_view bytes);

@@ -21,7 +21,7 @@ namespace {
 
 void meld(const std::string& regel)
 {
-  std::fputs(("filtercyclus: " + regel + "\n").c_str(), stderr);
+  (void)std::fputs(("filtercyclus: " + regel + "\n").c_str(), stderr);
 }
 
 // Writes every output in turn; the first failure ends the run with its line.
@@ -58,13 +58,13 @@ int main(int argc, char** argv)
     const Ontleding ontleding = leesKeuzes({argv + (argc > 0 ? 1 : 0), argv + argc});
     if (const auto* afsluiting = std::get_if<Afsluiting>(&ontleding)) {
       if (!afsluiting->fout.empty()) {
-        std::fputs((afsluiting->fout + "\n").c_str(), stderr);
+        (void)std::fputs((afsluiting->fout + "\n").c_str(), stderr);
         return afsluiting->status;
       }
       return schrijf({{"output", standaardUitvoer, [&] { return afsluiting->uitvoer; }}});
     }
     return schrijf(uitvoerVoor(std::get<Keuzes>(ontleding), [](const char* tekst) {
-      std::fputs((std::string(tekst) + "\n").c_str(), stderr);
+      (void)std::fputs((std::string(tekst) + "\n").c_str(), stderr);
     }));
   } catch (const std::exception& fout) { // out of memory
     meld(fout.what());

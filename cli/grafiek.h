@@ -74,6 +74,9 @@ struct Grafiek {
   std::vector<Vorm> vormen;
 };
 
+// "#rrggbb", as SVG writes a colour.
+std::string hexKleur(UInt8 rood, UInt8 groen, UInt8 blauw);
+
 // The plot as SVG: text stays text, in a generic sans-serif family. The same
 // plot gives the same bytes.
 std::string grafiekSvg(const Grafiek& grafiek);

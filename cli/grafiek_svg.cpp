@@ -1,8 +1,8 @@
 #include "grafiek.h"
 
 #include <charconv>
-#include <cstdio>
 #include <iterator>
+#include <string_view>
 
 namespace {
 
@@ -18,9 +18,7 @@ std::string getal(Double waarde)
 
 std::string kleur(const Rgb& rgb)
 {
-  char tekst[8];
-  std::snprintf(tekst, sizeof tekst, "#%02x%02x%02x", rgb.rood, rgb.groen, rgb.blauw);
-  return tekst;
+  return hexKleur(rgb.rood, rgb.groen, rgb.blauw);
 }
 
 std::string xmlTekst(const std::string& tekst)
@@ -85,7 +83,7 @@ struct SvgSchrijver {
            getal(k.binnen.hoogte) + "\"/></clipPath>\n";
     svg += "<polyline clip-path=\"url(#" + id + ")\" fill=\"none\" stroke=\"" + kleur(k.kleur) +
            "\" stroke-width=\"" + getal(k.dikte) +
-           "\" stroke-linejoin=\"round\" stroke-linecap=\"round\" points=\"";
+           R"(" stroke-linejoin="round" stroke-linecap="round" points=")";
     bool eerste = true;
     for (const Plek& p : k.punten) {
       svg += (eerste ? "" : " ") + getal(p.x) + "," + getal(p.y);
@@ -98,12 +96,12 @@ struct SvgSchrijver {
   {
     static constexpr const char* ankers[] = {"start", "middle", "end"};
     svg += "<text x=\"" + getal(t.plek.x) + "\" y=\"" + getal(t.plek.y) +
-           "\" font-family=\"sans-serif\" font-size=\"" + getal(t.grootte) + "\"";
+           R"(" font-family="sans-serif" font-size=")" + getal(t.grootte) + "\"";
     if (t.vet) {
-      svg += " font-weight=\"bold\"";
+      svg += R"( font-weight="bold")";
     }
     if (t.anker != Anker::begin) {
-      svg += std::string(" text-anchor=\"") + ankers[static_cast<int>(t.anker)] + "\"";
+      svg += std::string(R"( text-anchor=")") + ankers[static_cast<int>(t.anker)] + "\"";
     }
     if (t.staand) {
       svg += " transform=\"rotate(-90 " + getal(t.plek.x) + " " + getal(t.plek.y) + ")\"";
@@ -113,6 +111,17 @@ struct SvgSchrijver {
 };
 
 } // namespace
+
+std::string hexKleur(UInt8 rood, UInt8 groen, UInt8 blauw)
+{
+  constexpr std::string_view cijfers = "0123456789abcdef";
+  std::string tekst = "#";
+  for (const UInt8 deel : {rood, groen, blauw}) {
+    tekst += cijfers[deel >> 4U];
+    tekst += cijfers[deel & 0xFU];
+  }
+  return tekst;
+}
 
 std::string grafiekSvg(const Grafiek& grafiek)
 {

@@ -98,7 +98,9 @@ void raster(const Opmaak& o, std::vector<Vorm>& vormen)
                               false,
                               zwart});
   }
-  for (Double dB = 0.0; dB >= grafiekOnderDb; dB -= stapDb) {
+  const auto lijnen = static_cast<Int>(-grafiekOnderDb / stapDb);
+  for (Int i = 0; i <= lijnen; ++i) {
+    const Double dB = -stapDb * i;
     const Double y = o.y(dB);
     vormen.emplace_back(
         Lijn{{o.vlak.x0, y}, {o.vlak.x1, y}, dB == 0.0 ? nulLijnKleur : rasterKleur, 1.0 * s});
@@ -183,14 +185,11 @@ struct Plaatser {
         return false;
       }
     }
-    for (const Plek& p : kromme) {
+    return std::none_of(kromme.begin(), kromme.end(), [&](const Plek& p) {
       const Double y = std::clamp(p.y, o.vlak.y0, o.vlak.y1);
-      if (p.x > vak.x0 - marge && p.x < vak.x1 + marge && y > vak.y0 - marge &&
-          y < vak.y1 + marge) {
-        return false;
-      }
-    }
-    return true;
+      return p.x > vak.x0 - marge && p.x < vak.x1 + marge && y > vak.y0 - marge &&
+             y < vak.y1 + marge;
+    });
   }
 
   Vak plaats(Plek merk, Double breedte, Double hoogte)

@@ -131,7 +131,7 @@ TEST(FiltercyclusPng, ZonderSchermInDeGevraagdeGrootte)
   ASSERT_EQ(draai({"--programma", "iir", "--png", pad, "--grootte", "128x2"}, zonderScherm).status,
             0);
   EXPECT_TRUE(isPng(pad, 128, 2));
-  std::remove(pad.c_str());
+  fs::remove(pad);
 }
 
 std::string inhoud(const fs::path& pad)

@@ -69,7 +69,7 @@ inline void zetKindKlaar(const ProcesOpties& opties, const int pijp[2], int fout
     close(STDOUT_FILENO);
     break;
   case StdoutNaar::geslotenPijp:
-    signal(SIGPIPE, SIG_IGN); // stays ignored across exec
+    (void)signal(SIGPIPE, SIG_IGN); // stays ignored across exec
     dup2(pijp[1], STDOUT_FILENO);
     break;
   }
