@@ -1,5 +1,6 @@
 // The magnitude response of a program's filter, as filtercyclus reports it:
 // at the eight frequencies of the choice or at evenly spaced ones, as CSV.
+// versterking = |H(e^j*omega)| (Double, from the engine), dB = 20*log10 of it.
 #pragma once
 
 #include "algdef.h"

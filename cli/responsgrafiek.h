@@ -1,6 +1,10 @@
 // The magnitude response of a filter as a plot for a slide: gain in dB from 0
 // to pi, a grid, the curve and the eight frequencies of the choice on it,
 // each named with its label and its gain.
+//
+// x = omega in 0..pi (rad/sample), y = 20*log10|H(e^j*omega)| in dB, both
+// Double, with |H| from the engine's own response function; pixels are
+// Double too, written with one decimal.
 #pragma once
 
 #include "grafiek.h"
