@@ -3,6 +3,7 @@
 // Its outputs themselves are tested in-process (uitvoer_test.cpp).
 #include "cyclus.h"
 #include "fir_programma.h"
+#include "frequenties.h"
 #include "iir_programma.h"
 #include "proces_hulp.h"
 
