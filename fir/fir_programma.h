@@ -15,6 +15,8 @@ struct FIRProgramma {
   static constexpr const char* naam = "fir";
   static constexpr const char* titel = "FIR filter implementatie demo";
   static constexpr const char* kopTekst = "Implementatie van een signed 16 bit integer FIR filter";
+  // The name of its desktop file (data/CMakeLists.txt) without ".desktop".
+  static constexpr const char* bureaubladId = "nl.filterdemo.FirDemo";
   static constexpr Amplitude startAmplitude = 20000;
 
   static void bindFilterRecord(FilterRecord& /*filter*/) {}

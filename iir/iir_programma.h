@@ -14,6 +14,8 @@ struct IIRProgramma {
   static constexpr const char* naam = "iir";
   static constexpr const char* titel = "IIR filter implementatie demo";
   static constexpr const char* kopTekst = "Implementatie van een double floating point IIR filter";
+  // The name of its desktop file (data/CMakeLists.txt) without ".desktop".
+  static constexpr const char* bureaubladId = "nl.filterdemo.IirDemo";
   static constexpr Amplitude startAmplitude = 8192;
 
   static void bindFilterRecord(FilterRecord& filter) { bindFilter(filter); }

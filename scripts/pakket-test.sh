@@ -1,6 +1,8 @@
 #!/bin/bash
-# Builds the .deb from the default build, validates its desktop entries and
-# AppStream metainfo, checks that its dependencies can be installed, unpacks it
+# Builds the .deb from the default build, runs lintian on it (any error or
+# warning fails), validates its desktop entries and AppStream metainfo, checks
+# that it carries a copyright file, a changelog and the three manual pages and
+# that its dependencies can be installed, unpacks it
 # into a scratch root and runs the installed programs: filtercyclus, and
 # iir_demo and fir_demo headless through the end-to-end test.
 set -euo pipefail
@@ -12,9 +14,23 @@ pakket=$(ls "$bouw"/filterdemo_*.deb)
 echo "pakket: $pakket"
 echo "Depends: $(dpkg-deb -f "$pakket" Depends)"
 
+# Informational tags may stay; lintian warns that it runs as root, which is
+# how CI runs.
+lintian --fail-on error,warning --display-level '>=warning' "$pakket"
+echo "lintian: no errors or warnings"
+
 wortel=$(mktemp -d)
 trap 'rm -rf "$wortel"' EXIT
 dpkg-deb -x "$pakket" "$wortel"
+
+doc=$wortel/usr/share/doc/filterdemo
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright"
+gzip -dc "$doc/changelog.gz" | dpkg-parsechangelog -l- -S Version | grep -qx "$(dpkg-deb -f "$pakket" Version)"
+for pagina in iir_demo fir_demo filtercyclus; do
+  man -l "$wortel/usr/share/man/man1/$pagina.1.gz" | grep -q "$pagina" ||
+    { echo "no manual page $pagina(1)" >&2; exit 1; }
+done
+echo "copyright, changelog $(dpkg-deb -f "$pakket" Version) and three manual pages: present"
 
 desktop-file-validate "$wortel"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$wortel"/usr/share/metainfo/*.metainfo.xml
@@ -28,9 +44,11 @@ for soort in iir fir; do
 done
 echo "installed filtercyclus: same cycles as the build"
 
+declare -A bureaublad=([iir]=nl.filterdemo.IirDemo [fir]=nl.filterdemo.FirDemo)
 for soort in iir fir; do
   NO_AT_BRIDGE=1 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -noreset" \
     tests/e2e/e2e.sh "$wortel/usr/bin/${soort}_demo" "$soort" "$wortel/usr/bin/filtercyclus" \
-    "$bouw/tests/e2e/staafcontrole" "$bouw/tests/e2e/sluit_venster"
+    "$bouw/tests/e2e/staafcontrole" "$bouw/tests/e2e/sluit_venster" \
+    "$wortel/usr/share/applications/${bureaublad[$soort]}.desktop"
 done
 echo "installed programs: all checks passed"

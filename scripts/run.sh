@@ -1,5 +1,7 @@
 #!/bin/sh
-# Sets up a Debian 12 machine, builds the programs and starts one of them:
+# Sets up a Debian 12 machine with what building and running need, builds the
+# programs alone (no tests or benchmarks: the "programmas" preset) and starts
+# one of them:
 #   scripts/run.sh        starts iir_demo
 #   scripts/run.sh fir    starts fir_demo
 set -eu
@@ -15,6 +17,6 @@ case $programma in
 esac
 
 sh scripts/setup-debian.sh
-cmake --preset default >/dev/null
-cmake --build --preset default --target "${programma}_demo"
-exec "build/default/$programma/${programma}_demo"
+cmake --preset programmas >/dev/null
+cmake --build --preset programmas --target "${programma}_demo"
+exec "build/programmas/$programma/${programma}_demo"

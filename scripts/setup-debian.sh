@@ -1,18 +1,37 @@
 #!/bin/sh
-# Installs, from Debian 12's packages, everything needed to build, run and test
-# iir_demo, fir_demo and filtercyclus. Safe to run again: apt skips what is there.
+# Installs from Debian 12's packages what is missing for iir_demo, fir_demo
+# and filtercyclus. Safe to run again: apt skips what is there.
+#   scripts/setup-debian.sh          what building and running need
+#   scripts/setup-debian.sh --test   also what the test suite, the fuzz
+#                                    targets, the benchmarks and the package
+#                                    check need
 set -eu
 
-PACKAGES="
+BUILD_PACKAGES="
   build-essential cmake ninja-build pkg-config
   libwxgtk3.2-dev
   libcli11-dev
-  libpng-dev libx11-dev libxtst-dev libcairo2-dev
+  libpng-dev libcairo2-dev
+  scdoc
+  fonts-dejavu-core
+"
+
+TEST_PACKAGES="
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core librsvg2-bin
-  dpkg-dev desktop-file-utils appstream
+  libx11-dev libxtst-dev
+  xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
+  dpkg-dev lintian man-db desktop-file-utils appstream
 "
+
+case ${1:-} in
+  "") PACKAGES=$BUILD_PACKAGES ;;
+  --test) PACKAGES="$BUILD_PACKAGES $TEST_PACKAGES" ;;
+  *)
+    echo "usage: scripts/setup-debian.sh [--test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=""
 for p in $PACKAGES; do

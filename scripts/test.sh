@@ -4,7 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-sh scripts/setup-debian.sh
+sh scripts/setup-debian.sh --test
 cmake --preset default
 cmake --build --preset default
 ctest --preset default "$@"

@@ -2,6 +2,7 @@
 // event loop. The command line is deliberately ignored.
 #pragma once
 
+#include "bureaublad.h"
 #include "grafiek.h"
 
 #include <wx/app.h>
@@ -16,8 +17,10 @@ public:
     // Failures are logged at debug level only; they are not for the user.
     wxLog::SetLogLevel(wxLOG_Info);
     wxInitAllImageHandlers();
+    zetVensterklasse(*this, Programma::bureaubladId);
     auto* venster = new Grafiek<Programma>(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                            wxDefaultSize, wxDEFAULT_FRAME_STYLE);
+    zetVenstericoon(*venster);
     SetTopWindow(venster);
     venster->Show(true);
     return true;

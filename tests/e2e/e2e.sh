@@ -4,12 +4,15 @@
 # screenshot against filtercyclus, then ends the program with "Einde" and,
 # in a second run, with the close box (WM_DELETE_WINDOW). The X server must
 # not reset between the runs (Xvfb -noreset): a reset, when the first
-# program's connection closes, would refuse the second program's.
+# program's connection closes, would refuse the second program's. It also
+# checks that the window carries its desktop entry's class and an icon.
 #
-# usage: e2e.sh PROGRAM iir|fir FILTERCYCLUS STAAFCONTROLE SLUIT_VENSTER [SCREENSHOT.png]
+# usage: e2e.sh PROGRAM iir|fir FILTERCYCLUS STAAFCONTROLE SLUIT_VENSTER DESKTOP_FILE
+#               [SCREENSHOT.png]
 set -euo pipefail
 
-programma=$1 soort=$2 filtercyclus=$3 staafcontrole=$4 sluit_venster=$5 plaatje=${6:-}
+programma=$1 soort=$2 filtercyclus=$3 staafcontrole=$4 sluit_venster=$5 bureaublad=$6
+plaatje=${7:-}
 werk=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$werk"' EXIT
 
@@ -52,10 +55,26 @@ wacht_op_einde() {
   return 0
 }
 
+# The dock ties a window to its menu entry by the class of WM_CLASS (its
+# second string): the desktop file's name, also stated as StartupWMClass.
+controleer_bureaublad() {
+  local klasse id icoon
+  klasse=$(xprop -id "$venster" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
+  id=$(basename "$bureaublad" .desktop)
+  [ "$klasse" = "$id" ] || fout "window class '$klasse', but the desktop file is '$id.desktop'"
+  grep -qx "StartupWMClass=$id" "$bureaublad" || fout "$bureaublad lacks StartupWMClass=$id"
+  # The first two numbers of _NET_WM_ICON are the width and height of an icon.
+  icoon=$(xprop -id "$venster" -len 16 -f _NET_WM_ICON 32c _NET_WM_ICON)
+  [[ $icoon =~ ^_NET_WM_ICON\(CARDINAL\)\ =\ [1-9][0-9]*,\ [1-9] ]] ||
+    fout "the window carries no icon: $icoon"
+  echo "e2e($soort): window class $klasse, with an icon"
+}
+
 "$filtercyclus" --programma "$soort" >"$werk/cyclus.csv"
 
 # Run 1: "Teken", compare the picture, then "Einde".
 start_programma
+controleer_bureaublad
 druk_teken
 gelukt=""
 for _ in $(seq 20); do
