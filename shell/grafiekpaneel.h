@@ -140,8 +140,7 @@ void GrafiekPaneel<Monster>::tekenOp(wxDC& dc, const wxSize& grootte) const
 
   const Int staafBreedte = tekening->schaal.staafBreedte;
   tekenStaven(dc, invoerKleur, 0, midden, staafBreedte, tekening->invoerHoogte);
-  tekenStaven(dc, uitvoerKleur, uitvoerVerschuiving, midden, staafBreedte,
-              tekening->uitvoerHoogte);
+  tekenStaven(dc, uitvoerKleur, uitvoerVerschuiving, midden, staafBreedte, tekening->uitvoerHoogte);
 }
 
 // Bars are white boxes outlined one pixel wide in their colour: a rectangle
@@ -150,8 +149,8 @@ void GrafiekPaneel<Monster>::tekenOp(wxDC& dc, const wxSize& grootte) const
 // stroking an outline. Bars of one colour do not overlap, so all coloured
 // rectangles go first and all white ones after, with one brush each.
 template <typename Monster>
-void GrafiekPaneel<Monster>::tekenStaven(wxDC& dc, const Kleur& kleur, Int verschuiving,
-                                         Int midden, Int staafBreedte,
+void GrafiekPaneel<Monster>::tekenStaven(wxDC& dc, const Kleur& kleur, Int verschuiving, Int midden,
+                                         Int staafBreedte,
                                          const std::array<Int, BlokLengte>& hoogtes)
 {
   if (staafBreedte <= 0) {
