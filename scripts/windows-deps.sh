@@ -101,8 +101,9 @@ deb_src_regels() {
 }
 
 APT_OPTS=()
+APT_STATUS=0
 apt_voorbereiden() {
-  [ -z "$APT_TMP" ] || return 0
+  [ -z "$APT_TMP" ] || return "$APT_STATUS"
   APT_TMP=$(mktemp -d)
   chmod 755 "$APT_TMP" # apt's download sandbox user must be able to write here
   mkdir -p "$APT_TMP/lists/partial" "$APT_TMP/cache/archives/partial"
@@ -113,7 +114,11 @@ apt_voorbereiden() {
     -o "Dir::State::Lists=$APT_TMP/lists" -o "Dir::Cache=$APT_TMP/cache"
     -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache=")
   meld "fetching the source package lists ($(wc -l <"$APT_TMP/sources.list") deb-src entries)"
-  apt-get "${APT_OPTS[@]}" -qq update >&2 || fout "apt-get update of the deb-src entries failed"
+  apt-get "${APT_OPTS[@]}" -qq --error-on=any update >&2 || {
+    meld "apt-get update of the deb-src entries failed"
+    APT_STATUS=1
+    return 1
+  }
 }
 
 # The versions of a source package to try, best first: the wanted one if the
@@ -189,9 +194,17 @@ bouw_in_cache() {
     meld "reusing $PREFIX"
     return
   fi
-  apt_voorbereiden
   local kandidaten v
-  kandidaten=$(kandidaat_versies "$pakket" "$gewenst")
+  if ! apt_voorbereiden || ! kandidaten=$(kandidaat_versies "$pakket" "$gewenst"); then
+    # Offline, say: a version built before beats none.
+    local eerder
+    eerder=$(find "$CACHE" -mindepth 2 -maxdepth 2 -path "$CACHE/$pakket-*/$KLAAR" -printf '%h\n' |
+      sort -V | tail -n 1)
+    [ -n "$eerder" ] || fout "no source of $pakket, and none built before"
+    PREFIX=$eerder
+    meld "reusing $PREFIX, the newest one built before"
+    return
+  fi
   for v in $kandidaten; do
     if [ -e "$CACHE/$pakket-$v/$KLAAR" ]; then
       PREFIX="$CACHE/$pakket-$v"
