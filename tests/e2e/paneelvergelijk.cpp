@@ -31,7 +31,8 @@ int vergelijk(const Beeld& scherm, Int x, Int y, const Beeld& verwacht)
     return 1;
   }
   Int verschillend = 0;
-  Int eersteX = -1, eersteY = -1;
+  Int eersteX = -1;
+  Int eersteY = -1;
   for (Int j = 0; j < verwacht.hoogte; ++j) {
     for (Int i = 0; i < verwacht.breedte; ++i) {
       const std::size_t a =

@@ -23,7 +23,10 @@ bool leesPpm(const char* pad, Beeld& beeld)
 
 std::optional<Rechthoek> vindPaneel(const Beeld& scherm)
 {
-  Int links = scherm.breedte, rechts = -1, boven = scherm.hoogte, onder = -1;
+  Int links = scherm.breedte;
+  Int rechts = -1;
+  Int boven = scherm.hoogte;
+  Int onder = -1;
   for (Int y = 0; y < scherm.hoogte; ++y) {
     for (Int x = 0; x < scherm.breedte; ++x) {
       if (scherm.is(x, y, achtergrondKleur)) {
