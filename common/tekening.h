@@ -13,7 +13,9 @@
 #include <optional>
 
 struct Kleur {
-  const char* naam; // name in the toolkit's colour database
+  // The standard colour name; the RGB value below is what every platform and
+  // every export draws (colour databases do not agree on the names).
+  const char* naam;
   UInt8 rood;
   UInt8 groen;
   UInt8 blauw;

@@ -173,7 +173,8 @@ template <typename Programma>
 void Grafiek<Programma>::filterSignaal()
 {
   Programma::filterSignaal(filter, signaal, sigGefilterd,
-                           [](const char* tekst) { wxLogDebug("%s", tekst); });
+                           // A release build of wxWidgets compiles wxLogDebug away.
+                           [](const char* tekst [[maybe_unused]]) { wxLogDebug("%s", tekst); });
 }
 
 // The frequency control is only of use for a signal that has a frequency.

@@ -15,6 +15,13 @@
 
 #include <algorithm>
 
+// The colour by its RGB value: colour databases differ between toolkits (the
+// same name can mean another colour on Windows), the picture must not.
+inline wxColour alsWxKleur(const Kleur& kleur)
+{
+  return {kleur.rood, kleur.groen, kleur.blauw};
+}
+
 template <typename Monster>
 class GrafiekPaneel : public wxPanel {
 public:
@@ -37,8 +44,8 @@ protected:
 private:
   void set_properties();
   void do_layout();
-  static void tekenStaven(wxDC& dc, const Kleur& kleur, Int verschuiving, Int staafBreedte,
-                          const std::array<Int, BlokLengte>& hoogtes);
+  static void tekenStaven(wxDC& dc, const Kleur& kleur, Int verschuiving, Int midden,
+                          Int staafBreedte, const std::array<Int, BlokLengte>& hoogtes);
 
   SignaalBlok<Monster> signaal{};
   SignaalBlok<Monster> gefilterdSignaal{};
@@ -67,8 +74,7 @@ template <typename Monster>
 void GrafiekPaneel<Monster>::set_properties()
 {
   SetMinSize(wxSize(minimumBreedte, minimumHoogte));
-  SetBackgroundColour(
-      wxColour(achtergrondKleur.rood, achtergrondKleur.groen, achtergrondKleur.blauw));
+  SetBackgroundColour(alsWxKleur(achtergrondKleur));
 }
 
 template <typename Monster>
@@ -124,20 +130,17 @@ void GrafiekPaneel<Monster>::tekenOp(wxDC& dc, const wxSize& grootte) const
     context->SetAntialiasMode(wxANTIALIAS_NONE);
   }
 
-  // Logical y = 0 is the middle line, positive values above it.
-  dc.SetDeviceOrigin(0, tekening->midden);
-  dc.SetAxisOrientation(true, true);
-
-  dc.SetPen(wxPen(wxColour(asKleur.naam), asPenBreedte, wxPENSTYLE_SOLID));
-  dc.DrawLine(0, -tekening->midden, 0, tekening->midden);
-  dc.DrawLine(0, 0, tekening->breedte, 0);
+  // Rows are device rows, counted down from the top; heights go up from the
+  // middle line. (A flipped y axis would say the same, but some drawing
+  // backends, Wine's among them, then draw nothing.)
+  const Int midden = tekening->midden;
+  dc.SetPen(wxPen(alsWxKleur(asKleur), asPenBreedte, wxPENSTYLE_SOLID));
+  dc.DrawLine(0, 2 * midden, 0, 0);
+  dc.DrawLine(0, midden, tekening->breedte, midden);
 
   const Int staafBreedte = tekening->schaal.staafBreedte;
-  tekenStaven(dc, invoerKleur, 0, staafBreedte, tekening->invoerHoogte);
-  tekenStaven(dc, uitvoerKleur, uitvoerVerschuiving, staafBreedte, tekening->uitvoerHoogte);
-
-  dc.SetAxisOrientation(true, false);
-  dc.SetDeviceOrigin(0, 0);
+  tekenStaven(dc, invoerKleur, 0, midden, staafBreedte, tekening->invoerHoogte);
+  tekenStaven(dc, uitvoerKleur, uitvoerVerschuiving, midden, staafBreedte, tekening->uitvoerHoogte);
 }
 
 // Bars are white boxes outlined one pixel wide in their colour: a rectangle
@@ -146,7 +149,7 @@ void GrafiekPaneel<Monster>::tekenOp(wxDC& dc, const wxSize& grootte) const
 // stroking an outline. Bars of one colour do not overlap, so all coloured
 // rectangles go first and all white ones after, with one brush each.
 template <typename Monster>
-void GrafiekPaneel<Monster>::tekenStaven(wxDC& dc, const Kleur& kleur, Int verschuiving,
+void GrafiekPaneel<Monster>::tekenStaven(wxDC& dc, const Kleur& kleur, Int verschuiving, Int midden,
                                          Int staafBreedte,
                                          const std::array<Int, BlokLengte>& hoogtes)
 {
@@ -156,18 +159,18 @@ void GrafiekPaneel<Monster>::tekenStaven(wxDC& dc, const Kleur& kleur, Int versc
   const auto teken = [&](Int rand) {
     for (std::size_t n = 0; n < BlokLengte; ++n) {
       const Int b = hoogtes[n];
-      // A negative height is drawn from its lower corner up, so that a bar
-      // below the line is exactly as long as the bar of the same size above it.
-      const Int onder = b > 0 ? 0 : b;
+      // A bar above the line ends on the row above it, a bar below the line
+      // starts on the line's row: bars of opposite sign are equally long.
+      const Int boven = b > 0 ? midden - b : midden;
       const Int lengte = b > 0 ? b : -b;
       if (staafBreedte > 2 * rand && lengte > 2 * rand) {
-        dc.DrawRectangle(staafBreedte * static_cast<Int>(n) + verschuiving + rand, onder + rand,
+        dc.DrawRectangle(staafBreedte * static_cast<Int>(n) + verschuiving + rand, boven + rand,
                          staafBreedte - 2 * rand, lengte - 2 * rand);
       }
     }
   };
   dc.SetPen(*wxTRANSPARENT_PEN);
-  dc.SetBrush(wxBrush(wxColour(kleur.naam)));
+  dc.SetBrush(wxBrush(alsWxKleur(kleur)));
   teken(0);
   dc.SetBrush(*wxWHITE_BRUSH);
   teken(staafPenBreedte);

@@ -2,6 +2,7 @@
 // filtercyclus computes: finds the graph panel by its background colour and
 // measures every output bar. Usage: staafcontrole SCREENSHOT.ppm CYCLUS.csv
 #include "rasteriseer.h"
+#include "schermbeeld.h"
 #include "signaal.h"
 #include "tekening.h"
 
@@ -13,23 +14,6 @@
 #include <vector>
 
 namespace {
-
-bool leesPpm(const char* pad, Beeld& beeld)
-{
-  std::ifstream in(pad, std::ios::binary);
-  std::string soort;
-  int maximum = 0;
-  in >> soort >> beeld.breedte >> beeld.hoogte >> maximum;
-  in.get();
-  if (soort != "P6" || maximum != 255 || beeld.breedte <= 0 || beeld.hoogte <= 0) {
-    return false;
-  }
-  beeld.rgb.resize(3 * static_cast<std::size_t>(beeld.breedte) *
-                   static_cast<std::size_t>(beeld.hoogte));
-  in.read(reinterpret_cast<char*>(beeld.rgb.data()),
-          static_cast<std::streamsize>(beeld.rgb.size()));
-  return static_cast<bool>(in);
-}
 
 bool leesGefilterd(const char* pad, std::vector<double>& gefilterd)
 {
@@ -54,30 +38,18 @@ int main(int argc, char** argv)
     return 2;
   }
 
-  // The panel is the one area in the background colour.
-  int links = beeld.breedte, rechts = -1, boven = beeld.hoogte, onder = -1;
-  for (int y = 0; y < beeld.hoogte; ++y) {
-    for (int x = 0; x < beeld.breedte; ++x) {
-      if (beeld.is(x, y, achtergrondKleur)) {
-        links = std::min(links, x);
-        rechts = std::max(rechts, x);
-        boven = std::min(boven, y);
-        onder = std::max(onder, y);
-      }
-    }
-  }
-  // Column 0 of the panel is the red vertical axis, not background.
-  if (links > 0 && beeld.is(links - 1, boven, asKleur) && beeld.is(links - 1, onder, asKleur)) {
-    --links;
-  }
-  const auto schaal = schaalVoor(rechts - links + 1, onder - boven + 1);
-  if (rechts < 0 || !schaal) {
+  const auto paneel = vindPaneel(beeld);
+  const auto schaal = paneel ? schaalVoor(paneel->breedte, paneel->hoogte) : std::nullopt;
+  if (!schaal) {
     std::cerr << "staafcontrole: no graph panel in the screenshot\n";
     return 1;
   }
-  const int hoogte = onder - boven + 1;
+  const int links = paneel->x;
+  const int boven = paneel->y;
+  const int hoogte = paneel->hoogte;
+  const int onder = boven + hoogte - 1;
   const int midden = boven + hoogte / 2;
-  std::cout << "panel " << rechts - links + 1 << "x" << hoogte << " at " << links << "," << boven
+  std::cout << "panel " << paneel->breedte << "x" << hoogte << " at " << links << "," << boven
             << ", W=" << schaal->staafBreedte << " H=" << schaal->eenhedenPerPixel << "\n";
 
   int fouten = 0;

@@ -1,0 +1,77 @@
+#!/bin/bash
+# Builds the Windows release on Debian 12 and checks it under Wine:
+#   build/windows/{iir,fir,cli}/*.exe and build/windows/filterdemo-<version>-setup.exe
+# Installs the toolchain from Debian's packages (as root, or through sudo),
+# cross-builds libpng and wxWidgets once (scripts/windows-deps.sh, cached under
+# ~/.cache/filterdemo), builds the `windows` preset, and runs the checks of
+# tests/windows/wine_test.sh on a headless X server against the native build
+# (the `default` preset's filtercyclus).
+#   --geen-test   build only
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+testen=ja
+case ${1:-} in
+  --geen-test) testen="" ;;
+  "") ;;
+  *)
+    echo "usage: scripts/windows.sh [--geen-test]" >&2
+    exit 2
+    ;;
+esac
+
+readonly PAKKETTEN="
+  g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev nsis
+  wine wine64 dpkg-dev
+  cmake ninja-build libcli11-dev
+  xvfb xauth xdotool imagemagick
+"
+# The whole Wine check, also when something in it hangs.
+readonly TEST_LIMIET=600
+
+installeer_pakketten() {
+  local ontbreekt="" p sudo=""
+  for p in $PAKKETTEN; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+      ontbreekt="$ontbreekt $p"
+  done
+  [ -n "$ontbreekt" ] || return 0
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  echo "windows: installing$ontbreekt"
+  $sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
+  # shellcheck disable=SC2086  # the list is meant to split into words
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq \
+    $ontbreekt
+}
+
+begin=$SECONDS
+installeer_pakketten
+
+echo "== Windows libraries (libpng, wxWidgets)"
+prefixen=$(scripts/windows-deps.sh)
+eval "$prefixen"
+export FILTERDEMO_WX_PREFIX FILTERDEMO_PNG_PREFIX
+
+echo "== Windows build"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+versie=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
+installer=build/windows/filterdemo-$versie-setup.exe
+[ -f "$installer" ] || {
+  echo "windows: $installer was not built" >&2
+  exit 1
+}
+ls -l build/windows/iir/iir_demo.exe build/windows/fir/fir_demo.exe \
+  build/windows/cli/filtercyclus.exe "$installer"
+
+if [ -n "$testen" ]; then
+  echo "== Windows checks under Wine"
+  # The native filtercyclus is the reference.
+  [ -f build/default/CMakeCache.txt ] || cmake --preset default >/dev/null
+  cmake --build --preset default --target filtercyclus paneelvergelijk
+  timeout "$TEST_LIMIET" xvfb-run --auto-servernum \
+    --server-args="-screen 0 1280x1024x24 -noreset" \
+    tests/windows/wine_test.sh "$installer" "$versie" build/windows/windows/knopplek.exe \
+    build/default/cli/filtercyclus build/default/tests/e2e/paneelvergelijk
+fi
+echo "== Windows release built$([ -n "$testen" ] && echo " and checked") in $((SECONDS - begin)) s"
