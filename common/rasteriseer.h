@@ -17,6 +17,21 @@ struct Beeld {
   [[nodiscard]] bool is(Int x, Int y, const Kleur& kleur) const;
 };
 
+// One filled rectangle of the picture: columns x0..x1 and rows y0..y1,
+// inclusive, already clipped to the picture.
+struct Vlak {
+  Int x0 = 0;
+  Int y0 = 0;
+  Int x1 = 0;
+  Int y1 = 0;
+  Kleur kleur{};
+};
+
+// The fills that make the panel's picture at breedte x hoogte, in painting
+// order (later ones cover earlier ones): the background alone when there is
+// nothing to draw. rasteriseer paints them; a vector export writes them.
+std::vector<Vlak> vlakken(const std::optional<Tekening>& tekening, Int breedte, Int hoogte);
+
 // The panel's picture at breedte x hoogte: background only when there is
 // nothing to draw.
 Beeld rasteriseer(const std::optional<Tekening>& tekening, Int breedte, Int hoogte);

@@ -2,11 +2,9 @@
 #pragma once
 
 #include "algdef.h"
-#include "frequenties.h"
 #include "signaal.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <string_view>
 
@@ -36,36 +34,16 @@ constexpr bool gebruiktFrequentie(UInt32 keuze)
   return keuze == cosinus || keuze == blokgolf;
 }
 
-using CosinusBlok = std::array<Double, BlokLengte>;
-
-// cos(n * hoekFreq) for n = 0..127. n * hoekFreq is exact: n < 2^7 and a
-// Float has a 24-bit significand.
-inline void berekenCosinussen(Float hoekFreq, CosinusBlok& cosinussen)
+// cos(n * hoekFreq) for n = 0..127: the 128 cosines of one cycle. n * hoekFreq
+// is exact: n < 2^7 and a Float has a 24-bit significand.
+inline std::array<Double, BlokLengte> cosinussen(Float hoekFreq)
 {
   const Double omega = hoekFreq;
+  std::array<Double, BlokLengte> c{};
   for (UInt32 n = 0; n < BlokLengte; ++n) {
-    cosinussen[n] = std::cos(static_cast<Double>(n) * omega);
+    c[n] = std::cos(static_cast<Double>(n) * omega);
   }
-}
-
-// The cosines of the eight frequencies of the choice, computed once: every
-// cycle at one of them then costs no cosine at all. Nothing for any other
-// frequency.
-inline const CosinusBlok* vasteCosinussen(Float hoekFreq)
-{
-  static const auto tabellen = [] {
-    std::array<CosinusBlok, frequentieFactoren.size()> t{};
-    for (UInt32 i = 0; i < t.size(); ++i) {
-      berekenCosinussen(*hoekFrequentie(i), t[i]);
-    }
-    return t;
-  }();
-  for (UInt32 i = 0; i < tabellen.size(); ++i) {
-    if (std::bit_cast<UInt32>(*hoekFrequentie(i)) == std::bit_cast<UInt32>(hoekFreq)) {
-      return &tabellen[i];
-    }
-  }
-  return nullptr;
+  return c;
 }
 
 // Fills `signaal` with test signal `keuze` of peak value `amplitude` at the
@@ -75,25 +53,16 @@ template <typename Monster>
 void bouwTestSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, SignaalBlok<Monster>& signaal)
 {
   const Double a = amplitude;
-  CosinusBlok eigen{}; // used only for a frequency outside the choice
-  const auto cosinussen = [hoekFreq, &eigen]() -> const CosinusBlok& {
-    if (const CosinusBlok* vast = vasteCosinussen(hoekFreq)) {
-      return *vast;
-    }
-    berekenCosinussen(hoekFreq, eigen);
-    return eigen;
-  };
-
   switch (keuze) {
   case cosinus: {
-    const CosinusBlok& c = cosinussen();
+    const auto c = cosinussen(hoekFreq);
     for (UInt32 n = 0; n < BlokLengte; ++n) {
       signaal[n] = alsMonster<Monster>(c[n] * a);
     }
     break;
   }
   case blokgolf: {
-    const CosinusBlok& c = cosinussen();
+    const auto c = cosinussen(hoekFreq);
     const Monster positief = alsMonster<Monster>(a);
     const Monster negatief = alsMonster<Monster>(-a);
     for (UInt32 n = 0; n < BlokLengte; ++n) {

@@ -1,73 +1,48 @@
+// The FIR engine. First the filter of one sample as it is defined: a 61-tap
+// loop over the circular delay line. Then the block filter, which gives the
+// same bits faster through the kernels of fir_kern.cpp.
 #include "fir.h"
 
 #include "fir_kern.h"
+#include "rekenkern.h"
 
 #include <algorithm>
 #include <complex>
+#include <limits>
 
 namespace {
 
-using namespace fir_kern;
-
-// The delay line is circular: each sample is written once and never moved.
-// It is stored twice over (slot p and slot p + FilterLengte), so that the
-// newest samples always stand in one contiguous run, oldest first, without a
-// wrap-around: before slot p is written, slots p+1 .. p+60 hold the 60 newest.
-std::array<Int16, 2 * FilterLengte> vertragingsLijn{};
+// The 61 newest input samples. The line is circular: each sample is written
+// once, into the slot at schrijfPositie, and never moved; only the positions
+// walk.
+std::array<Int16, FilterLengte> vertragingsLijn{};
 std::size_t schrijfPositie = 0; // slot 0..60 that takes the next sample
 
-// The kernel that computes the outputs: AVX2 where the processor has it,
-// unless the portable one was asked for.
-Kern snelsteKern()
+std::size_t slotErvoor(std::size_t slot)
 {
-  static const Kern snelste = avx2Kern() != nullptr ? avx2Kern() : uitgangenBasis;
-  return snelste;
-}
-Kern gekozenKern = nullptr; // nullptr: the fastest
-
-// Stores a sample in the circular line, in its slot and in the mirror slot.
-inline void schrijf(Int16 x)
-{
-  vertragingsLijn[schrijfPositie] = x;
-  vertragingsLijn[schrijfPositie + FilterLengte] = x;
-  schrijfPositie = schrijfPositie + 1 == FilterLengte ? 0 : schrijfPositie + 1;
+  return slot == 0 ? FilterLengte - 1 : slot - 1;
 }
 
-// Samples are filtered a piece at a time through a working window: the 60
-// newest samples of the delay line, oldest first, followed by the piece. The
-// dot products then read memory that was written before the piece began; a
-// sample stored into the line and read back at once would stall every output
-// on the processor's store forwarding.
-constexpr std::size_t StukLengte = 1024;
-constexpr std::size_t Geschiedenis = FilterLengte - 1;
-
-void filterInStukken(const Int16* invoer, Int16* uitvoer, std::size_t aantal)
+std::size_t slotErna(std::size_t slot)
 {
-  const Kern kern = gekozenKern != nullptr ? gekozenKern : snelsteKern();
-  alignas(32) std::array<Int16, VulTaps + Geschiedenis + StukLengte> venster{};
-  while (aantal > 0) {
-    const std::size_t stuk = std::min(aantal, StukLengte);
-    std::copy_n(&vertragingsLijn[schrijfPositie + 1], Geschiedenis, venster.begin() + VulTaps);
-    std::copy_n(invoer, stuk, venster.begin() + VulTaps + Geschiedenis);
-    kern(venster.data(), uitvoer, stuk);
-    // Only the newest 61 samples of the piece survive in the line; the
-    // write position moves past the others as if they had been stored.
-    const std::size_t overgeslagen = stuk > FilterLengte ? stuk - FilterLengte : 0;
-    schrijfPositie = (schrijfPositie + overgeslagen) % FilterLengte;
-    for (std::size_t n = overgeslagen; n < stuk; ++n) {
-      schrijf(invoer[n]);
-    }
-    invoer += stuk;
-    uitvoer += stuk;
-    aantal -= stuk;
-  }
+  return slot + 1 == FilterLengte ? 0 : slot + 1;
 }
 
 } // namespace
 
-void firKiesKern(FirKern keuze)
+Int16 firFilterMonster(Int16 x)
 {
-  gekozenKern = keuze == FirKern::basis ? uitgangenBasis : nullptr;
+  vertragingsLijn[schrijfPositie] = x;
+  Int64 acc = 0; // 2.30 products, summed with guard bits
+  std::size_t lees = schrijfPositie;
+  for (std::size_t k = 0; k < FilterLengte; ++k) { // tap k weighs the sample of k steps ago
+    acc += Int32{vertragingsLijn[lees]} * Int32{firCoefficienten[k]};
+    lees = slotErvoor(lees);
+  }
+  schrijfPositie = slotErna(schrijfPositie);
+  const Int64 geschoven = acc >> 15; // arithmetic: floor(acc / 2^15)
+  return static_cast<Int16>(std::clamp<Int64>(geschoven, std::numeric_limits<Int16>::min(),
+                                              std::numeric_limits<Int16>::max()));
 }
 
 void firReset()
@@ -76,9 +51,50 @@ void firReset()
   schrijfPositie = 0;
 }
 
+namespace {
+
+using namespace fir_kern;
+
+// A block is filtered a piece at a time through a working window: the 60
+// samples before the piece, oldest first, followed by the piece. The kernels
+// (fir_kern.cpp) then read memory that was written before the piece began; a
+// sample stored into the line and read back at once would stall every output
+// on the processor's store forwarding.
+constexpr std::size_t StukLengte = 1024;
+constexpr std::size_t Geschiedenis = FilterLengte - 1;
+
+// The 60 newest samples of the line, oldest first: the slots after
+// schrijfPositie, then those before it.
+void kopieerGeschiedenis(Int16* doel)
+{
+  const auto begin = vertragingsLijn.begin();
+  const auto schrijf = begin + static_cast<std::ptrdiff_t>(schrijfPositie);
+  std::copy(begin, schrijf, std::copy(schrijf + 1, vertragingsLijn.end(), doel));
+}
+
+} // namespace
+
 void firFilterBlok(const Int16* invoer, Int16* uitvoer, std::size_t aantal)
 {
-  filterInStukken(invoer, uitvoer, aantal);
+  const Kern kern = gekozenVariant(uitgangenBasis, avx2Uitgangen);
+  alignas(32) std::array<Int16, VulTaps + Geschiedenis + StukLengte> venster{};
+  while (aantal > 0) {
+    const std::size_t stuk = std::min(aantal, StukLengte);
+    kopieerGeschiedenis(venster.data() + VulTaps);
+    std::copy_n(invoer, stuk, venster.begin() + VulTaps + Geschiedenis);
+    kern(venster.data(), uitvoer, stuk);
+    // Only the newest 61 samples of the piece survive in the line; the
+    // write position moves past the others as if they had been stored.
+    const std::size_t overgeslagen = stuk > FilterLengte ? stuk - FilterLengte : 0;
+    schrijfPositie = (schrijfPositie + overgeslagen) % FilterLengte;
+    for (std::size_t n = overgeslagen; n < stuk; ++n) {
+      vertragingsLijn[schrijfPositie] = invoer[n];
+      schrijfPositie = slotErna(schrijfPositie);
+    }
+    invoer += stuk;
+    uitvoer += stuk;
+    aantal -= stuk;
+  }
 }
 
 void firFilterSignaal(const Int16* signaal, Int16* sigGefilterd, std::size_t aantal)

@@ -1,6 +1,12 @@
 // 61-tap linear-phase FIR low-pass in signed 16-bit integer arithmetic:
-// Q15 coefficients, exact 2.30 products, a 64-bit accumulator, and the sum
-// shifted back to 1.15 and saturated.
+//
+//   y[n] = sat16( floor( (h[0]·x[n] + h[1]·x[n-1] + ... + h[60]·x[n-60]) / 2^15 ) )
+//
+// Samples x, y and taps h are 1.15 (Q15) numbers. Each product h[k]·x[n-k] is
+// exact in 2.30 (32 bits); the 61 products are summed exactly in 64 bits (guard
+// bits: the sum can reach 67027 · 32768 > 2^31). The sum is shifted right by 15,
+// which rounds toward minus infinity, and saturated to -32768..32767 (1.15).
+// Samples before the last reset count as 0.
 #pragma once
 
 #include "algdef.h"
@@ -24,18 +30,16 @@ inline constexpr std::array<Int16, FilterLengte> firCoefficienten = {
 };
 // clang-format on
 
-// Which arithmetic computes the outputs: the fastest the processor offers
-// (the default), or the portable one. Both give the same bits; the choice is
-// for tests and measurements.
-enum class FirKern { snelste, basis };
-void firKiesKern(FirKern keuze);
-
 // Clears the delay line: the next sample is filtered as if all earlier ones
 // were 0.
 void firReset();
 
-// Filters `aantal` samples, carrying the delay line over from the previous
-// call (a long signal can be fed in pieces).
+// One sample in, one sample out, through the delay line: the filter as the sum
+// above defines it, and the reference that firFilterBlok equals bit for bit.
+Int16 firFilterMonster(Int16 x);
+
+// firFilterMonster for `aantal` samples in a row, with the same results and
+// the same delay line afterwards (a long signal can be fed in pieces), faster.
 void firFilterBlok(const Int16* invoer, Int16* uitvoer, std::size_t aantal);
 
 // One block from a cleared delay line, so every call stands on its own.

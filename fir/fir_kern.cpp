@@ -1,3 +1,5 @@
+// The kernels of the FIR block filter: the arithmetic of firFilterMonster,
+// portable and with AVX2 sixteen outputs at a time.
 #include "fir_kern.h"
 
 #if defined(__x86_64__)
@@ -81,6 +83,8 @@ __attribute__((target("avx2"))) inline __m256i geschoven(__m256i a, __m256i b)
   return _mm256_add_epi32(hoog, _mm256_srli_epi32(rest, 15));
 }
 
+} // namespace
+
 // Vertically: a load of 16 samples from venster + n + 2j holds, in 32-bit lane
 // i, the pair that tap pair j weighs for output n + 2i; from one sample
 // further on, for output n + 2i + 1. vpmaddwd multiplies and adds each pair
@@ -107,20 +111,6 @@ __attribute__((target("avx2"))) void uitgangenAvx2(const Int16* venster, Int16* 
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(uitvoer + n), uit);
   }
   uitgangenBasis(venster + n, uitvoer + n, aantal - n);
-}
-
-} // namespace
-
-Kern avx2Kern()
-{
-  return __builtin_cpu_supports("avx2") ? uitgangenAvx2 : nullptr;
-}
-
-#else
-
-Kern avx2Kern()
-{
-  return nullptr;
 }
 
 #endif

@@ -1,5 +1,6 @@
-// The arithmetic of the FIR engine: the outputs for a run of samples in a
-// working window. Internal to the engine.
+// The same arithmetic as firFilterMonster, sixteen outputs at a time: the
+// outputs for a run of samples in a working window, the taps in window order,
+// the sum in two halves that are each exact in 32 bits. Internal to the engine.
 #pragma once
 
 #include "fir.h"
@@ -56,9 +57,15 @@ inline Int16 naarUitgang(Int32 eersteHelft, Int32 tweedeHelft)
 // the padding, the 60 samples before the run, and the run.
 void uitgangenBasis(const Int16* venster, Int16* uitvoer, std::size_t aantal);
 
-// The same with AVX2, sixteen outputs at a time; nullptr where the processor
-// or the build has no AVX2.
 using Kern = void (*)(const Int16* venster, Int16* uitvoer, std::size_t aantal);
-Kern avx2Kern();
+
+// The same with AVX2, sixteen outputs at a time; only for a processor that has
+// AVX2 (see rekenkern.h). nullptr where the build has no AVX2 variant.
+#if defined(__x86_64__)
+void uitgangenAvx2(const Int16* venster, Int16* uitvoer, std::size_t aantal);
+inline constexpr Kern avx2Uitgangen = uitgangenAvx2;
+#else
+inline constexpr Kern avx2Uitgangen = nullptr;
+#endif
 
 } // namespace fir_kern

@@ -1,9 +1,10 @@
 // The IIR engine on any input, including NaN and infinities, and on any
 // record the engine accepts: 0..8 sections of lengths 0..3 with arbitrary
-// coefficients. Checks that a cleared run repeats bit for bit, that the block
-// filter equals the one-sample filter, and that the built-in filter keeps
-// finite inputs finite.
+// coefficients, with either arithmetic variant. Checks that a cleared run repeats bit for bit, that
+// the block filter equals the one-sample filter, and that the built-in filter keeps finite inputs
+// finite.
 #include "iir.h"
+#include "rekenkern.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,6 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   const bool eigenFilter = (data[0] & 1U) != 0;
+  // The next bit picks the arithmetic: the portable variant or the fastest.
+  kiesRekenkern((data[0] & 2U) != 0 ? Rekenkern::basis : Rekenkern::snelste);
   const UInt32 aantalSekties = data[1] % (MaxSekties + 1);
   data += 2;
   size -= 2;

@@ -1,5 +1,18 @@
 // Double-precision IIR low-pass: a gain stage, six biquads in direct form II
-// and one first-order section, run as a cascade.
+// and one first-order section, run as a cascade,
+//
+//   H(z) = g · Π_{s=1..7} (b0_s + b1_s·z^-1 + b2_s·z^-2) / (1 + a1_s·z^-1 + a2_s·z^-2)
+//
+// with g = b0 of section 0 and b2 = a2 = 0 in section 7. The denominators are
+// stored with this plus sign, so each section's recursion subtracts:
+//
+//   w(n) = x(n) − a1·w(n−1) − a2·w(n−2)
+//   y(n) = b0·w(n) + b1·w(n−1) + b2·w(n−2)
+//
+// x is the previous section's output, y the next section's input. Every value
+// is a Double; each step is one product and one addition or subtraction, in
+// this order, each rounded (no fused multiply-add), so every machine gives
+// the same bits.
 #pragma once
 
 #include "algdef.h"

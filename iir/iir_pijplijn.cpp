@@ -2,7 +2,7 @@
 // IIR_Double_2Filter one sample at a time, faster.
 #include "iir_pijplijn.h"
 
-#include "versies.h"
+#include "rekenkern.h"
 
 #include <algorithm>
 #include <array>
@@ -208,14 +208,35 @@ private:
   std::array<std::array<Double, AantalBiquads + 1>, Vertraging> tussenwaarden{};
 };
 
-// AVX2's three-operand instructions need no register copies.
-MET_AVX2_VERSIE void filterInPijplijn(FilterIIR_Double_2& filter, const Double* invoer,
-                                      Double* uitvoer, std::size_t aantal)
+inline void filterInPijplijn(FilterIIR_Double_2& filter, const Double* invoer, Double* uitvoer,
+                             std::size_t aantal)
 {
   Pijplijn pijplijn(filter);
   pijplijn.filter(invoer, uitvoer, aantal);
   pijplijn.bewaar(filter);
 }
+
+// The pipeline compiled twice, with everything it calls inlined into each
+// variant: for any x86-64 processor, and for AVX2, whose three-operand
+// instructions need no register copies.
+using PijplijnVariant = void (*)(FilterIIR_Double_2&, const Double*, Double*, std::size_t);
+
+__attribute__((flatten)) void pijplijnBasis(FilterIIR_Double_2& filter, const Double* invoer,
+                                            Double* uitvoer, std::size_t aantal)
+{
+  filterInPijplijn(filter, invoer, uitvoer, aantal);
+}
+
+#if defined(__x86_64__)
+__attribute__((target("avx2"), flatten)) void
+pijplijnAvx2(FilterIIR_Double_2& filter, const Double* invoer, Double* uitvoer, std::size_t aantal)
+{
+  filterInPijplijn(filter, invoer, uitvoer, aantal);
+}
+constexpr PijplijnVariant pijplijnAvx2Variant = pijplijnAvx2;
+#else
+constexpr PijplijnVariant pijplijnAvx2Variant = nullptr;
+#endif
 
 } // namespace
 
@@ -236,5 +257,6 @@ bool heeftStandaardIndeling(const FilterIIR_Double_2& filter)
 void filterStandaardBlok(FilterIIR_Double_2& filter, const Double* invoer, Double* uitvoer,
                          std::size_t aantal)
 {
-  filterInPijplijn(filter, invoer, uitvoer, aantal);
+  gekozenVariant<PijplijnVariant>(pijplijnBasis, pijplijnAvx2Variant)(filter, invoer, uitvoer,
+                                                                      aantal);
 }

@@ -7,10 +7,10 @@ PACKAGES="
   build-essential cmake ninja-build pkg-config
   libwxgtk3.2-dev
   libcli11-dev
-  libpng-dev libx11-dev libxtst-dev
+  libpng-dev libx11-dev libxtst-dev libcairo2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core librsvg2-bin
   dpkg-dev desktop-file-utils appstream
 "
 

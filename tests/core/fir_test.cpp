@@ -2,6 +2,7 @@
 #include "fir.h"
 #include "fir_programma.h"
 #include "frequenties.h"
+#include "rekenkern.h"
 #include "respons_hulp.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,35 @@ std::vector<Int16> gesloten(const std::vector<Int16>& x)
     y[n] = static_cast<Int16>(std::clamp<Int64>(gedeeld, -32768, 32767));
   }
   return y;
+}
+
+// The engine's reference: one sample at a time through the delay line.
+std::vector<Int16> referentie(const std::vector<Int16>& x)
+{
+  firReset();
+  std::vector<Int16> y(x.size());
+  std::transform(x.begin(), x.end(), y.begin(), firFilterMonster);
+  return y;
+}
+
+std::vector<Int16> willekeurig(std::mt19937& gen, std::size_t lengte, int grens = 32768)
+{
+  std::uniform_int_distribution<int> monster(-grens, grens - 1);
+  std::vector<Int16> x(lengte);
+  std::generate(x.begin(), x.end(), [&] { return static_cast<Int16>(monster(gen)); });
+  return x;
+}
+
+// Every product at full scale with the sign of its tap (or against it), so
+// that the 32-bit sum of the products would wrap.
+std::vector<Int16> volleSchaal(bool meegaand)
+{
+  std::vector<Int16> x(FilterLengte);
+  for (std::size_t k = 0; k < FilterLengte; ++k) {
+    const bool tapNegatief = firCoefficienten[FilterLengte - 1 - k] < 0;
+    x[k] = tapNegatief == meegaand ? Int16{-32768} : Int16{32767};
+  }
+  return x;
 }
 
 std::vector<Int16> filter(const std::vector<Int16>& x)
@@ -137,41 +167,46 @@ TEST(FIRFilter, SperbandDooftUit)
   }
 }
 
-// Both arithmetic kernels, the portable one and the fastest this processor
-// has, against the closed form.
-class FIRKernen : public testing::TestWithParam<FirKern> {
-protected:
-  void SetUp() override { firKiesKern(GetParam()); }
-  void TearDown() override { firKiesKern(FirKern::snelste); }
-};
-
-INSTANTIATE_TEST_SUITE_P(Kern, FIRKernen, testing::Values(FirKern::basis, FirKern::snelste));
-
-TEST_P(FIRKernen, VolgtDeGeslotenVormVoorWillekeurigeInvoer)
+// The reference against the closed form, computed independently of the
+// delay line, for random input and for the largest sums the taps allow.
+TEST(FIRReferentie, VolgtDeGeslotenVorm)
 {
   std::mt19937 gen(20261207);
-  std::uniform_int_distribution<int> monster(-32768, 32767);
   for (int ronde = 0; ronde < 50; ++ronde) {
-    std::vector<Int16> x(128 + static_cast<std::size_t>(ronde) * 7);
-    std::generate(x.begin(), x.end(), [&] { return static_cast<Int16>(monster(gen)); });
-    EXPECT_EQ(filter(x), gesloten(x)) << ronde;
+    const auto x = willekeurig(gen, 128 + static_cast<std::size_t>(ronde) * 7);
+    EXPECT_EQ(referentie(x), gesloten(x)) << ronde;
+  }
+  for (const bool meegaand : {true, false}) {
+    EXPECT_EQ(referentie(volleSchaal(meegaand)), gesloten(volleSchaal(meegaand))) << meegaand;
   }
 }
 
-// The largest sums the taps allow: every product at full scale with the sign
-// of its tap, so the 32-bit sum of the products would wrap.
+// Both arithmetic variants of the block filter, the portable one and the
+// fastest this processor has, against the reference.
+class FIRKernen : public testing::TestWithParam<Rekenkern> {
+protected:
+  void SetUp() override { kiesRekenkern(GetParam()); }
+  void TearDown() override { kiesRekenkern(Rekenkern::snelste); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Kern, FIRKernen, testing::Values(Rekenkern::basis, Rekenkern::snelste));
+
+TEST_P(FIRKernen, GelijkAanDeReferentieVoorWillekeurigeInvoer)
+{
+  std::mt19937 gen(20261207);
+  for (int ronde = 0; ronde < 50; ++ronde) {
+    const auto x = willekeurig(gen, 128 + static_cast<std::size_t>(ronde) * 7);
+    EXPECT_EQ(filter(x), referentie(x)) << ronde;
+  }
+}
+
 TEST_P(FIRKernen, VolleSchaalMetMeegaandTeken)
 {
-  std::vector<Int16> positief(FilterLengte);
-  std::vector<Int16> negatief(FilterLengte);
-  for (std::size_t k = 0; k < FilterLengte; ++k) {
-    const bool tapNegatief = firCoefficienten[FilterLengte - 1 - k] < 0;
-    positief[k] = tapNegatief ? Int16{-32768} : Int16{32767};
-    negatief[k] = tapNegatief ? Int16{32767} : Int16{-32768};
-  }
-  EXPECT_EQ(filter(positief), gesloten(positief));
+  const auto positief = volleSchaal(true);
+  const auto negatief = volleSchaal(false);
+  EXPECT_EQ(filter(positief), referentie(positief));
   EXPECT_EQ(filter(positief).back(), 32767);
-  EXPECT_EQ(filter(negatief), gesloten(negatief));
+  EXPECT_EQ(filter(negatief), referentie(negatief));
   EXPECT_EQ(filter(negatief).back(), -32768);
 }
 
@@ -184,21 +219,19 @@ TEST(FIRFilter, ElkeAanroepBegintVanRust)
 
 // Long blocks are filtered a piece at a time inside the engine; the pieces
 // join without a seam.
-TEST_P(FIRKernen, LangBlokGelijkAanDeGeslotenVorm)
+TEST_P(FIRKernen, LangBlokGelijkAanDeReferentie)
 {
-  std::vector<Int16> x(5000);
   std::mt19937 gen(11);
-  std::uniform_int_distribution<int> monster(-32768, 32767);
-  std::generate(x.begin(), x.end(), [&] { return static_cast<Int16>(monster(gen)); });
-  EXPECT_EQ(filter(x), gesloten(x));
+  const auto x = willekeurig(gen, 5000);
+  EXPECT_EQ(filter(x), referentie(x));
 }
 
+// Blocks of any length, and single samples in between, carry the delay line
+// over to each other.
 TEST_P(FIRKernen, InStukkenGelijkAanInEenKeer)
 {
-  std::vector<Int16> x(1000);
   std::mt19937 gen(7);
-  std::uniform_int_distribution<int> monster(-20000, 20000);
-  std::generate(x.begin(), x.end(), [&] { return static_cast<Int16>(monster(gen)); });
+  const auto x = willekeurig(gen, 1006, 20000);
 
   std::vector<Int16> inStukken(x.size());
   firReset();
@@ -206,9 +239,11 @@ TEST_P(FIRKernen, InStukkenGelijkAanInEenKeer)
   for (const std::size_t stuk : {1u, 60u, 61u, 62u, 128u, 688u}) {
     firFilterBlok(x.data() + begin, inStukken.data() + begin, stuk);
     begin += stuk;
+    inStukken[begin] = firFilterMonster(x[begin]);
+    ++begin;
   }
   ASSERT_EQ(begin, x.size());
-  EXPECT_EQ(inStukken, gesloten(x));
+  EXPECT_EQ(inStukken, referentie(x));
 }
 
 } // namespace

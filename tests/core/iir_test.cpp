@@ -2,6 +2,7 @@
 #include "frequenties.h"
 #include "iir.h"
 #include "iir_programma.h"
+#include "rekenkern.h"
 #include "respons_hulp.h"
 
 #include <gtest/gtest.h>
@@ -351,8 +352,17 @@ bool bitGelijk(Double a, Double b)
 // The block filter gives, to the last bit, what IIR_Double_2Filter gives one
 // sample at a time, and leaves the same state, for every block length
 // (shorter and longer than the pipeline), for blocks that continue from an
-// earlier state, and for inputs that are not finite.
-TEST(IIRBlok, BitVoorBitGelijkAanMonsterVoorMonster)
+// earlier state, and for inputs that are not finite; in the portable variant
+// and in the fastest this processor has.
+class IIRBlok : public testing::TestWithParam<Rekenkern> {
+protected:
+  void SetUp() override { kiesRekenkern(GetParam()); }
+  void TearDown() override { kiesRekenkern(Rekenkern::snelste); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Kern, IIRBlok, testing::Values(Rekenkern::basis, Rekenkern::snelste));
+
+TEST_P(IIRBlok, BitVoorBitGelijkAanMonsterVoorMonster)
 {
   std::mt19937 toeval(1207);
   std::uniform_real_distribution<Double> waarde(-40000.0, 40000.0);

@@ -1,0 +1,56 @@
+// The outputs of one cycle, each a function from the cycle to the bytes of
+// what filtercyclus writes: CSV, and the graph panel's picture as PNG or SVG.
+#pragma once
+
+#include "cyclus.h"
+#include "keuzes.h"
+#include "rasteriseer.h"
+#include "tekening.h"
+
+#include <string>
+
+// Decimal text that reads back to exactly the same value: the shortest for a
+// Double, plain digits for an Int16.
+void schrijfGetal(std::string& tekst, Double waarde);
+void schrijfGetal(std::string& tekst, Int16 waarde);
+
+// "n,signaal,gefilterd" and one row per sample.
+template <typename Programma>
+std::string cyclusCsv(const CyclusResultaat<Programma>& cyclus)
+{
+  std::string uitvoer = "n,signaal,gefilterd\n";
+  for (std::size_t n = 0; n < BlokLengte; ++n) {
+    uitvoer += std::to_string(n) + ',';
+    schrijfGetal(uitvoer, cyclus.signaal[n]);
+    uitvoer += ',';
+    schrijfGetal(uitvoer, cyclus.gefilterd[n]);
+    uitvoer += '\n';
+  }
+  return uitvoer;
+}
+
+// An RGB PNG of the picture.
+std::string pngVan(const Beeld& beeld);
+
+// The picture's fills as SVG rectangles at whole pixels, drawn without
+// smoothing, so that a renderer gives the same pixels as the rasteriser.
+std::string svgVan(const std::vector<Vlak>& vlakken, Int breedte, Int hoogte);
+
+template <typename Programma>
+std::optional<Tekening> tekeningVan(const CyclusResultaat<Programma>& cyclus, Grootte grootte)
+{
+  return maakTekening(cyclus.signaal, cyclus.gefilterd, grootte.breedte, grootte.hoogte);
+}
+
+template <typename Programma>
+std::string cyclusPng(const CyclusResultaat<Programma>& cyclus, Grootte grootte)
+{
+  return pngVan(rasteriseer(tekeningVan(cyclus, grootte), grootte.breedte, grootte.hoogte));
+}
+
+template <typename Programma>
+std::string cyclusSvg(const CyclusResultaat<Programma>& cyclus, Grootte grootte)
+{
+  return svgVan(vlakken(tekeningVan(cyclus, grootte), grootte.breedte, grootte.hoogte),
+                grootte.breedte, grootte.hoogte);
+}

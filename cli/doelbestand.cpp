@@ -1,0 +1,416 @@
+#include "doelbestand.h"
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#ifdef _WIN32
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <io.h>
+#include <windows.h>
+#else
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+#endif
+
+namespace {
+
+std::string kanNiet(const std::string& pad, const std::string& reden)
+{
+  return "cannot write '" + pad + "': " + reden;
+}
+
+// Six letters or digits, so that two runs writing beside the same file do not
+// take the same temporary name.
+template <typename Teken>
+std::basic_string<Teken> willekeurigeLetters()
+{
+  static constexpr char tekens[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static std::mt19937 toeval{std::random_device{}()};
+  std::uniform_int_distribution<std::size_t> kies(0, sizeof tekens - 2);
+  std::basic_string<Teken> letters;
+  for (int i = 0; i < 6; ++i) {
+    letters += static_cast<Teken>(tekens[kies(toeval)]);
+  }
+  return letters;
+}
+
+constexpr int pogingen = 100;
+
+} // namespace
+
+#ifdef _WIN32
+
+namespace {
+
+std::string systeemTekst(DWORD code)
+{
+  char* tekst = nullptr;
+  const DWORD lengte = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<LPSTR>(&tekst), 0, nullptr);
+  std::string uit =
+      lengte > 0 && tekst != nullptr ? std::string(tekst, lengte) : "error " + std::to_string(code);
+  LocalFree(tekst);
+  while (!uit.empty() &&
+         (uit.back() == '\n' || uit.back() == '\r' || uit.back() == '.' || uit.back() == ' ')) {
+    uit.pop_back();
+  }
+  return uit;
+}
+
+std::string laatsteFout()
+{
+  return systeemTekst(GetLastError());
+}
+
+// Windows counts a name's limit in UTF-16 units.
+constexpr std::size_t naamGrens = 255;
+
+std::wstring tijdelijkeNaam(const std::wstring& naam)
+{
+  const std::wstring achter = L"." + willekeurigeLetters<wchar_t>() + L".tmp";
+  return L"." + naam.substr(0, naamGrens - 1 - achter.size()) + achter;
+}
+
+bool schrijfAlles(HANDLE bestand, std::string_view bytes)
+{
+  while (!bytes.empty()) {
+    const auto deel = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30U));
+    DWORD geschreven = 0;
+    if (WriteFile(bestand, bytes.data(), deel, &geschreven, nullptr) == 0) {
+      return false;
+    }
+    bytes.remove_prefix(geschreven);
+  }
+  return true;
+}
+
+} // namespace
+
+void bereidStandaardStromenVoor()
+{
+  _setmode(_fileno(stdout), _O_BINARY);
+}
+
+std::optional<std::string> schrijfNaarStdout(std::string_view bytes)
+{
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+      std::fflush(stdout) != 0) {
+    return std::strerror(errno != 0 ? errno : EIO);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> sluitStdout()
+{
+  if (std::fclose(stdout) != 0) {
+    return std::strerror(errno);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> schrijfBestand(const std::string& gevraagd, std::string_view bytes)
+{
+  namespace fs = std::filesystem;
+  std::error_code fout;
+  fs::path pad(gevraagd);
+  for (int i = 0; i < 40 && fs::is_symlink(fs::symlink_status(pad, fout)); ++i) {
+    const fs::path doel = fs::read_symlink(pad, fout);
+    pad = doel.is_absolute() ? doel : pad.parent_path() / doel;
+  }
+  // ReplaceFileW wants full paths (a bare name fails "The directory name is
+  // invalid").
+  pad = fs::absolute(pad, fout);
+  const std::wstring breed = pad.wstring();
+  const DWORD kenmerken = GetFileAttributesW(breed.c_str());
+  const bool bestaat = kenmerken != INVALID_FILE_ATTRIBUTES;
+  if (bestaat) {
+    if ((kenmerken & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      return kanNiet(gevraagd, "a directory, left as it is");
+    }
+    if ((kenmerken & FILE_ATTRIBUTE_READONLY) != 0) {
+      return kanNiet(gevraagd, systeemTekst(ERROR_ACCESS_DENIED));
+    }
+    HANDLE oud = CreateFileW(breed.c_str(), GENERIC_WRITE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (oud == INVALID_HANDLE_VALUE) {
+      return kanNiet(gevraagd, laatsteFout());
+    }
+    const DWORD soort = GetFileType(oud);
+    CloseHandle(oud);
+    if (soort != FILE_TYPE_DISK) {
+      return kanNiet(gevraagd, "not a regular file, left as it is");
+    }
+  }
+
+  const fs::path map = pad.has_parent_path() ? pad.parent_path() : fs::path(L".");
+  std::wstring tijdelijk;
+  HANDLE bestand = INVALID_HANDLE_VALUE;
+  for (int i = 0; i < pogingen && bestand == INVALID_HANDLE_VALUE; ++i) {
+    tijdelijk = (map / tijdelijkeNaam(pad.filename().wstring())).wstring();
+    bestand = CreateFileW(tijdelijk.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                          FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (bestand == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
+      break;
+    }
+  }
+  if (bestand == INVALID_HANDLE_VALUE) {
+    return kanNiet(gevraagd, laatsteFout());
+  }
+  bool gelukt = schrijfAlles(bestand, bytes) && FlushFileBuffers(bestand) != 0;
+  DWORD code = gelukt ? 0 : GetLastError();
+  if (CloseHandle(bestand) == 0 && gelukt) {
+    gelukt = false;
+    code = GetLastError();
+  }
+  // ReplaceFileW keeps the replaced file's attributes and security; a new
+  // file takes the directory's, as any new file there would.
+  if (gelukt) {
+    gelukt = bestaat ? ReplaceFileW(breed.c_str(), tijdelijk.c_str(), nullptr,
+                                    REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
+                     : MoveFileExW(tijdelijk.c_str(), breed.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    code = gelukt ? 0 : GetLastError();
+  }
+  if (!gelukt) {
+    DeleteFileW(tijdelijk.c_str());
+    return kanNiet(gevraagd, systeemTekst(code));
+  }
+  return std::nullopt;
+}
+
+#else
+
+namespace {
+
+std::string systeemTekst(int nummer)
+{
+  return std::strerror(nummer);
+}
+
+bool schrijfAlles(int fd, std::string_view bytes)
+{
+  while (!bytes.empty()) {
+    const ssize_t geschreven = write(fd, bytes.data(), bytes.size());
+    if (geschreven < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(geschreven));
+  }
+  return true;
+}
+
+std::string mapVan(const std::string& pad)
+{
+  const auto schuine = pad.rfind('/');
+  if (schuine == std::string::npos) {
+    return ".";
+  }
+  return schuine == 0 ? "/" : pad.substr(0, schuine);
+}
+
+std::string naamVan(const std::string& pad)
+{
+  const auto schuine = pad.rfind('/');
+  return schuine == std::string::npos ? pad : pad.substr(schuine + 1);
+}
+
+// Follows symbolic links to the path the bytes really go to, which may not
+// exist yet (a link to a file still to be made). An error number otherwise.
+struct Gevolgd {
+  std::string pad;
+  int fout = 0;
+};
+
+Gevolgd volgKoppelingen(std::string pad)
+{
+  constexpr int grootsteKeten = 40; // as the kernel allows
+  std::vector<char> doel(PATH_MAX);
+  for (int i = 0; i < grootsteKeten; ++i) {
+    struct stat info {};
+    if (lstat(pad.c_str(), &info) != 0) {
+      return {pad, errno == ENOENT ? 0 : errno};
+    }
+    if (!S_ISLNK(info.st_mode)) {
+      return {pad, 0};
+    }
+    const ssize_t lengte = readlink(pad.c_str(), doel.data(), doel.size());
+    if (lengte < 0) {
+      return {pad, errno};
+    }
+    if (static_cast<std::size_t>(lengte) >= doel.size()) {
+      return {pad, ENAMETOOLONG};
+    }
+    const std::string gelezen(doel.data(), static_cast<std::size_t>(lengte));
+    if (gelezen.front() == '/') {
+      pad = gelezen;
+    } else {
+      pad = mapVan(pad).append("/").append(gelezen);
+    }
+  }
+  return {pad, ELOOP};
+}
+
+const char* soortVan(mode_t modus)
+{
+  if (S_ISDIR(modus)) {
+    return "a directory";
+  }
+  if (S_ISCHR(modus) || S_ISBLK(modus)) {
+    return "a device";
+  }
+  if (S_ISFIFO(modus)) {
+    return "a FIFO";
+  }
+  return S_ISSOCK(modus) ? "a socket" : "not a regular file";
+}
+
+// Whether the user may write the existing file: opened for writing without
+// truncating it, so it stays as it is. Also makes sure it is a regular file
+// at the moment of looking.
+std::optional<std::string> magSchrijven(const std::string& pad, struct stat& info)
+{
+  const int fd = open(pad.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    return systeemTekst(errno);
+  }
+  const bool gelukt = fstat(fd, &info) == 0;
+  const int reden = errno;
+  close(fd);
+  if (!gelukt) {
+    return systeemTekst(reden);
+  }
+  if (!S_ISREG(info.st_mode)) {
+    return std::string(soortVan(info.st_mode)) + ", left as it is";
+  }
+  return std::nullopt;
+}
+
+// A hidden name beside the file, within the directory's limit on a name's
+// length however long the file's own name is.
+std::string tijdelijkeNaam(const std::string& map, const std::string& naam)
+{
+  const long grens = pathconf(map.c_str(), _PC_NAME_MAX);
+  const std::size_t naamGrens = grens > 0 ? static_cast<std::size_t>(grens) : NAME_MAX;
+  const std::string achter = "." + willekeurigeLetters<char>();
+  const std::size_t ruimte = naamGrens - 1 - achter.size();
+  return map + "/." + naam.substr(0, ruimte) + achter;
+}
+
+// Occupies a closed standard stream with a descriptor that cannot be written.
+void vulGat(int fd)
+{
+  if (fcntl(fd, F_GETFD) >= 0 || errno != EBADF) {
+    return;
+  }
+  const int nieuw = open("/dev/null", O_RDONLY);
+  if (nieuw >= 0 && nieuw != fd) {
+    dup2(nieuw, fd);
+    close(nieuw);
+  }
+}
+
+} // namespace
+
+void bereidStandaardStromenVoor()
+{
+  for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    vulGat(fd);
+  }
+}
+
+std::optional<std::string> schrijfNaarStdout(std::string_view bytes)
+{
+  if (!schrijfAlles(STDOUT_FILENO, bytes)) {
+    return systeemTekst(errno);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> sluitStdout()
+{
+  if (close(STDOUT_FILENO) != 0 && errno != EINTR) {
+    return systeemTekst(errno);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> schrijfBestand(const std::string& gevraagd, std::string_view bytes)
+{
+  const Gevolgd gevolgd = volgKoppelingen(gevraagd);
+  if (gevolgd.fout != 0) {
+    return kanNiet(gevraagd, systeemTekst(gevolgd.fout));
+  }
+  const std::string& pad = gevolgd.pad;
+  const std::string naam = naamVan(pad);
+  if (naam.empty()) {
+    return kanNiet(gevraagd, systeemTekst(EISDIR));
+  }
+
+  struct stat oud {};
+  const bool bestaat = lstat(pad.c_str(), &oud) == 0;
+  if (!bestaat && errno != ENOENT) {
+    return kanNiet(gevraagd, systeemTekst(errno));
+  }
+  if (bestaat && !S_ISREG(oud.st_mode)) {
+    return kanNiet(gevraagd, std::string(soortVan(oud.st_mode)) + ", left as it is");
+  }
+  if (bestaat) {
+    if (const auto fout = magSchrijven(pad, oud)) {
+      return kanNiet(gevraagd, *fout);
+    }
+  }
+
+  const std::string map = mapVan(pad);
+  std::string tijdelijk;
+  int fd = -1;
+  for (int i = 0; i < pogingen && fd < 0; ++i) {
+    tijdelijk = tijdelijkeNaam(map, naam);
+    // 0666 under the umask, as for any new file; an existing file's bits are
+    // set below.
+    fd = open(tijdelijk.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) {
+      break;
+    }
+  }
+  if (fd < 0) {
+    return kanNiet(gevraagd, systeemTekst(errno));
+  }
+
+  // Root may replace anybody's file; the owner stays who it was. A failure
+  // there is no reason to refuse.
+  if (bestaat && geteuid() == 0) {
+    [[maybe_unused]] const int genegeerd = fchown(fd, oud.st_uid, oud.st_gid);
+  }
+  bool gelukt = !bestaat || fchmod(fd, oud.st_mode & 07777) == 0;
+  gelukt = gelukt && schrijfAlles(fd, bytes);
+  // A full disk or a failing device may only show when the data reaches it.
+  gelukt = gelukt && (fsync(fd) == 0 || errno == EINVAL);
+  int reden = gelukt ? 0 : errno;
+  if (close(fd) != 0 && gelukt) {
+    gelukt = false;
+    reden = errno;
+  }
+  if (gelukt && rename(tijdelijk.c_str(), pad.c_str()) != 0) {
+    gelukt = false;
+    reden = errno;
+  }
+  if (!gelukt) {
+    unlink(tijdelijk.c_str());
+    return kanNiet(gevraagd, systeemTekst(reden));
+  }
+  return std::nullopt;
+}
+
+#endif

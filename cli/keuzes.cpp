@@ -1,0 +1,244 @@
+#include "keuzes.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <iterator>
+#include <string_view>
+
+namespace {
+
+constexpr Grootte kleinsteCyclus = {static_cast<Int>(BlokLengte), 2};
+constexpr Grootte kleinsteGrafiek = {400, 250};
+constexpr Int grootsteZijde = 10000;
+constexpr UInt32 minPunten = 2;
+constexpr UInt32 maxPunten = 100000;
+
+// Every line within 80 columns: the text is for a terminal and for the
+// manual page made from it.
+std::string hulpTekst()
+{
+  std::string tekst =
+      "Usage: filtercyclus --programma iir|fir [--signaal SIGNAAL] [--amplitude A]\n"
+      "                    [--frequentie LABEL] [--png FILE] [--svg FILE]\n"
+      "                    [--grootte BREEDTExHOOGTE]\n"
+      "       filtercyclus --programma iir|fir --respons [--punten N]\n"
+      "       filtercyclus --programma iir|fir --respons --svg|--png FILE\n"
+      "                    [--grootte BREEDTExHOOGTE]\n"
+      "\n"
+      "Runs one processing cycle of iir_demo or fir_demo without a window and prints\n"
+      "the input and the filtered signal as CSV (n,signaal,gefilterd, 128 rows), or\n"
+      "writes the graph panel's picture as PNG or SVG. With --respons: the magnitude\n"
+      "response of the filter as CSV (frequentie,omega,versterking,dB), or as a plot.\n"
+      "\n"
+      "Options:\n"
+      "  --programma iir|fir   which program's signal and filter (required)\n"
+      "  --signaal SIGNAAL     cosinus (default), blokgolf, impulsfunktie, stapfunktie\n"
+      "  --amplitude A         peak value, an integer in 0..32768\n"
+      "                        (default: 8192 for iir, 20000 for fir)\n"
+      "  --frequentie LABEL    DC, 0,05*PI, 0,1*PI (default), 0,2*PI, 0,4*PI, 0,6*PI,\n"
+      "                        0,8*PI, 0,9*PI\n"
+      "  --png FILE            write the picture (with --respons: the plot) as PNG,\n"
+      "                        instead of the CSV\n"
+      "  --svg FILE            the same as SVG\n"
+      "  --grootte BxH         size in pixels: of the panel for a cycle (default\n"
+      "                        512x500, from 128x2), of the plot for --respons\n"
+      "                        (default 960x600, from 400x250); at most 10000x10000\n"
+      "  --respons             the filter's magnitude response instead of a cycle\n"
+      "  --punten N            with --respons as CSV: N frequencies evenly from 0 to pi\n"
+      "                        (2..100000) instead of the eight of the choice\n"
+      "  --version             print the version and exit\n"
+      "  -h, --help            print this help and exit\n"
+      "\n"
+      "FILE \"-\" is stdout; --png and --svg may be given together, but only one of\n"
+      "them can be \"-\". An existing file is replaced whole, keeping its permissions,\n"
+      "unless you may not write it; through a symbolic link its target is written;\n"
+      "anything other than a regular file (a directory, a device, a FIFO) is left\n"
+      "alone and refused.\n";
+  if (!grafiekAlsPng()) {
+    tekst += "This build writes the response plot as SVG only (--respons --svg).\n";
+  }
+  tekst += "\n"
+           "Exit status: 0 success, 1 an output could not be written, 2 usage error.\n"
+           "\n"
+           "Examples:\n"
+           "  filtercyclus --programma fir --signaal stapfunktie --amplitude 20000\n"
+           "  filtercyclus --programma iir --respons --svg iir-respons.svg\n";
+  return tekst;
+}
+
+// The index of `tekst` among the first `aantal` of `teksten`. The list is
+// shown separated by " | ", since the frequency texts contain commas.
+template <std::size_t N>
+UInt32 indexVan(const std::array<std::string_view, N>& teksten, std::size_t aantal,
+                const std::string& optie, const std::string& tekst)
+{
+  const auto begin = teksten.begin();
+  const auto einde = begin + static_cast<std::ptrdiff_t>(aantal);
+  const auto gevonden = std::find(begin, einde, tekst);
+  if (gevonden != einde && !tekst.empty()) {
+    return static_cast<UInt32>(gevonden - begin);
+  }
+  std::string lijst;
+  for (auto t = begin; t != einde; ++t) {
+    lijst += (lijst.empty() ? "" : " | ") + std::string(*t);
+  }
+  throw CLI::ValidationError(optie, "'" + tekst + "' is not one of: " + lijst);
+}
+
+// Only plain decimal digits: "1e3", "+5", " 7" and "0x10" are refused rather
+// than read in some surprising way.
+UInt32 geheelGetal(const std::string& optie, const std::string& tekst, UInt32 kleinste,
+                   UInt32 grootste)
+{
+  UInt32 waarde = 0;
+  const char* einde = tekst.data() + tekst.size();
+  const auto [stop, fout] = std::from_chars(tekst.data(), einde, waarde);
+  if (tekst.empty() || tekst.front() < '0' || tekst.front() > '9' || fout != std::errc{} ||
+      stop != einde || waarde < kleinste || waarde > grootste) {
+    throw CLI::ValidationError(optie, "'" + tekst + "' is not an integer in " +
+                                          std::to_string(kleinste) + ".." +
+                                          std::to_string(grootste));
+  }
+  return waarde;
+}
+
+// BREEDTExHOOGTE, each one to five digits; the range is checked once it is
+// known what the size is for.
+Grootte leesGrootte(const std::string& tekst)
+{
+  const auto x = tekst.find('x');
+  const auto zijde = [&](std::string_view deel) {
+    Int waarde = 0;
+    const auto [stop, fout] = std::from_chars(deel.data(), deel.data() + deel.size(), waarde);
+    const bool goed = !deel.empty() && deel.size() <= 5 && deel.front() >= '0' &&
+                      deel.front() <= '9' && fout == std::errc{} &&
+                      stop == deel.data() + deel.size();
+    return goed ? waarde : -1;
+  };
+  const std::string_view t(tekst);
+  const Grootte grootte = x == std::string::npos
+                              ? Grootte{-1, -1}
+                              : Grootte{zijde(t.substr(0, x)), zijde(t.substr(x + 1))};
+  if (grootte.breedte < 0 || grootte.hoogte < 0) {
+    throw CLI::ValidationError("--grootte", "'" + tekst + "' is not WIDTHxHEIGHT");
+  }
+  return grootte;
+}
+
+std::optional<std::string> grootteFout(const Grootte& grootte, const Grootte& kleinste,
+                                       const std::string& waarvoor)
+{
+  if (grootte.breedte >= kleinste.breedte && grootte.hoogte >= kleinste.hoogte &&
+      grootte.breedte <= grootsteZijde && grootte.hoogte <= grootsteZijde) {
+    return std::nullopt;
+  }
+  const auto tekst = [](const Grootte& g) {
+    return std::to_string(g.breedte) + "x" + std::to_string(g.hoogte);
+  };
+  return "--grootte: '" + tekst(grootte) + "' is not WIDTHxHEIGHT from " + tekst(kleinste) +
+         " to 10000x10000 " + waarvoor;
+}
+
+Doel leesDoel(const std::string& optie, const std::string& tekst)
+{
+  if (tekst.empty()) {
+    throw CLI::ValidationError(optie, "the file name is empty");
+  }
+  return {tekst == "-", tekst};
+}
+
+// What the options say together, once each is read.
+std::optional<std::string> combinatieFout(const Keuzes& keuzes, bool grootteGegeven)
+{
+  const bool beeld = keuzes.png || keuzes.svg;
+  if (grootteGegeven && !beeld) {
+    return "--grootte needs --png or --svg";
+  }
+  if (keuzes.png && keuzes.svg && keuzes.png->standaardUitvoer && keuzes.svg->standaardUitvoer) {
+    return "--png and --svg cannot both write to stdout ('-')";
+  }
+  if (keuzes.respons && keuzes.png && !grafiekAlsPng()) {
+    return "--png: this build writes the response plot as SVG only";
+  }
+  if (keuzes.respons) {
+    return grootteFout(keuzes.grootte, kleinsteGrafiek, "for the response plot");
+  }
+  return grootteFout(keuzes.grootte, kleinsteCyclus, "for the panel");
+}
+
+} // namespace
+
+bool grafiekAlsPng()
+{
+#ifdef FILTERDEMO_CAIRO
+  return true;
+#else
+  return false;
+#endif
+}
+
+Ontleding leesKeuzes(std::vector<std::string> argumenten)
+{
+  CLI::App app{"", "filtercyclus"};
+  Keuzes keuzes;
+  std::optional<Grootte> grootte;
+  const auto kies = [](auto& veld, auto lees) {
+    return [&veld, lees](const std::string& tekst) { veld = lees(tekst); };
+  };
+
+  app.add_option_function<std::string>(
+         "--programma", kies(keuzes.programma,
+                             [](const auto& t) {
+                               return indexVan(std::array<std::string_view, 2>{"iir", "fir"}, 2,
+                                               "--programma", t) == 0
+                                          ? ProgrammaKeuze::iir
+                                          : ProgrammaKeuze::fir;
+                             }))
+      ->required();
+  auto* signaal = app.add_option_function<std::string>(
+      "--signaal", kies(keuzes.signaal, [](const auto& t) {
+        return indexVan(signaalNamen, signaalNamen.size(), "--signaal", t);
+      }));
+  auto* amplitude =
+      app.add_option_function<std::string>("--amplitude", kies(keuzes.amplitude, [](const auto& t) {
+                                             return geheelGetal("--amplitude", t, 0, maxAmplitude);
+                                           }));
+  auto* frequentie = app.add_option_function<std::string>(
+      "--frequentie", kies(keuzes.frequentie, [](const auto& t) {
+        return indexVan(frequentieLabels, frequentieFactoren.size(), "--frequentie", t);
+      }));
+  auto* png = app.add_option_function<std::string>(
+      "--png", kies(keuzes.png, [](const auto& t) { return leesDoel("--png", t); }));
+  auto* svg = app.add_option_function<std::string>(
+      "--svg", kies(keuzes.svg, [](const auto& t) { return leesDoel("--svg", t); }));
+  app.add_option_function<std::string>("--grootte", kies(grootte, leesGrootte));
+  auto* respons =
+      app.add_flag("--respons", keuzes.respons)->excludes(signaal, amplitude, frequentie);
+  app.add_option_function<std::string>(
+         "--punten",
+         kies(keuzes.punten,
+              [](const auto& t) { return geheelGetal("--punten", t, minPunten, maxPunten); }))
+      ->needs(respons)
+      ->excludes(png, svg);
+  app.set_version_flag("--version", std::string("filtercyclus ") + FILTERDEMO_VERSIE);
+
+  try {
+    std::reverse(argumenten.begin(), argumenten.end()); // CLI11 takes them last first
+    app.parse(std::move(argumenten));
+  } catch (const CLI::CallForHelp&) {
+    return Afsluiting{statusGelukt, hulpTekst(), {}};
+  } catch (const CLI::CallForVersion& versie) {
+    return Afsluiting{statusGelukt, std::string(versie.what()) + "\n", {}};
+  } catch (const CLI::ParseError& fout) {
+    return Afsluiting{
+        statusGebruiksFout, {}, std::string("filtercyclus: ") + fout.what() + " (see --help)"};
+  }
+  keuzes.grootte =
+      grootte.value_or(keuzes.respons ? standaardGrafiekGrootte : standaardCyclusGrootte);
+  if (const auto fout = combinatieFout(keuzes, grootte.has_value())) {
+    return Afsluiting{statusGebruiksFout, {}, "filtercyclus: " + *fout + " (see --help)"};
+  }
+  return keuzes;
+}

@@ -1,0 +1,61 @@
+// The command line of filtercyclus, read once into typed choices: after this
+// step no text of the command line is looked at again.
+#pragma once
+
+#include "algdef.h"
+#include "frequenties.h"
+#include "testsignaal.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+inline constexpr int statusGelukt = 0;
+inline constexpr int statusSchrijfFout = 1; // an output could not be written
+inline constexpr int statusGebruiksFout = 2;
+
+enum class ProgrammaKeuze { iir, fir };
+
+struct Grootte {
+  Int breedte = 0;
+  Int hoogte = 0;
+};
+
+// Where an output goes: the file `pad`, or stdout (written "-").
+struct Doel {
+  bool standaardUitvoer = false;
+  std::string pad;
+};
+
+struct Keuzes {
+  ProgrammaKeuze programma = ProgrammaKeuze::iir;
+  bool respons = false; // the filter's magnitude response instead of a cycle
+  UInt32 signaal = cosinus;
+  std::optional<UInt32> amplitude; // none: the program's start amplitude
+  UInt32 frequentie = startFrequentieKeuze;
+  std::optional<Doel> png;
+  std::optional<Doel> svg;
+  Grootte grootte;              // of the picture or the plot
+  std::optional<UInt32> punten; // none: the eight frequencies of the choice
+};
+
+// What to do instead of running: print a text (help, version) with status 0,
+// or refuse the command line with one line on stderr and status 2.
+struct Afsluiting {
+  int status = statusGelukt;
+  std::string uitvoer; // for stdout
+  std::string fout;    // one line for stderr
+};
+
+using Ontleding = std::variant<Keuzes, Afsluiting>;
+
+// `argumenten` are the words after the program's name.
+Ontleding leesKeuzes(std::vector<std::string> argumenten);
+
+// The cycle picture's size when --grootte is not given, and the plot's.
+inline constexpr Grootte standaardCyclusGrootte = {512, 500};
+inline constexpr Grootte standaardGrafiekGrootte = {960, 600};
+
+// Whether this build can write the response plot as PNG (it needs cairo).
+bool grafiekAlsPng();

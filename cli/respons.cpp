@@ -1,0 +1,58 @@
+#include "respons.h"
+
+#include "cyclus_uitvoer.h"
+#include "frequenties.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+std::string frequentieTekst(Double factor)
+{
+  if (factor == 0.0) {
+    return "DC";
+  }
+  std::string tekst;
+  schrijfGetal(tekst, factor);
+  std::replace(tekst.begin(), tekst.end(), '.', ',');
+  return tekst + "*PI";
+}
+
+Respons berekenRespons(VersterkingVan versterking, std::optional<UInt32> punten)
+{
+  Respons respons;
+  const auto voegToe = [&](std::string frequentie, Double omega) {
+    respons.push_back({std::move(frequentie), omega, versterking(omega)});
+  };
+  if (!punten) {
+    for (UInt32 i = 0; i < frequentieFactoren.size(); ++i) {
+      voegToe(std::string(frequentieLabels[i]), *hoekFrequentie(i));
+    }
+    return respons;
+  }
+  for (UInt32 i = 0; i < *punten; ++i) {
+    const Double factor = static_cast<Double>(i) / static_cast<Double>(*punten - 1);
+    voegToe(frequentieTekst(factor), std::numbers::pi * factor);
+  }
+  return respons;
+}
+
+Double inDecibel(Double versterking)
+{
+  return 20.0 * std::log10(versterking);
+}
+
+std::string responsCsv(const Respons& respons)
+{
+  std::string uitvoer = "frequentie,omega,versterking,dB\n";
+  for (const auto& punt : respons) {
+    uitvoer += '"' + punt.frequentie + "\",";
+    schrijfGetal(uitvoer, punt.omega);
+    uitvoer += ',';
+    schrijfGetal(uitvoer, punt.versterking);
+    uitvoer += ',';
+    schrijfGetal(uitvoer, inDecibel(punt.versterking));
+    uitvoer += '\n';
+  }
+  return uitvoer;
+}

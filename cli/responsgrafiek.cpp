@@ -1,0 +1,334 @@
+#include "responsgrafiek.h"
+
+#include "frequenties.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <numbers>
+
+namespace {
+
+constexpr Rgb zwart{34, 34, 34};
+constexpr Rgb rasterKleur{217, 217, 217};
+constexpr Rgb nulLijnKleur{150, 150, 150};
+constexpr Rgb kaderKleur{68, 68, 68};
+constexpr Rgb krommeKleur{31, 95, 191};
+constexpr Rgb merkKleur{214, 39, 40};
+constexpr Rgb wit{255, 255, 255};
+constexpr Rgb labelRand{190, 190, 190};
+constexpr const char* minTeken = "\u2212";
+
+// Sizes for a plot of 960 x 600 pixels; other sizes scale them.
+constexpr Double ontwerpBreedte = 960.0;
+constexpr Double ontwerpHoogte = 600.0;
+constexpr Double titelGrootte = 24.0;
+constexpr Double asTitelGrootte = 17.0;
+constexpr Double schaalGrootte = 14.0;
+constexpr Double labelGrootte = 13.0;
+constexpr Int stappenPi = 10; // x grid every 0,1*PI
+constexpr Double stapDb = 10.0;
+
+// An estimate of the width of a sans-serif text (DejaVu Sans digits are
+// 0.64 em), generous rather than tight, so labels never touch.
+Double tekstBreedte(const std::string& tekst, Double grootte, bool vet)
+{
+  std::size_t tekens = 0;
+  for (const char c : tekst) {
+    tekens += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
+  }
+  return static_cast<Double>(tekens) * grootte * (vet ? 0.7 : 0.64);
+}
+
+struct Vak {
+  Double x0 = 0.0;
+  Double y0 = 0.0;
+  Double x1 = 0.0;
+  Double y1 = 0.0;
+
+  [[nodiscard]] bool raakt(const Vak& ander, Double marge) const
+  {
+    return x0 - marge < ander.x1 && ander.x0 < x1 + marge && y0 - marge < ander.y1 &&
+           ander.y0 < y1 + marge;
+  }
+  [[nodiscard]] bool bevat(const Vak& ander) const
+  {
+    return ander.x0 >= x0 && ander.x1 <= x1 && ander.y0 >= y0 && ander.y1 <= y1;
+  }
+};
+
+struct Opmaak {
+  Double s = 1.0; // scale against the design size
+  Vak vlak;       // the plot area
+
+  [[nodiscard]] Double x(Double omega) const
+  {
+    return vlak.x0 + omega / std::numbers::pi * (vlak.x1 - vlak.x0);
+  }
+  [[nodiscard]] Double y(Double dB) const
+  {
+    return vlak.y0 +
+           (grafiekBovenDb - dB) / (grafiekBovenDb - grafiekOnderDb) * (vlak.y1 - vlak.y0);
+  }
+};
+
+Opmaak opmaakVoor(Grootte grootte)
+{
+  Opmaak o;
+  const Double b = grootte.breedte;
+  const Double h = grootte.hoogte;
+  o.s = std::min(b / ontwerpBreedte, h / ontwerpHoogte);
+  o.vlak = {95.0 * o.s, 70.0 * o.s, b - 40.0 * o.s, h - 85.0 * o.s};
+  return o;
+}
+
+void raster(const Opmaak& o, std::vector<Vorm>& vormen)
+{
+  const Double s = o.s;
+  for (Int i = 0; i <= stappenPi; ++i) {
+    const Double factor = static_cast<Double>(i) / stappenPi;
+    const Double x = o.x(factor * std::numbers::pi);
+    vormen.emplace_back(Lijn{{x, o.vlak.y0}, {x, o.vlak.y1}, rasterKleur, 1.0 * s});
+    vormen.emplace_back(Tekst{{x, o.vlak.y1 + 24.0 * s},
+                              frequentieTekst(factor),
+                              schaalGrootte * s,
+                              false,
+                              Anker::midden,
+                              false,
+                              zwart});
+  }
+  const auto lijnen = static_cast<Int>(-grafiekOnderDb / stapDb);
+  for (Int i = 0; i <= lijnen; ++i) {
+    const Double dB = -stapDb * i;
+    const Double y = o.y(dB);
+    vormen.emplace_back(
+        Lijn{{o.vlak.x0, y}, {o.vlak.x1, y}, dB == 0.0 ? nulLijnKleur : rasterKleur, 1.0 * s});
+    const std::string tekst = dB == 0.0 ? "0" : minTeken + std::to_string(static_cast<Int>(-dB));
+    vormen.emplace_back(Tekst{{o.vlak.x0 - 10.0 * s, y + 5.0 * s},
+                              tekst,
+                              schaalGrootte * s,
+                              false,
+                              Anker::einde,
+                              false,
+                              zwart});
+  }
+}
+
+std::vector<Plek> krommePunten(const Opmaak& o, VersterkingVan versterking)
+{
+  // At least two points a pixel: the stop band's notches stay sharp.
+  const auto stappen = static_cast<Int>(std::max(1000.0, 2.0 * (o.vlak.x1 - o.vlak.x0)));
+  std::vector<Plek> punten;
+  punten.reserve(static_cast<std::size_t>(stappen) + 1);
+  for (Int i = 0; i <= stappen; ++i) {
+    const Double omega = std::numbers::pi * static_cast<Double>(i) / stappen;
+    // A transmission zero has no finite dB; far below the plot is as good.
+    const Double dB = std::clamp(inDecibel(versterking(omega)), -400.0, 100.0);
+    punten.push_back({o.x(omega), o.y(dB)});
+  }
+  return punten;
+}
+
+// The point of the box nearest to `p`.
+Plek naastePunt(const Vak& vak, Plek p)
+{
+  return {std::clamp(p.x, vak.x0, vak.x1), std::clamp(p.y, vak.y0, vak.y1)};
+}
+
+struct Verbinding {
+  Plek van;
+  Plek naar;
+
+  [[nodiscard]] bool kruist(const Vak& vak) const
+  {
+    constexpr int stappen = 32;
+    for (int i = 1; i < stappen; ++i) {
+      const Double t = static_cast<Double>(i) / stappen;
+      const Plek p{van.x + t * (naar.x - van.x), van.y + t * (naar.y - van.y)};
+      if (p.x > vak.x0 && p.x < vak.x1 && p.y > vak.y0 && p.y < vak.y1) {
+        return true;
+      }
+    }
+    return false;
+  }
+};
+
+// Where a frequency's label goes: the first of a list of places around its
+// mark that stays inside the plot and clear of the curve, the marks, the
+// other labels and the lines that tie them to their marks.
+struct Plaatser {
+  const Opmaak& o;
+  const std::vector<Plek>& kromme;
+  std::vector<Vak> merken;
+  std::vector<Vak> labels;
+  std::vector<Verbinding> verbindingen;
+
+  [[nodiscard]] bool vrij(const Vak& vak, const Verbinding& verbinding) const
+  {
+    if (!o.vlak.bevat(vak)) {
+      return false;
+    }
+    const Double marge = 3.0 * o.s;
+    for (const Vak& ander : labels) {
+      if (vak.raakt(ander, marge) || verbinding.kruist(ander)) {
+        return false;
+      }
+    }
+    for (const Vak& merk : merken) {
+      if (vak.raakt(merk, marge)) {
+        return false;
+      }
+    }
+    for (const Verbinding& ander : verbindingen) {
+      if (ander.kruist(vak)) {
+        return false;
+      }
+    }
+    return std::none_of(kromme.begin(), kromme.end(), [&](const Plek& p) {
+      const Double y = std::clamp(p.y, o.vlak.y0, o.vlak.y1);
+      return p.x > vak.x0 - marge && p.x < vak.x1 + marge && y > vak.y0 - marge &&
+             y < vak.y1 + marge;
+    });
+  }
+
+  Vak plaats(Plek merk, Double breedte, Double hoogte)
+  {
+    const Double afstand = 10.0 * o.s;
+    const Double x0 =
+        std::clamp(merk.x - breedte / 2, o.vlak.x0 + 2.0 * o.s, o.vlak.x1 - 2.0 * o.s - breedte);
+    std::vector<Vak> kandidaten;
+    for (Int rij = 0; rij < 6; ++rij) {
+      const Double verder = rij * (hoogte + 6.0 * o.s);
+      kandidaten.push_back(
+          {x0, merk.y + afstand + verder, x0 + breedte, merk.y + afstand + verder + hoogte});
+      kandidaten.push_back(
+          {x0, merk.y - afstand - verder - hoogte, x0 + breedte, merk.y - afstand - verder});
+    }
+    kandidaten.push_back(
+        {merk.x + afstand, merk.y - hoogte / 2, merk.x + afstand + breedte, merk.y + hoogte / 2});
+    kandidaten.push_back(
+        {merk.x - afstand - breedte, merk.y - hoogte / 2, merk.x - afstand, merk.y + hoogte / 2});
+    const auto verbindingNaar = [merk](const Vak& vak) {
+      return Verbinding{merk, naastePunt(vak, merk)};
+    };
+    const auto gekozen = std::find_if(kandidaten.begin(), kandidaten.end(), [&](const Vak& vak) {
+      return vrij(vak, verbindingNaar(vak));
+    });
+    const Vak vak = gekozen != kandidaten.end() ? *gekozen : kandidaten.front();
+    labels.push_back(vak);
+    verbindingen.push_back(verbindingNaar(vak));
+    return vak;
+  }
+};
+
+void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::vector<Plek>& kromme,
+                      std::vector<Vorm>& vormen)
+{
+  const Double s = o.s;
+  const Double straal = 5.5 * s;
+  const Respons respons = berekenRespons(versterking, std::nullopt);
+  Plaatser plaatser{o, kromme, {}, {}, {}};
+  std::vector<Plek> merken;
+  for (const auto& punt : respons) {
+    const Plek merk{o.x(punt.omega),
+                    std::clamp(o.y(inDecibel(punt.versterking)), o.vlak.y0, o.vlak.y1)};
+    merken.push_back(merk);
+    plaatser.merken.push_back({merk.x - straal, merk.y - straal, merk.x + straal, merk.y + straal});
+  }
+  // From the highest frequency down: in the crowded pass band each label then
+  // finds its place below and left of the ones already placed, and no line to
+  // a mark runs through another label.
+  std::vector<Vorm> labels;
+  for (std::size_t i = respons.size(); i-- > 0;) {
+    const std::string naam = respons[i].frequentie;
+    const std::string waarde = decibelTekst(inDecibel(respons[i].versterking));
+    const Double rand = 5.0 * s;
+    const Double regel = labelGrootte * 1.25 * s;
+    const Double breedte = std::max(tekstBreedte(naam, labelGrootte * s, true),
+                                    tekstBreedte(waarde, labelGrootte * s, false)) +
+                           2 * rand;
+    const Double hoogte = 2 * regel + 2 * rand - 0.25 * labelGrootte * s;
+    const Vak vak = plaatser.plaats(merken[i], breedte, hoogte);
+    const Plek aanhechting = naastePunt(vak, merken[i]);
+    vormen.emplace_back(Lijn{merken[i], aanhechting, kaderKleur, 1.0 * s});
+    labels.emplace_back(
+        Rechthoek{{vak.x0, vak.y0}, vak.x1 - vak.x0, vak.y1 - vak.y0, wit, labelRand, 1.0 * s});
+    const Double midden = (vak.x0 + vak.x1) / 2;
+    labels.emplace_back(Tekst{{midden, vak.y0 + rand + labelGrootte * s},
+                              naam,
+                              labelGrootte * s,
+                              true,
+                              Anker::midden,
+                              false,
+                              zwart});
+    labels.emplace_back(Tekst{{midden, vak.y0 + rand + labelGrootte * s + regel},
+                              waarde,
+                              labelGrootte * s,
+                              false,
+                              Anker::midden,
+                              false,
+                              zwart});
+  }
+  for (const Plek& merk : merken) {
+    vormen.emplace_back(Cirkel{merk, straal, merkKleur, wit, 1.5 * s});
+  }
+  vormen.insert(vormen.end(), labels.begin(), labels.end());
+}
+
+} // namespace
+
+std::string decibelTekst(Double dB)
+{
+  char buffer[32];
+  const auto [einde, fout] = std::to_chars(std::begin(buffer), std::end(buffer), std::abs(dB),
+                                           std::chars_format::fixed, 1);
+  std::string tekst(buffer, fout == std::errc{} ? einde : buffer);
+  std::replace(tekst.begin(), tekst.end(), '.', ',');
+  const bool negatief = dB < 0.0 && tekst != "0,0";
+  return (negatief ? minTeken : "") + tekst + " dB";
+}
+
+Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Grootte grootte)
+{
+  const Opmaak o = opmaakVoor(grootte);
+  const Double s = o.s;
+  Grafiek grafiek;
+  grafiek.breedte = grootte.breedte;
+  grafiek.hoogte = grootte.hoogte;
+  auto& vormen = grafiek.vormen;
+
+  raster(o, vormen);
+  const Rechthoek vlak{
+      {o.vlak.x0, o.vlak.y0}, o.vlak.x1 - o.vlak.x0, o.vlak.y1 - o.vlak.y0, wit, std::nullopt, 0.0};
+  const std::vector<Plek> kromme = krommePunten(o, versterking);
+  vormen.emplace_back(Kromme{kromme, vlak, krommeKleur, 2.5 * s});
+  // The frame over the grid's ends and the curve's clipped edge.
+  for (const auto& [van, naar] :
+       {std::pair<Plek, Plek>{{o.vlak.x0, o.vlak.y0}, {o.vlak.x1, o.vlak.y0}},
+        {{o.vlak.x1, o.vlak.y0}, {o.vlak.x1, o.vlak.y1}},
+        {{o.vlak.x1, o.vlak.y1}, {o.vlak.x0, o.vlak.y1}},
+        {{o.vlak.x0, o.vlak.y1}, {o.vlak.x0, o.vlak.y0}}}) {
+    vormen.emplace_back(Lijn{van, naar, kaderKleur, 1.2 * s});
+  }
+  frequentieMerken(o, versterking, kromme, vormen);
+
+  const Double midden = (o.vlak.x0 + o.vlak.x1) / 2;
+  vormen.emplace_back(
+      Tekst{{midden, 42.0 * s}, titel, titelGrootte * s, true, Anker::midden, false, zwart});
+  vormen.emplace_back(Tekst{{midden, grootte.hoogte - 22.0 * s},
+                            "Frequentie",
+                            asTitelGrootte * s,
+                            false,
+                            Anker::midden,
+                            false,
+                            zwart});
+  vormen.emplace_back(Tekst{{32.0 * s, (o.vlak.y0 + o.vlak.y1) / 2},
+                            "Versterking (dB)",
+                            asTitelGrootte * s,
+                            false,
+                            Anker::midden,
+                            true,
+                            zwart});
+  return grafiek;
+}

@@ -1,0 +1,24 @@
+// The magnitude response of a filter as a plot for a slide: gain in dB from 0
+// to pi, a grid, the curve and the eight frequencies of the choice on it,
+// each named with its label and its gain.
+//
+// x = omega in 0..pi (rad/sample), y = 20*log10|H(e^j*omega)| in dB, both
+// Double, with |H| from the engine's own response function; pixels are
+// Double too, written with one decimal.
+#pragma once
+
+#include "grafiek.h"
+#include "keuzes.h"
+#include "respons.h"
+
+#include <string>
+
+// The plot's range in dB: the pass band at 0 dB and both filters' stop bands
+// (around -80 dB for the IIR, below -45 dB for the FIR) on one scale.
+inline constexpr Double grafiekBovenDb = 5.0;
+inline constexpr Double grafiekOnderDb = -100.0;
+
+Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Grootte grootte);
+
+// The gain as the plot names it: one decimal, a decimal comma, a true minus.
+std::string decibelTekst(Double dB);

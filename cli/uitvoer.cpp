@@ -1,0 +1,67 @@
+#include "uitvoer.h"
+
+#include "cyclus_uitvoer.h"
+#include "fir_programma.h"
+#include "iir_programma.h"
+#include "respons.h"
+#include "responsgrafiek.h"
+
+namespace {
+
+template <typename Programma>
+std::vector<Uitvoer> cyclusUitvoer(const Keuzes& keuzes, Melder meld)
+{
+  const auto amplitude = keuzes.amplitude
+                             ? static_cast<typename Programma::Amplitude>(*keuzes.amplitude)
+                             : Programma::startAmplitude;
+  const auto cyclus =
+      draaiCyclus<Programma>(keuzes.signaal, amplitude, *hoekFrequentie(keuzes.frequentie), meld);
+  std::vector<Uitvoer> uitvoer;
+  if (keuzes.png) {
+    uitvoer.push_back({"--png", *keuzes.png, [=] { return cyclusPng(cyclus, keuzes.grootte); }});
+  }
+  if (keuzes.svg) {
+    uitvoer.push_back({"--svg", *keuzes.svg, [=] { return cyclusSvg(cyclus, keuzes.grootte); }});
+  }
+  if (uitvoer.empty()) {
+    uitvoer.push_back({"CSV", standaardUitvoer, [=] { return cyclusCsv(cyclus); }});
+  }
+  return uitvoer;
+}
+
+template <typename Programma>
+std::vector<Uitvoer> responsUitvoer(const Keuzes& keuzes, const std::string& titel)
+{
+  std::vector<Uitvoer> uitvoer;
+  const auto grafiek = [titel, grootte = keuzes.grootte] {
+    return responsGrafiek(titel, Programma::versterking, grootte);
+  };
+  if (keuzes.png) {
+    uitvoer.push_back({"--png", *keuzes.png, [=] { return grafiekPng(grafiek()); }});
+  }
+  if (keuzes.svg) {
+    uitvoer.push_back({"--svg", *keuzes.svg, [=] { return grafiekSvg(grafiek()); }});
+  }
+  if (uitvoer.empty()) {
+    uitvoer.push_back({"CSV", standaardUitvoer, [punten = keuzes.punten] {
+                         return responsCsv(berekenRespons(Programma::versterking, punten));
+                       }});
+  }
+  return uitvoer;
+}
+
+template <typename Programma>
+std::vector<Uitvoer> uitvoerVan(const Keuzes& keuzes, const std::string& titel, Melder meld)
+{
+  return keuzes.respons ? responsUitvoer<Programma>(keuzes, titel)
+                        : cyclusUitvoer<Programma>(keuzes, meld);
+}
+
+} // namespace
+
+std::vector<Uitvoer> uitvoerVoor(const Keuzes& keuzes, Melder meld)
+{
+  return keuzes.programma == ProgrammaKeuze::iir
+             ? uitvoerVan<IIRProgramma>(keuzes, "Amplitudekarakteristiek van het IIR-filter", meld)
+             : uitvoerVan<FIRProgramma>(keuzes, "Amplitudekarakteristiek van het FIR-filter", meld);
+}

@@ -1,0 +1,449 @@
+// filtercyclus's library in-process: the command line read into choices, and
+// every output as the bytes the tool writes.
+#include "cyclus_uitvoer.h"
+#include "fir_programma.h"
+#include "iir_programma.h"
+#include "keuzes.h"
+#include "proces_hulp.h"
+#include "respons.h"
+#include "responsgrafiek.h"
+#include "tekening.h"
+#include "uitvoer.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <optional>
+#include <png.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+Keuzes keuzesVan(const std::vector<std::string>& argumenten)
+{
+  const Ontleding ontleding = leesKeuzes(argumenten);
+  const auto* afsluiting = std::get_if<Afsluiting>(&ontleding);
+  EXPECT_EQ(afsluiting, nullptr) << (afsluiting != nullptr ? afsluiting->fout : "");
+  return afsluiting == nullptr ? std::get<Keuzes>(ontleding) : Keuzes{};
+}
+
+// What the tool writes to stdout for these arguments, made in-process.
+std::string csvVan(const std::vector<std::string>& argumenten)
+{
+  const auto uitvoer = uitvoerVoor(keuzesVan(argumenten));
+  EXPECT_EQ(uitvoer.size(), 1u);
+  EXPECT_TRUE(uitvoer.front().doel.standaardUitvoer);
+  EXPECT_EQ(uitvoer.front().naam, "CSV");
+  return uitvoer.front().bytes();
+}
+
+std::vector<std::string> regels(const std::string& tekst)
+{
+  std::vector<std::string> r;
+  std::istringstream stroom(tekst);
+  for (std::string regel; std::getline(stroom, regel);) {
+    r.push_back(regel);
+  }
+  return r;
+}
+
+template <typename Monster>
+Monster lees(std::string_view veld)
+{
+  Monster waarde{};
+  const auto [einde, fout] = std::from_chars(veld.data(), veld.data() + veld.size(), waarde);
+  EXPECT_TRUE(fout == std::errc{} && einde == veld.data() + veld.size()) << veld;
+  return waarde;
+}
+
+// Every row must read back to exactly the samples of the core's cycle.
+template <typename Programma>
+void vergelijkMetKern(const std::string& csv, UInt32 keuze, UInt32 amplitude, UInt32 frequentie)
+{
+  const auto r = regels(csv);
+  ASSERT_EQ(r.size(), BlokLengte + 1);
+  EXPECT_EQ(r[0], "n,signaal,gefilterd");
+  const auto verwacht = draaiCyclus<Programma>(
+      keuze, static_cast<typename Programma::Amplitude>(amplitude), *hoekFrequentie(frequentie));
+  using Monster = typename Programma::Monster;
+  for (std::size_t n = 0; n < BlokLengte; ++n) {
+    const std::string& regel = r[n + 1];
+    const auto komma1 = regel.find(',');
+    const auto komma2 = regel.find(',', komma1 + 1);
+    ASSERT_NE(komma2, std::string::npos) << regel;
+    EXPECT_EQ(regel.substr(0, komma1), std::to_string(n));
+    const std::string_view rij(regel);
+    EXPECT_EQ(lees<Monster>(rij.substr(komma1 + 1, komma2 - komma1 - 1)), verwacht.signaal[n]);
+    EXPECT_EQ(lees<Monster>(rij.substr(komma2 + 1)), verwacht.gefilterd[n]);
+  }
+}
+
+TEST(FiltercyclusCsv, ElkSignaalEnElkeFrequentie)
+{
+  for (UInt32 keuze = 0; keuze < signaalNamen.size(); ++keuze) {
+    for (UInt32 f = 0; f < frequentieFactoren.size(); ++f) {
+      const std::string signaal(signaalNamen[keuze]);
+      const std::string frequentie(frequentieLabels[f]);
+      vergelijkMetKern<IIRProgramma>(csvVan({"--programma", "iir", "--signaal", signaal,
+                                             "--frequentie", frequentie, "--amplitude", "32768"}),
+                                     keuze, 32768, f);
+      vergelijkMetKern<FIRProgramma>(csvVan({"--programma", "fir", "--signaal", signaal,
+                                             "--frequentie", frequentie, "--amplitude", "1"}),
+                                     keuze, 1, f);
+    }
+  }
+}
+
+TEST(FiltercyclusCsv, GrensAmplitudes)
+{
+  vergelijkMetKern<FIRProgramma>(
+      csvVan({"--programma", "fir", "--signaal", "stapfunktie", "--amplitude", "32768"}),
+      stapfunktie, 32768, startFrequentieKeuze);
+  vergelijkMetKern<IIRProgramma>(csvVan({"--programma=iir", "--amplitude=0"}), cosinus, 0,
+                                 startFrequentieKeuze);
+}
+
+struct FouteInvoer {
+  std::vector<std::string> argumenten;
+  std::string genoemd; // what the message must name
+};
+
+TEST(FiltercyclusKeuzes, FouteInvoerGeeftStatus2EnEenRegel)
+{
+  const std::vector<FouteInvoer> gevallen = {
+      {{}, "--programma"},
+      {{"--signaal", "cosinus"}, "--programma"},
+      {{"--programma", "dsp"}, "dsp"},
+      {{"--programma", "iir", "--bogus"}, "--bogus"},
+      {{"--programma", "iir", "--signaal", "zaagtand"}, "zaagtand"},
+      {{"--programma", "iir", "--frequentie", "0,3*PI"}, "0,3*PI"},
+      {{"--programma", "iir", "--frequentie", ""}, "--frequentie"},
+      {{"--programma", "fir", "--amplitude", "32769"}, "32769"},
+      {{"--programma", "fir", "--amplitude", "-1"}, "-1"},
+      {{"--programma", "fir", "--amplitude", "1.5"}, "1.5"},
+      {{"--programma", "fir", "--amplitude", "abc"}, "abc"},
+      {{"--programma", "fir", "--amplitude", "1e3"}, "1e3"},
+      {{"--programma", "fir", "--amplitude", "99999999999999999999"}, "99999999999999999999"},
+      {{"--programma", "fir", "--amplitude"}, "--amplitude"},
+      {{"--programma", "iir", "extra"}, "extra"},
+      {{"--programma", "iir", "--grootte", "600x600"}, "--png"},
+      {{"--programma", "iir", "--png", "/tmp/x.png", "--grootte", "127x500"}, "127x500"},
+      {{"--programma", "iir", "--png", "/tmp/x.png", "--grootte", "512x1"}, "512x1"},
+      {{"--programma", "iir", "--png", "/tmp/x.png", "--grootte", "10001x500"}, "10001x500"},
+      {{"--programma", "iir", "--png", "/tmp/x.png", "--grootte", "512*500"}, "512*500"},
+      {{"--programma", "iir", "--png", "/tmp/x.png", "--grootte", "x500"}, "x500"},
+      {{"--programma", "iir", "--svg", "/tmp/x.svg", "--grootte", "512x"}, "512x"},
+      {{"--programma", "iir", "--svg", "/tmp/x.svg", "--grootte", "123456x500"}, "123456x500"},
+      {{"--programma", "iir", "--png", ""}, "--png"},
+      {{"--programma", "iir", "--svg", ""}, "--svg"},
+      {{"--programma", "iir", "--png", "-", "--svg", "-"}, "stdout"},
+      {{"--programma", "iir", "--respons", "--signaal", "blokgolf"}, "--signaal"},
+      {{"--programma", "iir", "--respons", "--png", "-", "--svg", "-"}, "stdout"},
+      {{"--programma", "iir", "--respons", "--svg", "x.svg", "--grootte", "399x600"}, "399x600"},
+      {{"--programma", "iir", "--respons", "--svg", "x.svg", "--punten", "9"}, "--svg"},
+      {{"--programma", "iir", "--punten", "10"}, "--respons"},
+      {{"--programma", "iir", "--respons", "--punten", "1"}, "'1'"},
+      {{"--programma", "iir", "--respons", "--punten", "100001"}, "100001"},
+  };
+  for (const auto& geval : gevallen) {
+    const Ontleding ontleding = leesKeuzes(geval.argumenten);
+    std::string beschrijving;
+    for (const auto& a : geval.argumenten) {
+      beschrijving += a + ' ';
+    }
+    const auto* afsluiting = std::get_if<Afsluiting>(&ontleding);
+    ASSERT_NE(afsluiting, nullptr) << beschrijving;
+    EXPECT_EQ(afsluiting->status, 2) << beschrijving;
+    EXPECT_EQ(afsluiting->uitvoer, "") << beschrijving;
+    EXPECT_NE(afsluiting->fout.find(geval.genoemd), std::string::npos)
+        << beschrijving << "-> " << afsluiting->fout;
+    EXPECT_EQ(afsluiting->fout.find('\n'), std::string::npos) << beschrijving;
+    EXPECT_EQ(afsluiting->fout.rfind("filtercyclus: ", 0), 0u) << afsluiting->fout;
+  }
+}
+
+TEST(FiltercyclusKeuzes, UitvoerEnDoelen)
+{
+  const auto beide = uitvoerVoor(keuzesVan({"--programma", "fir", "--svg", "-", "--png", "p"}));
+  ASSERT_EQ(beide.size(), 2u);
+  EXPECT_EQ(beide[0].naam, "--png");
+  EXPECT_FALSE(beide[0].doel.standaardUitvoer);
+  EXPECT_EQ(beide[0].doel.pad, "p");
+  EXPECT_EQ(beide[1].naam, "--svg");
+  EXPECT_TRUE(beide[1].doel.standaardUitvoer);
+
+  const Keuzes cyclus = keuzesVan({"--programma", "iir", "--png", "x"});
+  EXPECT_EQ(cyclus.grootte.breedte, 512);
+  EXPECT_EQ(cyclus.grootte.hoogte, 500);
+  const Keuzes grafiek = keuzesVan({"--programma", "iir", "--respons", "--svg", "x"});
+  EXPECT_EQ(grafiek.grootte.breedte, 960);
+  EXPECT_EQ(grafiek.grootte.hoogte, 600);
+  const Keuzes klein =
+      keuzesVan({"--programma", "iir", "--respons", "--svg", "x", "--grootte", "400x250"});
+  EXPECT_EQ(klein.grootte.hoogte, 250);
+  const Keuzes gekozen = keuzesVan({"--programma", "fir", "--signaal", "impulsfunktie",
+                                    "--frequentie", "0,9*PI", "--amplitude", "7"});
+  EXPECT_EQ(gekozen.programma, ProgrammaKeuze::fir);
+  EXPECT_EQ(gekozen.signaal, impulsfunktie);
+  EXPECT_EQ(gekozen.frequentie, 7u);
+  EXPECT_EQ(gekozen.amplitude, 7u);
+}
+
+std::vector<std::string> velden(const std::string& regel)
+{
+  std::vector<std::string> v;
+  std::string veld;
+  bool tussenAanhalingstekens = false;
+  for (const char c : regel) {
+    if (c == '"') {
+      tussenAanhalingstekens = !tussenAanhalingstekens;
+    } else if (c == ',' && !tussenAanhalingstekens) {
+      v.push_back(veld);
+      veld.clear();
+    } else {
+      veld += c;
+    }
+  }
+  v.push_back(veld);
+  return v;
+}
+
+TEST(FiltercyclusRespons, DeAchtFrequentiesVanDeKeuze)
+{
+  const auto r = regels(csvVan({"--programma", "iir", "--respons"}));
+  ASSERT_EQ(r.size(), 9u);
+  EXPECT_EQ(r[0], "frequentie,omega,versterking,dB");
+  for (std::size_t i = 0; i < 8; ++i) {
+    const auto v = velden(r[i + 1]);
+    ASSERT_EQ(v.size(), 4u) << r[i + 1];
+    EXPECT_EQ(v[0], frequentieLabels[i]);
+    EXPECT_EQ(lees<Double>(v[1]), static_cast<Double>(*hoekFrequentie(static_cast<UInt32>(i))));
+    EXPECT_EQ(lees<Double>(v[2]), IIRProgramma::versterking(lees<Double>(v[1])));
+  }
+  EXPECT_NEAR(lees<Double>(velden(r[6])[3]), -80.0, 0.05);
+
+  const auto fir = regels(csvVan({"--programma", "fir", "--respons"}));
+  EXPECT_NEAR(lees<Double>(velden(fir[6])[3]), -45.9, 0.05);
+}
+
+TEST(FiltercyclusRespons, GelijkVerdeeldeFrequenties)
+{
+  const auto r = regels(csvVan({"--programma", "fir", "--respons", "--punten", "5"}));
+  ASSERT_EQ(r.size(), 6u);
+  const char* teksten[] = {"DC", "0,25*PI", "0,5*PI", "0,75*PI", "1*PI"};
+  for (std::size_t i = 0; i < 5; ++i) {
+    const auto v = velden(r[i + 1]);
+    EXPECT_EQ(v[0], teksten[i]);
+    EXPECT_NEAR(lees<Double>(v[1]), std::numbers::pi * static_cast<Double>(i) / 4.0, 1e-15);
+  }
+  EXPECT_EQ(lees<Double>(velden(r[5])[1]), std::numbers::pi) << "pi inclusive";
+  EXPECT_EQ(regels(csvVan({"--programma", "iir", "--respons", "--punten", "100000"})).size(),
+            100001u);
+}
+
+struct Pixels {
+  Int breedte = 0;
+  Int hoogte = 0;
+  std::vector<UInt8> rgba;
+
+  [[nodiscard]] const UInt8* pixel(Int x, Int y) const
+  {
+    return &rgba[4 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(breedte) +
+                      static_cast<std::size_t>(x))];
+  }
+};
+
+std::optional<Pixels> leesPng(const std::string& bytes)
+{
+  png_image kop{};
+  kop.version = PNG_IMAGE_VERSION;
+  if (png_image_begin_read_from_memory(&kop, bytes.data(), bytes.size()) == 0) {
+    return std::nullopt;
+  }
+  kop.format = PNG_FORMAT_RGBA;
+  Pixels pixels{static_cast<Int>(kop.width), static_cast<Int>(kop.height), {}};
+  pixels.rgba.resize(PNG_IMAGE_SIZE(kop));
+  if (png_image_finish_read(&kop, nullptr, pixels.rgba.data(), 0, nullptr) == 0) {
+    return std::nullopt;
+  }
+  return pixels;
+}
+
+// How many pixels differ between two pictures that must be opaque.
+std::size_t verschil(const Pixels& a, const Pixels& b)
+{
+  if (a.breedte != b.breedte || a.hoogte != b.hoogte) {
+    return static_cast<std::size_t>(-1);
+  }
+  std::size_t anders = 0;
+  for (std::size_t i = 0; i < a.rgba.size(); i += 4) {
+    const bool gelijk = a.rgba[i] == b.rgba[i] && a.rgba[i + 1] == b.rgba[i + 1] &&
+                        a.rgba[i + 2] == b.rgba[i + 2] && a.rgba[i + 3] == 255 &&
+                        b.rgba[i + 3] == 255;
+    anders += gelijk ? 0 : 1;
+  }
+  return anders;
+}
+
+bool heeftKleur(const Pixels& pixels, const Kleur& kleur)
+{
+  for (std::size_t i = 0; i < pixels.rgba.size(); i += 4) {
+    if (pixels.rgba[i] == kleur.rood && pixels.rgba[i + 1] == kleur.groen &&
+        pixels.rgba[i + 2] == kleur.blauw) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string leesBestand(const std::string& pad)
+{
+  std::ifstream in(pad, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A standard renderer, rsvg-convert, draws the SVG of a cycle at its own size
+// pixel for pixel like the rasteriser, and so like --png and the panel.
+TEST(FiltercyclusSvg, RsvgConvertTekentDePngPixels)
+{
+  struct Geval {
+    std::vector<std::string> argumenten;
+    Grootte grootte;
+  };
+  const std::vector<Geval> gevallen = {
+      {{"--programma", "iir"}, {512, 500}},
+      {{"--programma", "fir", "--signaal", "blokgolf", "--frequentie", "0,9*PI"}, {600, 700}},
+      {{"--programma", "iir", "--signaal", "stapfunktie", "--amplitude", "32768"}, {1000, 333}},
+      {{"--programma", "iir", "--signaal", "impulsfunktie", "--amplitude", "32768"}, {128, 2}},
+      {{"--programma", "iir", "--signaal", "blokgolf", "--frequentie", "DC"}, {257, 64}},
+  };
+  const std::string map = testing::TempDir();
+  for (const auto& geval : gevallen) {
+    auto argumenten = geval.argumenten;
+    const std::string grootte =
+        std::to_string(geval.grootte.breedte) + "x" + std::to_string(geval.grootte.hoogte);
+    argumenten.insert(argumenten.end(), {"--png", "p", "--svg", "s", "--grootte", grootte});
+    const Keuzes keuzes = keuzesVan(argumenten);
+    const auto uitvoer = uitvoerVoor(keuzes);
+    ASSERT_EQ(uitvoer.size(), 2u);
+
+    const auto png = leesPng(uitvoer[0].bytes());
+    ASSERT_TRUE(png) << grootte;
+    EXPECT_TRUE(heeftKleur(*png, asKleur)) << grootte;
+    EXPECT_TRUE(heeftKleur(*png, invoerKleur)) << grootte;
+
+    const std::string svg = map + "cyclus.svg";
+    const std::string weergave = map + "cyclus-rsvg.png";
+    std::ofstream(svg, std::ios::binary) << uitvoer[1].bytes();
+    const auto rsvg = draaiProces("rsvg-convert", {svg, "-o", weergave});
+    ASSERT_EQ(rsvg.status, 0) << "rsvg-convert (librsvg2-bin) is needed: " << rsvg.fout;
+    const auto weergegeven = leesPng(leesBestand(weergave));
+    ASSERT_TRUE(weergegeven) << grootte;
+    EXPECT_EQ(verschil(*weergegeven, *png), 0u) << grootte;
+    std::filesystem::remove(svg);
+    std::filesystem::remove(weergave);
+  }
+}
+
+std::size_t tel(const std::string& tekst, const std::string& deel)
+{
+  std::size_t aantal = 0;
+  for (auto i = tekst.find(deel); i != std::string::npos; i = tekst.find(deel, i + 1)) {
+    ++aantal;
+  }
+  return aantal;
+}
+
+// The plot's texts are text, in Dutch, and each frequency of the choice is
+// named with its label and the gain the engine gives it.
+TEST(FiltercyclusGrafiek, SvgNoemtDeAchtFrequentiesMetHunVersterking)
+{
+  const struct {
+    const char* programma;
+    VersterkingVan versterking;
+    const char* titel;
+  } programmas[] = {
+      {"iir", IIRProgramma::versterking, "Amplitudekarakteristiek van het IIR-filter"},
+      {"fir", FIRProgramma::versterking, "Amplitudekarakteristiek van het FIR-filter"}};
+  for (const auto& p : programmas) {
+    const auto uitvoer =
+        uitvoerVoor(keuzesVan({"--programma", p.programma, "--respons", "--svg", "-"}));
+    const std::string svg = uitvoer.at(0).bytes();
+    EXPECT_EQ(svg, uitvoer.at(0).bytes()) << "the same bytes every time";
+    EXPECT_NE(svg.find(std::string(">") + p.titel + "</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">Versterking (dB)</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">Frequentie</text>"), std::string::npos);
+    EXPECT_EQ(tel(svg, "<text "), tel(svg, "font-family=\"sans-serif\""));
+    for (const auto& punt : berekenRespons(p.versterking, std::nullopt)) {
+      EXPECT_NE(svg.find(">" + punt.frequentie + "</text>"), std::string::npos) << punt.frequentie;
+      EXPECT_NE(svg.find(">" + decibelTekst(inDecibel(punt.versterking)) + "</text>"),
+                std::string::npos)
+          << punt.frequentie;
+    }
+    for (const char* as :
+         {">DC</text>", ">0,5*PI</text>", ">1*PI</text>", ">0</text>", ">\u2212100</text>"}) {
+      EXPECT_NE(svg.find(as), std::string::npos) << as;
+    }
+  }
+  EXPECT_EQ(decibelTekst(-80.00008), "\u221280,0 dB");
+  EXPECT_EQ(decibelTekst(-0.0031), "0,0 dB");
+  EXPECT_EQ(decibelTekst(0.0019), "0,0 dB");
+  EXPECT_EQ(decibelTekst(-45.928), "\u221245,9 dB");
+}
+
+// The curve runs where the engine's response puts it, and stays inside the
+// plot where it falls below the range.
+TEST(FiltercyclusGrafiek, KrommeVolgtDeVersterkingBinnenHetVlak)
+{
+  const Grafiek grafiek = responsGrafiek("t", IIRProgramma::versterking, {960, 600});
+  const Kromme* kromme = nullptr;
+  for (const auto& vorm : grafiek.vormen) {
+    kromme = kromme != nullptr ? kromme : std::get_if<Kromme>(&vorm);
+  }
+  ASSERT_NE(kromme, nullptr);
+  ASSERT_GE(kromme->punten.size(), 1000u);
+  const Rechthoek& vlak = kromme->binnen;
+  const Double onderDb = grafiekOnderDb;
+  const auto yVan = [&](Double dB) {
+    return vlak.hoek.y + (grafiekBovenDb - dB) / (grafiekBovenDb - onderDb) * vlak.hoogte;
+  };
+  EXPECT_NEAR(kromme->punten.front().x, vlak.hoek.x, 1e-9);
+  EXPECT_NEAR(kromme->punten.front().y, yVan(0.0), 1e-6) << "0 dB at DC";
+  EXPECT_NEAR(kromme->punten.back().x, vlak.hoek.x + vlak.breedte, 1e-9);
+  EXPECT_GT(kromme->punten.back().y, vlak.hoek.y + vlak.hoogte) << "-379 dB at pi: below";
+  const std::size_t bijNulZes = kromme->punten.size() * 6 / 10 - 1; // 0,6*PI of 1000 steps
+  const Double omega = 0.6 * std::numbers::pi;
+  EXPECT_NEAR(kromme->punten[bijNulZes + 1].y, yVan(inDecibel(IIRProgramma::versterking(omega))),
+              1e-6);
+}
+
+TEST(FiltercyclusGrafiek, PngDoorCairoInDeGevraagdeGrootte)
+{
+  if (!grafiekAlsPng()) {
+    GTEST_SKIP() << "built without cairo: the plot is SVG only";
+  }
+  const auto uitvoer = uitvoerVoor(
+      keuzesVan({"--programma", "fir", "--respons", "--png", "-", "--grootte", "800x450"}));
+  const std::string bytes = uitvoer.at(0).bytes();
+  EXPECT_EQ(bytes, uitvoer.at(0).bytes()) << "the same bytes every time";
+  const auto pixels = leesPng(bytes);
+  ASSERT_TRUE(pixels);
+  EXPECT_EQ(pixels->breedte, 800);
+  EXPECT_EQ(pixels->hoogte, 450);
+  std::size_t wit = 0;
+  std::size_t donker = 0;
+  for (std::size_t i = 0; i < pixels->rgba.size(); i += 4) {
+    const auto* p = &pixels->rgba[i];
+    wit += p[0] == 255 && p[1] == 255 && p[2] == 255 ? 1 : 0;
+    donker += p[0] < 80 && p[1] < 80 && p[2] < 80 ? 1 : 0; // text and frame
+  }
+  EXPECT_GT(wit, pixels->rgba.size() / 4 / 2) << "mostly white background";
+  EXPECT_GT(donker, 2000u) << "text drawn";
+}
+
+} // namespace
