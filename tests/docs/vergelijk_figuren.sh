@@ -1,0 +1,17 @@
+#!/bin/sh
+# Runs docs/figuren.sh into a fresh directory with the built filtercyclus and
+# compares the result with the committed docs/figuren/, file for file and byte
+# for byte: the guide's figures must be what the programs draw now.
+#
+#   vergelijk_figuren.sh SOURCE_DIR FILTERCYCLUS
+set -eu
+
+bron=$1
+tijdelijk=$(mktemp -d)
+trap 'rm -rf "$tijdelijk"' EXIT
+
+FILTERCYCLUS=$2 "$bron/docs/figuren.sh" "$tijdelijk/figuren"
+if ! diff -r "$bron/docs/figuren" "$tijdelijk/figuren"; then
+  echo "docs/figuren/ is stale: run docs/figuren.sh and commit its output" >&2
+  exit 1
+fi
