@@ -7,7 +7,7 @@ bool processorHeeftAvx2()
 #if defined(__x86_64__)
   // Asked before main: the check needs the processor's data filled in first.
   __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2") != 0;
+  return static_cast<bool>(__builtin_cpu_supports("avx2"));
 #else
   return false;
 #endif
@@ -21,9 +21,9 @@ Rekenkern keuze = Rekenkern::snelste;
 
 } // namespace
 
-void kiesRekenkern(Rekenkern nieuw)
+void kiesRekenkern(Rekenkern gevraagd)
 {
-  keuze = nieuw;
+  keuze = gevraagd;
 }
 
 bool metAvx2()

@@ -10,7 +10,7 @@
 // For tests and measurements: `basis` runs both engines on their portable
 // arithmetic, `snelste` on the fastest the processor offers (the default).
 enum class Rekenkern { snelste, basis };
-void kiesRekenkern(Rekenkern keuze);
+void kiesRekenkern(Rekenkern gevraagd);
 
 // Whether the engines run their AVX2 variants: the processor has AVX2 and
 // the portable arithmetic was not asked for.

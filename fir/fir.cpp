@@ -33,10 +33,11 @@ std::size_t slotErna(std::size_t slot)
 Int16 firFilterMonster(Int16 x)
 {
   vertragingsLijn[schrijfPositie] = x;
-  Int64 acc = 0; // 2.30 products, summed with guard bits
+  Int64 acc = 0; // the products, summed with guard bits
   std::size_t lees = schrijfPositie;
   for (std::size_t k = 0; k < FilterLengte; ++k) { // tap k weighs the sample of k steps ago
-    acc += Int32{vertragingsLijn[lees]} * Int32{firCoefficienten[k]};
+    const Int32 product = Int32{vertragingsLijn[lees]} * Int32{firCoefficienten[k]}; // 2.30, exact
+    acc += product;
     lees = slotErvoor(lees);
   }
   schrijfPositie = slotErna(schrijfPositie);
@@ -67,9 +68,9 @@ constexpr std::size_t Geschiedenis = FilterLengte - 1;
 // schrijfPositie, then those before it.
 void kopieerGeschiedenis(Int16* doel)
 {
-  const auto begin = vertragingsLijn.begin();
-  const auto schrijf = begin + static_cast<std::ptrdiff_t>(schrijfPositie);
-  std::copy(begin, schrijf, std::copy(schrijf + 1, vertragingsLijn.end(), doel));
+  const Int16* const begin = vertragingsLijn.data();
+  const Int16* const schrijf = begin + schrijfPositie;
+  std::copy(begin, schrijf, std::copy(schrijf + 1, begin + FilterLengte, doel));
 }
 
 } // namespace

@@ -1,8 +1,9 @@
+#include "bitgelijk.h"
 #include "cyclus.h"
 #include "frequenties.h"
 #include "iir.h"
 #include "iir_programma.h"
-#include "rekenkern.h"
+#include "rekenhulp.h"
 #include "respons_hulp.h"
 
 #include <gtest/gtest.h>
@@ -341,26 +342,13 @@ TEST(IIRRespons, KloptMetHetFilter)
 
 namespace {
 
-// Equal to the last bit, or both NaN: which NaN an operation passes on depends
-// on the order the compiler gives the operands of a product, which IEEE 754
-// leaves open.
-bool bitGelijk(Double a, Double b)
-{
-  return std::bit_cast<UInt64>(a) == std::bit_cast<UInt64>(b) || (std::isnan(a) && std::isnan(b));
-}
-
 // The block filter gives, to the last bit, what IIR_Double_2Filter gives one
 // sample at a time, and leaves the same state, for every block length
 // (shorter and longer than the pipeline), for blocks that continue from an
 // earlier state, and for inputs that are not finite; in the portable variant
 // and in the fastest this processor has.
-class IIRBlok : public testing::TestWithParam<Rekenkern> {
-protected:
-  void SetUp() override { kiesRekenkern(GetParam()); }
-  void TearDown() override { kiesRekenkern(Rekenkern::snelste); }
-};
-
-INSTANTIATE_TEST_SUITE_P(Kern, IIRBlok, testing::Values(Rekenkern::basis, Rekenkern::snelste));
+class IIRBlok : public OpElkeRekenkern {};
+INSTANTIATE_TEST_SUITE_P(Kern, IIRBlok, elkeRekenkern);
 
 TEST_P(IIRBlok, BitVoorBitGelijkAanMonsterVoorMonster)
 {

@@ -43,26 +43,18 @@ protected:
   void SetUp() override
   {
     venster = new Grafiek<Programma>(nullptr, wxID_ANY, wxEmptyString);
-    venster->Show(true);
-    ASSERT_TRUE(wachtTot([this] { return venster->IsShownOnScreen(); }));
-    laatAfhandelen();
+    ASSERT_TRUE(toonEnWacht(venster, ik().paneel()));
     minimum = venster->GetSize();
   }
 
-  void TearDown() override
-  {
-    venster->Destroy();
-    laatAfhandelen();
-  }
+  void TearDown() override { sluit(venster); }
 
   GrafiekToegang<Programma> ik() const { return GrafiekToegang<Programma>(*venster); }
 
   void klikStart()
   {
     const bool was = ik().start()->GetValue();
-    klikOp(ik().start());
-    ASSERT_TRUE(wachtTot([&] { return ik().start()->GetValue() != was; }));
-    laatAfhandelen();
+    ASSERT_TRUE(drukOp(ik().start()));
     model.ingedrukt = !was;
     if (model.ingedrukt) {
       model.getekend = draaiCyclus<Programma>(model.keuze, model.amplitude, model.hoekFreq);
@@ -89,12 +81,7 @@ protected:
     static const int grenzen[] = {0, 1, 32767, 32768};
     const int soort = std::uniform_int_distribution<int>(0, 5)(toeval);
     if (soort < 4) { // a limit, as the arrows or the keyboard would set it
-      const int waarde = grenzen[soort];
-      ik().spin()->SetValue(waarde);
-      wxSpinEvent gebeurtenis(wxEVT_SPINCTRL, ik().spin()->GetId());
-      gebeurtenis.SetPosition(waarde);
-      gebeurtenis.SetEventObject(ik().spin());
-      ik().spin()->ProcessWindowEvent(gebeurtenis);
+      zetSpinWaarde(ik().spin(), grenzen[soort]);
     } else { // typed with the real keyboard: numbers in and out of range, nonsense
       static const char* teksten[] = {"12345", "40000", "abc", "-5", "", "7e3", "32768", "00042"};
       typTekst(ik().spin(), teksten[std::uniform_int_distribution<int>(0, 7)(toeval)]);
@@ -106,7 +93,7 @@ protected:
   void verander(std::mt19937& toeval)
   {
     const int soort = std::uniform_int_distribution<int>(0, 5)(toeval);
-    wxSize grootte;
+    wxSize grootte = wxDefaultSize;
     if (soort == 0) {
       grootte = wxSize(100, 100); // below the minimum: held at the minimum
     } else if (soort == 1) {
@@ -116,7 +103,7 @@ protected:
                        std::uniform_int_distribution<int>(minimum.y, 1150)(toeval));
     }
     venster->SetSize(grootte);
-    laatAfhandelen();
+    bijgewerkt();
   }
 
   // The rules of the window, after any action.
@@ -139,13 +126,19 @@ protected:
     if (!heelOpHetScherm(ik.paneel())) {
       return; // the picture can only be read where the screen shows it
     }
-    const wxSize grootte = ik.paneel()->GetClientSize();
-    const auto tekening =
-        model.ingedrukt
-            ? maakTekening(model.getekend.signaal, model.getekend.gefilterd, grootte.x, grootte.y)
-            : std::nullopt;
-    const Beeld verwacht = rasteriseer(tekening, grootte.x, grootte.y);
+    // The toolkit may still be laying out a resize: the picture follows the
+    // size the panel has when the screen is read.
+    wxSize grootte = wxDefaultSize;
+    Beeld verwacht;
     EXPECT_TRUE(wachtTot([&] {
+      if (ik.paneel()->GetClientSize() != grootte) {
+        grootte = ik.paneel()->GetClientSize();
+        verwacht = rasteriseer(model.ingedrukt
+                                   ? maakTekening(model.getekend.signaal, model.getekend.gefilterd,
+                                                  grootte.x, grootte.y)
+                                   : std::nullopt,
+                               grootte.x, grootte.y);
+      }
       const wxImage scherm = leesScherm(ik.paneel());
       return scherm.IsOk() && scherm.GetSize() == grootte &&
              std::equal(verwacht.rgb.begin(), verwacht.rgb.end(), scherm.GetData());

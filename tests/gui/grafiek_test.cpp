@@ -9,7 +9,6 @@
 #include "venster_hulp.h"
 
 #include <gtest/gtest.h>
-#include <wx/dcmemory.h>
 #include <wx/toplevel.h>
 
 #include <bit>
@@ -26,29 +25,15 @@ protected:
   {
     venster = new Grafiek<Programma>(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                      wxDefaultSize, 0);
-    venster->Show(true);
-    ASSERT_TRUE(wachtTot([this] { return venster->IsShownOnScreen(); }));
-    laatAfhandelen();
+    ASSERT_TRUE(toonEnWacht(venster, ik().paneel()));
   }
 
-  void TearDown() override
-  {
-    if (!gesloten()) {
-      venster->Destroy();
-    }
-    laatAfhandelen();
-  }
+  void TearDown() override { sluit(venster); }
 
   bool gesloten() const { return wxTopLevelWindows.Find(venster) == nullptr; }
 
   // A click on the toggle button with the real pointer.
-  void klikStart()
-  {
-    const bool was = ik().start()->GetValue();
-    klikOp(ik().start());
-    ASSERT_TRUE(wachtTot([&] { return ik().start()->GetValue() != was; }));
-    laatAfhandelen();
-  }
+  void klikStart() { ASSERT_TRUE(drukOp(ik().start())); }
 
   GrafiekToegang<Programma> ik() const { return GrafiekToegang<Programma>(*venster); }
 
@@ -64,19 +49,7 @@ protected:
   wxImage scherm()
   {
     ik().paneel()->Update();
-    laatAfhandelen();
     return leesScherm(ik().paneel());
-  }
-
-  // What the panel draws for its current data, rendered off screen.
-  wxImage render(const wxSize& grootte)
-  {
-    wxBitmap bitmap(grootte, 24);
-    {
-      wxMemoryDC dc(bitmap);
-      ik().paneel()->tekenOp(dc, grootte);
-    }
-    return bitmap.ConvertToImage();
   }
 
   Grafiek<Programma>* venster = nullptr;
@@ -85,12 +58,7 @@ protected:
 using Programmas = testing::Types<IIRProgramma, FIRProgramma>;
 TYPED_TEST_SUITE(GrafiekTest, Programmas);
 
-wxColour kleurVan(const wxImage& beeld, int x, int y)
-{
-  return {beeld.GetRed(x, y), beeld.GetGreen(x, y), beeld.GetBlue(x, y)};
-}
-
-const wxColour achtergrond(achtergrondKleur.rood, achtergrondKleur.groen, achtergrondKleur.blauw);
+const wxColour achtergrond = alsWxKleur(achtergrondKleur);
 
 // Whether every pixel of `beeld` has the panel's background colour.
 bool alleenAchtergrond(const wxImage& beeld)
@@ -100,21 +68,12 @@ bool alleenAchtergrond(const wxImage& beeld)
   }
   for (int y = 0; y < beeld.GetHeight(); ++y) {
     for (int x = 0; x < beeld.GetWidth(); ++x) {
-      if (kleurVan(beeld, x, y) != achtergrond) {
+      if (pixel(beeld, x, y) != achtergrond) {
         return false;
       }
     }
   }
   return true;
-}
-
-bool gelijkeBeelden(const wxImage& a, const wxImage& b)
-{
-  if (!a.IsOk() || !b.IsOk() || a.GetSize() != b.GetSize()) {
-    return false;
-  }
-  const std::size_t bytes = static_cast<std::size_t>(a.GetWidth() * a.GetHeight() * 3);
-  return std::equal(a.GetData(), a.GetData() + bytes, b.GetData());
 }
 
 TYPED_TEST(GrafiekTest, TitelKopTekstEnLabels)
@@ -186,7 +145,7 @@ TYPED_TEST(GrafiekTest, MinimumGrootteIsDeBeginGrootte)
   // The graph column takes six parts of the width, the control column one.
   EXPECT_GT(this->ik().paneel()->GetSize().x, 5 * this->ik().start()->GetSize().x);
   this->venster->SetSize(wxSize(200, 200));
-  laatAfhandelen();
+  bijgewerkt();
   EXPECT_GE(this->venster->GetSize().x, begin.x);
   EXPECT_GE(this->venster->GetSize().y, begin.y);
 }
@@ -207,7 +166,7 @@ TYPED_TEST(GrafiekTest, TekenDraaitEenCyclusMetDeGetoondeAmplitude)
   // The screen shows exactly what the panel's drawing gives at its size.
   const wxImage scherm = this->scherm();
   EXPECT_FALSE(alleenAchtergrond(scherm));
-  EXPECT_TRUE(gelijkeBeelden(scherm, this->render(ik.paneel()->GetClientSize())));
+  EXPECT_TRUE(gelijkeBeelden(scherm, render(*ik.paneel(), ik.paneel()->GetClientSize())));
 }
 
 TYPED_TEST(GrafiekTest, StopMaaktSchoonEnGeeftDeBesturingVrij)
@@ -222,8 +181,8 @@ TYPED_TEST(GrafiekTest, StopMaaktSchoonEnGeeftDeBesturingVrij)
   EXPECT_TRUE(alleenAchtergrond(this->scherm()));
 
   // A resize repaints the panel; a released window still shows nothing.
-  this->venster->SetSize(this->venster->GetSize() + wxSize(88, 200));
-  laatAfhandelen();
+  ASSERT_TRUE(verfNaGrootte(
+      ik.paneel(), [this] { this->venster->SetSize(this->venster->GetSize() + wxSize(88, 200)); }));
   EXPECT_TRUE(alleenAchtergrond(this->scherm()));
 }
 
@@ -313,11 +272,7 @@ TYPED_TEST(GrafiekTest, AmplitudeGrenzen)
 {
   auto ik = this->ik();
   for (const int waarde : {0, 1, 32767, 32768}) {
-    ik.spin()->SetValue(waarde);
-    wxSpinEvent gebeurtenis(wxEVT_SPINCTRL, ik.spin()->GetId());
-    gebeurtenis.SetPosition(waarde);
-    gebeurtenis.SetEventObject(ik.spin());
-    ik.spin()->ProcessWindowEvent(gebeurtenis);
+    zetSpinWaarde(ik.spin(), waarde);
     EXPECT_EQ(ik.amplitude(), static_cast<typename TypeParam::Amplitude>(waarde));
   }
   kiesItem(ik.radio(), wxEVT_RADIOBOX, blokgolf);

@@ -5,7 +5,6 @@
 #include "venster_hulp.h"
 
 #include <gtest/gtest.h>
-#include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/sizer.h>
 
@@ -14,16 +13,6 @@
 #include <sstream>
 
 namespace {
-
-wxColour kleur(const Kleur& k)
-{
-  return {k.rood, k.groen, k.blauw};
-}
-
-wxColour pixel(const wxImage& beeld, int x, int y)
-{
-  return {beeld.GetRed(x, y), beeld.GetGreen(x, y), beeld.GetBlue(x, y)};
-}
 
 const wxColour wit(255, 255, 255);
 
@@ -36,16 +25,10 @@ protected:
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(paneel, 1, wxEXPAND);
     frame->SetSizerAndFit(sizer);
-    frame->Show(true);
-    ASSERT_TRUE(wachtTot([this] { return frame->IsShownOnScreen(); }));
-    laatAfhandelen();
+    ASSERT_TRUE(toonEnWacht(frame, paneel));
   }
 
-  void TearDown() override
-  {
-    frame->Destroy();
-    laatAfhandelen();
-  }
+  void TearDown() override { sluit(frame); }
 
   void laad(Double invoer, Double uitvoer)
   {
@@ -56,14 +39,14 @@ protected:
     ASSERT_EQ(paneel->kopieerSignaal(a.data(), b.data()), Ok);
   }
 
-  wxImage render(int breedte, int hoogte) const
+  wxImage render(int breedte, int hoogte) const { return ::render(*paneel, {breedte, hoogte}); }
+
+  // The panel as the screen shows it once it has painted what it holds.
+  wxImage geschilderd() const
   {
-    wxBitmap bitmap(breedte, hoogte, 24);
-    {
-      wxMemoryDC dc(bitmap);
-      paneel->tekenOp(dc, wxSize(breedte, hoogte));
-    }
-    return bitmap.ConvertToImage();
+    paneel->Refresh();
+    paneel->Update();
+    return leesScherm(paneel);
   }
 
   wxFrame* frame = nullptr;
@@ -72,23 +55,20 @@ protected:
 
 TEST_F(PaneelTest, KleurenUitDeKleurenDatabase)
 {
-  EXPECT_EQ(wxColour(asKleur.naam), kleur(asKleur));
-  EXPECT_EQ(wxColour(invoerKleur.naam), kleur(invoerKleur));
-  EXPECT_EQ(wxColour(uitvoerKleur.naam), kleur(uitvoerKleur));
-  EXPECT_EQ(paneel->GetBackgroundColour(), kleur(achtergrondKleur));
+  EXPECT_EQ(wxColour(asKleur.naam), alsWxKleur(asKleur));
+  EXPECT_EQ(wxColour(invoerKleur.naam), alsWxKleur(invoerKleur));
+  EXPECT_EQ(wxColour(uitvoerKleur.naam), alsWxKleur(uitvoerKleur));
+  EXPECT_EQ(paneel->GetBackgroundColour(), alsWxKleur(achtergrondKleur));
   EXPECT_EQ(paneel->GetMinSize(), wxSize(512, 500));
   EXPECT_EQ(paneel->GetWindowStyleFlag() & wxTAB_TRAVERSAL, wxTAB_TRAVERSAL);
 }
 
 TEST_F(PaneelTest, VoorDeEersteKopieAlleenAchtergrond)
 {
-  paneel->Refresh();
-  paneel->Update();
-  laatAfhandelen();
-  const wxImage scherm = leesScherm(paneel);
+  const wxImage scherm = geschilderd();
   ASSERT_TRUE(scherm.IsOk());
-  EXPECT_EQ(pixel(scherm, 0, 250), kleur(achtergrondKleur));
-  EXPECT_EQ(pixel(scherm, 100, 100), kleur(achtergrondKleur));
+  EXPECT_EQ(pixel(scherm, 0, 250), alsWxKleur(achtergrondKleur));
+  EXPECT_EQ(pixel(scherm, 100, 100), alsWxKleur(achtergrondKleur));
   EXPECT_FALSE(paneel->toontSignalen());
 }
 
@@ -102,28 +82,28 @@ TEST_F(PaneelTest, UitgewerktVoorbeeld)
   // Input bar n: columns 4n..4n+3, rows 188..249, outlined, white inside.
   for (int n = 1; n < 128; n += 21) {
     const int x = 4 * n;
-    EXPECT_EQ(pixel(b, x, 200), kleur(invoerKleur)) << n;
+    EXPECT_EQ(pixel(b, x, 200), alsWxKleur(invoerKleur)) << n;
     EXPECT_EQ(pixel(b, x + 1, 200), wit) << n;
-    EXPECT_EQ(pixel(b, x + 1, 188), kleur(invoerKleur)) << n;
-    EXPECT_EQ(pixel(b, x + 1, 187), kleur(achtergrondKleur)) << n;
-    EXPECT_EQ(pixel(b, x + 1, 249), kleur(invoerKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 188), alsWxKleur(invoerKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 187), alsWxKleur(achtergrondKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 249), alsWxKleur(invoerKleur)) << n;
   }
   // Output bar n: columns 4n+2..4n+5, rows 250..401, the same length as a
   // positive bar of 152.
   for (int n = 0; n < 127; n += 21) {
     const int x = 4 * n + 2;
-    EXPECT_EQ(pixel(b, x, 300), kleur(uitvoerKleur)) << n;
+    EXPECT_EQ(pixel(b, x, 300), alsWxKleur(uitvoerKleur)) << n;
     EXPECT_EQ(pixel(b, x + 1, 300), wit) << n;
-    EXPECT_EQ(pixel(b, x + 1, 250), kleur(uitvoerKleur)) << n;
-    EXPECT_EQ(pixel(b, x + 1, 401), kleur(uitvoerKleur)) << n;
-    EXPECT_EQ(pixel(b, x + 1, 402), kleur(achtergrondKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 250), alsWxKleur(uitvoerKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 401), alsWxKleur(uitvoerKleur)) << n;
+    EXPECT_EQ(pixel(b, x + 1, 402), alsWxKleur(achtergrondKleur)) << n;
   }
   // The vertical axis runs the full height in column 0.
-  EXPECT_EQ(pixel(b, 0, 0), kleur(asKleur));
-  EXPECT_EQ(pixel(b, 0, 100), kleur(asKleur));
-  EXPECT_EQ(pixel(b, 0, 499), kleur(asKleur));
-  EXPECT_EQ(pixel(b, 1, 100), kleur(achtergrondKleur));
-  EXPECT_EQ(pixel(b, 300, 100), kleur(achtergrondKleur));
+  EXPECT_EQ(pixel(b, 0, 0), alsWxKleur(asKleur));
+  EXPECT_EQ(pixel(b, 0, 100), alsWxKleur(asKleur));
+  EXPECT_EQ(pixel(b, 0, 499), alsWxKleur(asKleur));
+  EXPECT_EQ(pixel(b, 1, 100), alsWxKleur(achtergrondKleur));
+  EXPECT_EQ(pixel(b, 300, 100), alsWxKleur(achtergrondKleur));
 }
 
 TEST_F(PaneelTest, PositiefEnNegatiefEvenLang)
@@ -146,13 +126,13 @@ TEST_F(PaneelTest, StrookZonderStavenRechts)
 {
   laad(32767.0, 0.0);
   const wxImage b = render(600, 700);
-  EXPECT_EQ(pixel(b, 520, 349), kleur(asKleur));
-  EXPECT_EQ(pixel(b, 520, 350), kleur(asKleur));
-  EXPECT_EQ(pixel(b, 599, 350), kleur(asKleur));
-  EXPECT_EQ(pixel(b, 520, 348), kleur(achtergrondKleur));
-  EXPECT_EQ(pixel(b, 520, 100), kleur(achtergrondKleur));
-  EXPECT_EQ(pixel(b, 511, 100), kleur(invoerKleur)) << "right edge of the last input bar";
-  EXPECT_EQ(pixel(b, 512, 100), kleur(achtergrondKleur));
+  EXPECT_EQ(pixel(b, 520, 349), alsWxKleur(asKleur));
+  EXPECT_EQ(pixel(b, 520, 350), alsWxKleur(asKleur));
+  EXPECT_EQ(pixel(b, 599, 350), alsWxKleur(asKleur));
+  EXPECT_EQ(pixel(b, 520, 348), alsWxKleur(achtergrondKleur));
+  EXPECT_EQ(pixel(b, 520, 100), alsWxKleur(achtergrondKleur));
+  EXPECT_EQ(pixel(b, 511, 100), alsWxKleur(invoerKleur)) << "right edge of the last input bar";
+  EXPECT_EQ(pixel(b, 512, 100), alsWxKleur(achtergrondKleur));
   EXPECT_EQ(pixel(b, 509, 0), wit) << "the bar reaches beyond the top edge";
 }
 
@@ -164,22 +144,17 @@ TEST_F(PaneelTest, KleineMonstersGevenGeenStaaf)
     if (y == 249 || y == 250) {
       continue; // the horizontal axis
     }
-    EXPECT_EQ(pixel(b, 5, y), kleur(achtergrondKleur)) << y;
+    EXPECT_EQ(pixel(b, 5, y), alsWxKleur(achtergrondKleur)) << y;
   }
 }
 
 TEST_F(PaneelTest, ZonderHoogteAlleenAchtergrond)
 {
   laad(8192.0, 8192.0);
-  wxBitmap bitmap(512, 10, 24);
-  {
-    wxMemoryDC dc(bitmap);
-    paneel->tekenOp(dc, wxSize(512, 0));
-  }
-  const wxImage b = bitmap.ConvertToImage();
+  const wxImage b = ::render(*paneel, wxSize(512, 0), wxSize(512, 10));
   for (int y = 0; y < 10; ++y) {
-    EXPECT_EQ(pixel(b, 0, y), kleur(achtergrondKleur));
-    EXPECT_EQ(pixel(b, 5, y), kleur(achtergrondKleur));
+    EXPECT_EQ(pixel(b, 0, y), alsWxKleur(achtergrondKleur));
+    EXPECT_EQ(pixel(b, 5, y), alsWxKleur(achtergrondKleur));
   }
 }
 
@@ -189,33 +164,21 @@ TEST_F(PaneelTest, ZonderHoogteAlleenAchtergrond)
 TEST_F(PaneelTest, KopierenAlleenTekentNiet)
 {
   paneel->Update();
-  laatAfhandelen();
-  ASSERT_EQ(pixel(leesScherm(paneel), 5, 200), kleur(achtergrondKleur));
+  ASSERT_EQ(pixel(leesScherm(paneel), 5, 200), alsWxKleur(achtergrondKleur));
   laad(8192.0, 0.0);
-  EXPECT_EQ(pixel(leesScherm(paneel), 5, 200), kleur(achtergrondKleur))
+  EXPECT_EQ(pixel(leesScherm(paneel), 5, 200), alsWxKleur(achtergrondKleur))
       << "the caller asks for the repaint";
-  paneel->Refresh();
-  paneel->Update();
-  laatAfhandelen();
-  EXPECT_EQ(pixel(leesScherm(paneel), 4, 200), kleur(invoerKleur));
+  EXPECT_EQ(pixel(geschilderd(), 4, 200), alsWxKleur(invoerKleur));
 }
 
 TEST_F(PaneelTest, MaakSchoonBlijftSchoon)
 {
   laad(8192.0, 0.0);
-  paneel->Refresh();
-  paneel->Update();
-  laatAfhandelen();
-  ASSERT_EQ(pixel(leesScherm(paneel), 4, 200), kleur(invoerKleur));
+  ASSERT_EQ(pixel(geschilderd(), 4, 200), alsWxKleur(invoerKleur));
   paneel->maakSchoon();
-  laatAfhandelen();
-  EXPECT_EQ(pixel(leesScherm(paneel), 4, 200), kleur(achtergrondKleur));
-  frame->SetSize(frame->GetSize() + wxSize(40, 40));
-  laatAfhandelen();
-  paneel->Refresh();
-  paneel->Update();
-  laatAfhandelen();
-  EXPECT_EQ(pixel(leesScherm(paneel), 4, 200), kleur(achtergrondKleur));
+  EXPECT_EQ(pixel(leesScherm(paneel), 4, 200), alsWxKleur(achtergrondKleur));
+  ASSERT_TRUE(verfNaGrootte(paneel, [this] { frame->SetSize(frame->GetSize() + wxSize(40, 40)); }));
+  EXPECT_EQ(pixel(geschilderd(), 4, 200), alsWxKleur(achtergrondKleur));
 }
 
 } // namespace
@@ -281,15 +244,14 @@ TEST_F(RasterTest, GelijkAanHetScherm)
   std::mt19937 toeval(42);
   const wxSize groottes[] = {{512, 500}, {513, 501}, {600, 700}, {1000, 533}, {641, 900}};
   for (const wxSize& grootte : groottes) {
-    frame->SetClientSize(grootte);
-    ASSERT_TRUE(wachtTot([&] { return paneel->GetClientSize() == grootte; }));
+    if (paneel->GetClientSize() != grootte) {
+      ASSERT_TRUE(verfNaGrootte(paneel, [&] { frame->SetClientSize(grootte); }));
+    }
+    ASSERT_EQ(paneel->GetClientSize(), grootte);
     const Signalen s = willekeurig(toeval);
     ASSERT_EQ(paneel->kopieerSignaal(s.invoer.data(), s.uitvoer.data()), Ok);
-    paneel->Refresh();
-    paneel->Update();
-    laatAfhandelen();
     std::string eerste;
-    EXPECT_EQ(verschillendePixels(leesScherm(paneel), raster(s, grootte), eerste), 0)
+    EXPECT_EQ(verschillendePixels(geschilderd(), raster(s, grootte), eerste), 0)
         << grootte.x << "x" << grootte.y << ", first at" << eerste;
   }
 }

@@ -6,60 +6,120 @@
 #include <wx/display.h>
 #include <wx/gdicmn.h>
 #include <wx/radiobox.h>
+#include <wx/toplevel.h>
 #include <wx/uiaction.h>
+#include <wx/utils.h>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
+
+namespace {
+
+constexpr auto wachtGrens = std::chrono::seconds(5);
+
+// Until `venster` has seen key `toets` go up: by then the toolkit has handled
+// the press, and everything typed before it.
+Teller<wxKeyEvent> loslatenVan(wxWindow* venster, int toets)
+{
+  return {venster, wxEVT_KEY_UP,
+          [toets](const wxKeyEvent& gebeurtenis) { return gebeurtenis.GetKeyCode() == toets; }};
+}
+
+// Moves the real pointer and waits until the server has it there.
+void wijsAan(wxUIActionSimulator& simulator, const wxPoint& punt)
+{
+  simulator.MouseMove(punt);
+  wachtTot([&] { return wxGetMousePosition() == punt; });
+}
+
+// Without a window manager the keyboard follows the pointer: the pointer goes
+// onto the window, which then takes the focus.
+void geefFocus(wxUIActionSimulator& simulator, wxWindow* venster)
+{
+  const wxRect rechthoek = venster->GetScreenRect();
+  wijsAan(simulator, rechthoek.GetPosition() + wxPoint(4, rechthoek.height / 2));
+  venster->SetFocus();
+  wachtTot([venster] { return venster->HasFocus(); });
+}
+
+} // namespace
 
 bool wachtTot(const std::function<bool()>& klaar)
 {
-  const auto grens = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  const auto grens = std::chrono::steady_clock::now() + wachtGrens;
   while (!klaar()) {
     if (std::chrono::steady_clock::now() > grens) {
       return false;
     }
     wxYield();
-    wxMilliSleep(2);
+    wxMilliSleep(1);
   }
   return true;
 }
 
-void laatAfhandelen()
+bool toonEnWacht(wxWindow* venster, wxWindow* paneel)
 {
-  for (int i = 0; i < 4; ++i) {
-    wxYield();
-    wxMilliSleep(2);
+  const Teller<wxPaintEvent> verf(paneel, wxEVT_PAINT);
+  venster->Show(true);
+  return wachtTot([&] { return venster->IsShownOnScreen() && verf.aantal() > 0; });
+}
+
+bool verfNaGrootte(wxWindow* paneel, const std::function<void()>& verander)
+{
+  const wxSize vorige = paneel->GetClientSize();
+  const Teller<wxPaintEvent> verf(paneel, wxEVT_PAINT, [paneel, vorige](const wxPaintEvent&) {
+    return paneel->GetClientSize() != vorige;
+  });
+  verander();
+  return verf.wachtOpEen();
+}
+
+void bijgewerkt()
+{
+  XSync(wxGetX11Display(), False);
+  wxYield();
+}
+
+void sluit(wxWindow* venster)
+{
+  // A window that closed itself may be deleted already: only its address is
+  // compared, never followed.
+  if (wxTopLevelWindows.Find(venster) != nullptr && !wxTheApp->IsScheduledForDestruction(venster)) {
+    venster->Destroy();
   }
+  wachtTot([venster] { return !wxTheApp->IsScheduledForDestruction(venster); });
 }
 
 void klikOp(wxWindow* venster)
 {
   const wxRect rechthoek = venster->GetScreenRect();
   wxUIActionSimulator simulator;
-  simulator.MouseMove(rechthoek.GetPosition() + wxPoint(rechthoek.width / 2, rechthoek.height / 2));
-  laatAfhandelen();
+  wijsAan(simulator, rechthoek.GetPosition() + wxPoint(rechthoek.width / 2, rechthoek.height / 2));
   simulator.MouseClick();
-  laatAfhandelen();
+}
+
+bool drukOp(wxToggleButton* knop)
+{
+  const bool was = knop->GetValue();
+  klikOp(knop);
+  return wachtTot([&] { return knop->GetValue() != was; });
 }
 
 void drukToets(wxWindow* venster, int toets)
 {
-  const wxRect rechthoek = venster->GetScreenRect();
   wxUIActionSimulator simulator;
-  // Without a window manager the keyboard follows the pointer.
-  simulator.MouseMove(rechthoek.GetPosition() + wxPoint(4, rechthoek.height / 2));
-  venster->SetFocus();
-  laatAfhandelen();
+  geefFocus(simulator, venster);
+  const auto losgelaten = loslatenVan(venster, toets);
   simulator.Char(toets);
-  laatAfhandelen();
+  losgelaten.wachtOpEen();
 }
 
 void typTekst(wxWindow* venster, const wxString& tekst)
 {
-  const wxRect rechthoek = venster->GetScreenRect();
   wxUIActionSimulator simulator;
-  simulator.MouseMove(rechthoek.GetPosition() + wxPoint(4, rechthoek.height / 2));
-  venster->SetFocus();
-  laatAfhandelen();
+  geefFocus(simulator, venster);
+  const auto enter = loslatenVan(venster, WXK_RETURN);
   simulator.KeyDown('A', wxMOD_CONTROL); // select all
   simulator.KeyUp('A', wxMOD_CONTROL);
   if (!tekst.empty()) {
@@ -68,7 +128,7 @@ void typTekst(wxWindow* venster, const wxString& tekst)
     simulator.Char(WXK_DELETE);
   }
   simulator.Char(WXK_RETURN);
-  laatAfhandelen();
+  enter.wachtOpEen();
 }
 
 bool heelOpHetScherm(wxWindow* venster)
@@ -90,6 +150,15 @@ void kiesItem(wxWindow* besturing, wxEventType soort, int index)
   besturing->ProcessWindowEvent(gebeurtenis);
 }
 
+void zetSpinWaarde(wxSpinCtrl* spin, int waarde)
+{
+  spin->SetValue(waarde);
+  wxSpinEvent gebeurtenis(wxEVT_SPINCTRL, spin->GetId());
+  gebeurtenis.SetPosition(waarde);
+  gebeurtenis.SetEventObject(spin);
+  spin->ProcessWindowEvent(gebeurtenis);
+}
+
 namespace {
 
 // A region that is not on the screen is an error of the request, not a
@@ -103,6 +172,7 @@ int negeerXFout(Display* /*scherm*/, XErrorEvent* /*fout*/)
 
 wxImage leesScherm(wxWindow* venster)
 {
+  XSync(wxGetX11Display(), False); // what the toolkit has drawn so far
   const wxPoint oorsprong = venster->ClientToScreen(wxPoint(0, 0));
   const wxSize grootte = venster->GetClientSize();
   wxImage beeld(grootte);
@@ -143,4 +213,24 @@ wxImage leesScherm(wxWindow* venster)
   }
   XDestroyImage(x);
   return beeld;
+}
+
+wxColour pixel(const wxImage& beeld, int x, int y)
+{
+  return {beeld.GetRed(x, y), beeld.GetGreen(x, y), beeld.GetBlue(x, y)};
+}
+
+wxColour alsWxKleur(const Kleur& kleur)
+{
+  return {kleur.rood, kleur.groen, kleur.blauw};
+}
+
+bool gelijkeBeelden(const wxImage& a, const wxImage& b)
+{
+  if (!a.IsOk() || !b.IsOk() || a.GetSize() != b.GetSize()) {
+    return false;
+  }
+  const auto bytes =
+      static_cast<std::size_t>(a.GetWidth()) * static_cast<std::size_t>(a.GetHeight()) * 3;
+  return std::equal(a.GetData(), a.GetData() + bytes, b.GetData());
 }
