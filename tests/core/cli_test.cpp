@@ -6,6 +6,7 @@
 #include "frequenties.h"
 #include "iir_programma.h"
 #include "proces_hulp.h"
+#include "regels.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +26,6 @@ namespace fs = std::filesystem;
 Uitkomst draai(const std::vector<std::string>& argumenten, const ProcesOpties& opties = {})
 {
   return draaiProces(FILTERCYCLUS, argumenten, opties);
-}
-
-std::vector<std::string> regels(const std::string& tekst)
-{
-  std::vector<std::string> r;
-  std::istringstream stroom(tekst);
-  for (std::string regel; std::getline(stroom, regel);) {
-    r.push_back(regel);
-  }
-  return r;
 }
 
 template <typename Programma>

@@ -5,6 +5,7 @@
 #include "iir_programma.h"
 #include "keuzes.h"
 #include "proces_hulp.h"
+#include "regels.h"
 #include "respons.h"
 #include "responsgrafiek.h"
 #include "tekening.h"
@@ -40,16 +41,6 @@ std::string csvVan(const std::vector<std::string>& argumenten)
   EXPECT_TRUE(uitvoer.front().doel.standaardUitvoer);
   EXPECT_EQ(uitvoer.front().naam, "CSV");
   return uitvoer.front().bytes();
-}
-
-std::vector<std::string> regels(const std::string& tekst)
-{
-  std::vector<std::string> r;
-  std::istringstream stroom(tekst);
-  for (std::string regel; std::getline(stroom, regel);) {
-    r.push_back(regel);
-  }
-  return r;
 }
 
 template <typename Monster>
