@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <span>
 #include <string_view>
 
 // Index of the signal choice; the order is that of the items of the window's
@@ -34,53 +35,53 @@ constexpr bool gebruiktFrequentie(UInt32 keuze)
   return keuze == cosinus || keuze == blokgolf;
 }
 
-// cos(n * hoekFreq) for n = 0..127: the 128 cosines of one cycle. n * hoekFreq
-// is exact: n < 2^7 and a Float has a 24-bit significand.
-inline std::array<Double, BlokLengte> cosinussen(Float hoekFreq)
-{
-  const Double omega = hoekFreq;
-  std::array<Double, BlokLengte> c{};
-  for (UInt32 n = 0; n < BlokLengte; ++n) {
-    c[n] = std::cos(static_cast<Double>(n) * omega);
-  }
-  return c;
-}
-
-// Fills `signaal` with test signal `keuze` of peak value `amplitude` at the
-// angular frequency `hoekFreq` (radians per sample). An index that names no
-// signal writes nothing, so the block keeps what it held.
+// Fills `signaal`, of any length, with test signal `keuze` of peak value
+// `amplitude` at the angular frequency `hoekFreq` (radians per sample), sample
+// n by the same rule for every n: cos(n * hoekFreq) in Double, the impulse at
+// n = 32, the step from n = 32. n * hoekFreq stays exact while n < 2^29 (a
+// Float has a 24-bit significand, a Double 53). An index that names no signal
+// writes nothing, so the samples keep what they held.
 template <typename Monster>
-void bouwTestSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, SignaalBlok<Monster>& signaal)
+void bouwTestSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, std::span<Monster> signaal)
 {
   const Double a = amplitude;
+  const Double omega = hoekFreq;
+  const auto cosinusVan = [omega](std::size_t n) {
+    return std::cos(static_cast<Double>(n) * omega);
+  };
   switch (keuze) {
-  case cosinus: {
-    const auto c = cosinussen(hoekFreq);
-    for (UInt32 n = 0; n < BlokLengte; ++n) {
-      signaal[n] = alsMonster<Monster>(c[n] * a);
+  case cosinus:
+    for (std::size_t n = 0; n < signaal.size(); ++n) {
+      signaal[n] = alsMonster<Monster>(cosinusVan(n) * a);
     }
     break;
-  }
   case blokgolf: {
-    const auto c = cosinussen(hoekFreq);
     const Monster positief = alsMonster<Monster>(a);
     const Monster negatief = alsMonster<Monster>(-a);
-    for (UInt32 n = 0; n < BlokLengte; ++n) {
+    for (std::size_t n = 0; n < signaal.size(); ++n) {
       // A cosine of exactly 0, or NaN, counts as not positive.
-      signaal[n] = c[n] > 0.0 ? positief : negatief;
+      signaal[n] = cosinusVan(n) > 0.0 ? positief : negatief;
     }
     break;
   }
   case impulsfunktie:
-    signaal.fill(Monster{0});
-    signaal[impulsPositie] = alsMonster<Monster>(a);
+    for (std::size_t n = 0; n < signaal.size(); ++n) {
+      signaal[n] = n == impulsPositie ? alsMonster<Monster>(a) : Monster{0};
+    }
     break;
   case stapfunktie:
-    for (std::size_t n = 0; n < BlokLengte; ++n) {
+    for (std::size_t n = 0; n < signaal.size(); ++n) {
       signaal[n] = n < impulsPositie ? Monster{0} : alsMonster<Monster>(a);
     }
     break;
   default:
     break;
   }
+}
+
+// The same for one block of 128 samples.
+template <typename Monster>
+void bouwTestSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, SignaalBlok<Monster>& signaal)
+{
+  bouwTestSignaal(keuze, amplitude, hoekFreq, std::span<Monster>(signaal));
 }
