@@ -6,6 +6,8 @@
 #include "fir.h"
 #include "signaal.h"
 
+#include <span>
+
 struct FIRProgramma {
   using Monster = Int16;
   using Amplitude = UInt16;
@@ -21,11 +23,18 @@ struct FIRProgramma {
 
   static void bindFilterRecord(FilterRecord& /*filter*/) {}
 
-  // The FIR filter cannot fail, so it has nothing to report.
-  static void filterSignaal(FilterRecord& /*filter*/, const SignaalBlok<Monster>& signaal,
-                            SignaalBlok<Monster>& sigGefilterd, Melder /*meld*/)
+  // A signal of any length from a cleared delay line, through the block
+  // path. The FIR filter cannot fail, so it has nothing to report.
+  static void filterLang(FilterRecord& /*filter*/, std::span<const Monster> signaal,
+                         std::span<Monster> sigGefilterd, Melder /*meld*/)
   {
-    firFilterSignaal(signaal.data(), sigGefilterd.data(), BlokLengte);
+    firFilterSignaal(signaal.data(), sigGefilterd.data(), signaal.size());
+  }
+
+  static void filterSignaal(FilterRecord& filter, const SignaalBlok<Monster>& signaal,
+                            SignaalBlok<Monster>& sigGefilterd, Melder meld)
+  {
+    filterLang(filter, signaal, sigGefilterd, meld);
   }
 
   static Double versterking(Double omega) { return firVersterking(omega); }

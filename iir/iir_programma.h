@@ -6,6 +6,8 @@
 #include "iir.h"
 #include "signaal.h"
 
+#include <span>
+
 struct IIRProgramma {
   using Monster = Double;
   using Amplitude = UInt32;
@@ -20,10 +22,17 @@ struct IIRProgramma {
 
   static void bindFilterRecord(FilterRecord& filter) { bindFilter(filter); }
 
+  // A signal of any length from a cleared state, through the block path.
+  static void filterLang(FilterRecord& filter, std::span<const Monster> signaal,
+                         std::span<Monster> sigGefilterd, Melder meld)
+  {
+    filterIIRSignaal(&filter, signaal.data(), sigGefilterd.data(), signaal.size(), meld);
+  }
+
   static void filterSignaal(FilterRecord& filter, const SignaalBlok<Monster>& signaal,
                             SignaalBlok<Monster>& sigGefilterd, Melder meld)
   {
-    filterIIRSignaal(&filter, signaal.data(), sigGefilterd.data(), BlokLengte, meld);
+    filterLang(filter, signaal, sigGefilterd, meld);
   }
 
   static Double versterking(Double omega)
