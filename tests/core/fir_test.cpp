@@ -1,5 +1,6 @@
 #include "cyclus.h"
 #include "fir.h"
+#include "fir_exact.h"
 #include "fir_programma.h"
 #include "frequenties.h"
 #include "rekenhulp.h"
@@ -284,6 +285,35 @@ TEST(FIRRespons, BandenVanHetFilter)
   }
   EXPECT_NEAR(dB(versterking(0.55)), -6.0, 0.1);
   EXPECT_NEAR(minDrieDecibel(versterking, 0.5, 0.55), 0.537, 0.001);
+}
+
+// The exact sum for an impulse of 1 is the taps themselves over 32768; the
+// floored output lies at most 1 − 4/32768 below it (the tap −4).
+TEST(FIRExact, ImpulsGeeftDeTapsEnHunAfronding)
+{
+  std::vector<Int16> x(FilterLengte + 5, 0);
+  x[0] = 1;
+  std::vector<Double> exact(x.size());
+  firExactSignaal(x.data(), exact.data(), x.size());
+  for (std::size_t n = 0; n < x.size(); ++n) {
+    EXPECT_EQ(exact[n] * 32768.0, n < FilterLengte ? firCoefficienten[n] : 0) << n;
+  }
+  const auto afwijking = firAfwijking(x.data(), filter(x).data(), x.size());
+  EXPECT_EQ(afwijking.grootsteAfwijking, 32764.0 / 32768.0);
+  EXPECT_EQ(afwijking.verzadigd, 0u);
+}
+
+// A full-scale step from n = 0: 155 of 200 outputs have an exact value of
+// 32768 or more. Counted with Python's fractions:
+//   S = partial sums of the taps (then 32775); sum(32767*S[n] >= 32768*32768)
+TEST(FIRExact, VerzadigdeUitgangenApartGeteld)
+{
+  const std::vector<Int16> x(200, 32767);
+  const auto y = filter(x);
+  const auto afwijking = firAfwijking(x.data(), y.data(), x.size());
+  EXPECT_EQ(afwijking.verzadigd, 155u);
+  EXPECT_LT(afwijking.grootsteAfwijking, 1.0);
+  EXPECT_GT(afwijking.grootsteAfwijking, 0.0);
 }
 
 } // namespace
