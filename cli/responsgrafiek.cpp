@@ -222,17 +222,24 @@ struct Plaatser {
   }
 };
 
+constexpr Double merkStraal = 5.5; // of a frequency's mark, at the design size
+
+Plek merkPlek(const Opmaak& o, Double omega, Double versterking)
+{
+  return {o.x(omega), std::clamp(o.y(inDecibel(versterking)), o.vlak.y0, o.vlak.y1)};
+}
+
+// `bezet`: places the labels must keep clear of.
 void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::vector<Plek>& kromme,
-                      std::vector<Vorm>& vormen)
+                      const std::vector<Vak>& bezet, std::vector<Vorm>& vormen)
 {
   const Double s = o.s;
-  const Double straal = 5.5 * s;
+  const Double straal = merkStraal * s;
   const Respons respons = berekenRespons(versterking, std::nullopt);
-  Plaatser plaatser{o, kromme, {}, {}, {}};
+  Plaatser plaatser{o, kromme, {}, bezet, {}};
   std::vector<Plek> merken;
   for (const auto& punt : respons) {
-    const Plek merk{o.x(punt.omega),
-                    std::clamp(o.y(inDecibel(punt.versterking)), o.vlak.y0, o.vlak.y1)};
+    const Plek merk = merkPlek(o, punt.omega, punt.versterking);
     merken.push_back(merk);
     plaatser.merken.push_back({merk.x - straal, merk.y - straal, merk.x + straal, merk.y + straal});
   }
@@ -276,7 +283,50 @@ void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::ve
   vormen.insert(vormen.end(), labels.begin(), labels.end());
 }
 
+// The chosen frequency under the curve: a line from top to bottom and a ring
+// around its mark, so the curve and the mark stay on top.
+void gekozenMerk(const Opmaak& o, Double omega, Double versterking, std::vector<Vorm>& vormen)
+{
+  const Double s = o.s;
+  const Double x = o.x(omega);
+  vormen.emplace_back(Lijn{{x, o.vlak.y0}, {x, o.vlak.y1}, merkKleur, 1.5 * s});
+  vormen.emplace_back(
+      Cirkel{merkPlek(o, omega, versterking), 2.2 * merkStraal * s, wit, merkKleur, 2.0 * s});
+}
+
+// The chosen frequency's gain as text in the plot's top right corner, where
+// both filters' curves lie far below; returns the box it takes.
+Vak gekozenLabel(const Opmaak& o, const std::string& tekst, std::vector<Vorm>& vormen)
+{
+  const Double s = o.s;
+  const Double grootte = (labelGrootte + 2.0) * s;
+  const Double rand = 6.0 * s;
+  const Double breedte = tekstBreedte(tekst, grootte, true) + 2 * rand;
+  const Double hoogte = grootte + 2 * rand;
+  const Vak vak{o.vlak.x1 - 8.0 * s - breedte, o.vlak.y0 + 8.0 * s, o.vlak.x1 - 8.0 * s,
+                o.vlak.y0 + 8.0 * s + hoogte};
+  vormen.emplace_back(Rechthoek{{vak.x0, vak.y0}, breedte, hoogte, wit, merkKleur, 1.5 * s});
+  vormen.emplace_back(Tekst{{(vak.x0 + vak.x1) / 2, vak.y1 - rand - 0.2 * grootte},
+                            tekst,
+                            grootte,
+                            true,
+                            Anker::midden,
+                            false,
+                            merkKleur});
+  return vak;
+}
+
 } // namespace
+
+std::string gekozenTekst(VersterkingVan versterking, UInt32 keuze)
+{
+  const auto omega = hoekFrequentie(keuze);
+  if (!omega) {
+    return {};
+  }
+  return std::string(frequentieLabels[keuze]) + ": " +
+         decibelTekst(inDecibel(versterking(static_cast<Double>(*omega))));
+}
 
 std::string decibelTekst(Double dB)
 {
@@ -289,7 +339,8 @@ std::string decibelTekst(Double dB)
   return (negatief ? minTeken : "") + tekst + " dB";
 }
 
-Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Grootte grootte)
+Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Grootte grootte,
+                       std::optional<UInt32> gekozen)
 {
   const Opmaak o = opmaakVoor(grootte);
   const Double s = o.s;
@@ -299,6 +350,10 @@ Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Gro
   auto& vormen = grafiek.vormen;
 
   raster(o, vormen);
+  const auto gekozenOmega = gekozen ? hoekFrequentie(*gekozen) : std::nullopt;
+  if (gekozenOmega) {
+    gekozenMerk(o, *gekozenOmega, versterking(*gekozenOmega), vormen);
+  }
   const Rechthoek vlak{
       {o.vlak.x0, o.vlak.y0}, o.vlak.x1 - o.vlak.x0, o.vlak.y1 - o.vlak.y0, wit, std::nullopt, 0.0};
   const std::vector<Plek> kromme = krommePunten(o, versterking);
@@ -311,7 +366,11 @@ Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Gro
         {{o.vlak.x0, o.vlak.y1}, {o.vlak.x0, o.vlak.y0}}}) {
     vormen.emplace_back(Lijn{van, naar, kaderKleur, 1.2 * s});
   }
-  frequentieMerken(o, versterking, kromme, vormen);
+  std::vector<Vak> bezet;
+  if (gekozenOmega) {
+    bezet.push_back(gekozenLabel(o, gekozenTekst(versterking, *gekozen), vormen));
+  }
+  frequentieMerken(o, versterking, kromme, bezet, vormen);
 
   const Double midden = (o.vlak.x0 + o.vlak.x1) / 2;
   vormen.emplace_back(

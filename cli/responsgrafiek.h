@@ -11,6 +11,7 @@
 #include "keuzes.h"
 #include "respons.h"
 
+#include <optional>
 #include <string>
 
 // The plot's range in dB: the pass band at 0 dB and both filters' stop bands
@@ -18,7 +19,16 @@
 inline constexpr Double grafiekBovenDb = 5.0;
 inline constexpr Double grafiekOnderDb = -100.0;
 
-Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Grootte grootte);
+// With `gekozen` (an item 0..7 of the frequency choice) that frequency is
+// marked, and its gain written in the plot as gekozenTekst gives it; without
+// it, or for an item that names no frequency, the plot is as it always was.
+Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Grootte grootte,
+                       std::optional<UInt32> gekozen = std::nullopt);
+
+// Item `keuze` of the frequency choice and the gain there, in the format of
+// the plot's labels: "0,6*PI: −80,0 dB". Empty for an item that names no
+// frequency.
+std::string gekozenTekst(VersterkingVan versterking, UInt32 keuze);
 
 // The gain as the plot names it: one decimal, a decimal comma, a true minus.
 std::string decibelTekst(Double dB);

@@ -437,4 +437,22 @@ TEST(FiltercyclusGrafiek, PngDoorCairoInDeGevraagdeGrootte)
   EXPECT_GT(donker, 2000u) << "text drawn";
 }
 
+// The chosen frequency is marked with its gain in the labels' format; an item
+// that names no frequency leaves the plot as it is without a choice.
+TEST(FiltercyclusGrafiek, GekozenFrequentieMetHaarVersterking)
+{
+  EXPECT_EQ(gekozenTekst(IIRProgramma::versterking, 5), "0,6*PI: \u221280,0 dB");
+  EXPECT_EQ(gekozenTekst(FIRProgramma::versterking, 0), "DC: 0,0 dB");
+  EXPECT_EQ(gekozenTekst(FIRProgramma::versterking, 8), "");
+  const auto svg = [](std::optional<UInt32> gekozen) {
+    return grafiekSvg(responsGrafiek("t", IIRProgramma::versterking, {960, 600}, gekozen));
+  };
+  const std::string zonder = svg(std::nullopt);
+  EXPECT_EQ(svg(8), zonder);
+  const std::string met = svg(5);
+  EXPECT_EQ(tel(met, ">0,6*PI: \u221280,0 dB</text>"), 1u);
+  EXPECT_EQ(tel(zonder, "<circle "), 8u);
+  EXPECT_EQ(tel(met, "<circle "), 9u) << "a ring around the chosen mark";
+}
+
 } // namespace
