@@ -7,6 +7,7 @@
 #include "rasteriseer.h"
 #include "tekening.h"
 
+#include <span>
 #include <string>
 
 // Decimal text that reads back to exactly the same value: the shortest for a
@@ -14,16 +15,21 @@
 void schrijfGetal(std::string& tekst, Double waarde);
 void schrijfGetal(std::string& tekst, Int16 waarde);
 
-// "n,signaal,gefilterd" and one row per sample.
+// "n,signaal,gefilterd" and one row per sample; with `exact` (one value a
+// sample) a fourth column "exact".
 template <typename Programma>
-std::string cyclusCsv(const CyclusResultaat<Programma>& cyclus)
+std::string cyclusCsv(const CyclusResultaat<Programma>& cyclus, std::span<const Double> exact = {})
 {
-  std::string uitvoer = "n,signaal,gefilterd\n";
+  std::string uitvoer = exact.empty() ? "n,signaal,gefilterd\n" : "n,signaal,gefilterd,exact\n";
   for (std::size_t n = 0; n < BlokLengte; ++n) {
     uitvoer += std::to_string(n) + ',';
     schrijfGetal(uitvoer, cyclus.signaal[n]);
     uitvoer += ',';
     schrijfGetal(uitvoer, cyclus.gefilterd[n]);
+    if (!exact.empty()) {
+      uitvoer += ',';
+      schrijfGetal(uitvoer, exact[n]);
+    }
     uitvoer += '\n';
   }
   return uitvoer;

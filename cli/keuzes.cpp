@@ -14,6 +14,11 @@ constexpr Grootte kleinsteGrafiek = {400, 250};
 constexpr Int grootsteZijde = 10000;
 constexpr UInt32 minPunten = 2;
 constexpr UInt32 maxPunten = 100000;
+constexpr UInt32 minDuur = microsecondenPerSeconde / 10; // 0,1 s
+constexpr UInt32 maxDuur = 60 * microsecondenPerSeconde;
+constexpr std::size_t duurDecimalen = 6; // microseconds
+constexpr UInt32 minBemonstering = 8000;
+constexpr UInt32 maxBemonstering = 48000;
 
 // Every line within 80 columns: the text is for a terminal and for the
 // manual page made from it.
@@ -104,6 +109,35 @@ UInt32 geheelGetal(const std::string& optie, const std::string& tekst, UInt32 kl
   return waarde;
 }
 
+// Seconds as digits with at most one decimal comma or point and at most six
+// decimals, read exactly as a whole number of microseconds: "0,5" and "0.5"
+// are 500000, "60" is 60000000.
+UInt32 leesDuur(const std::string& tekst)
+{
+  const auto fout = [&] {
+    return CLI::ValidationError("--duur", "'" + tekst +
+                                              "' is not a number of seconds from 0,1 to 60 "
+                                              "(at most six decimals)");
+  };
+  const auto scheiding = tekst.find_first_of(",.");
+  const std::string heel = tekst.substr(0, scheiding);
+  std::string decimalen = scheiding == std::string::npos ? "" : tekst.substr(scheiding + 1);
+  const auto alleenCijfers = [](const std::string& t) {
+    return std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (heel.empty() || heel.size() > 2 || !alleenCijfers(heel) || !alleenCijfers(decimalen) ||
+      (scheiding != std::string::npos && decimalen.empty()) || decimalen.size() > duurDecimalen) {
+    throw fout();
+  }
+  decimalen.resize(duurDecimalen, '0');
+  const UInt32 waarde = static_cast<UInt32>(std::stoul(heel)) * microsecondenPerSeconde +
+                        static_cast<UInt32>(std::stoul(decimalen));
+  if (waarde < minDuur || waarde > maxDuur) {
+    throw fout();
+  }
+  return waarde;
+}
+
 // BREEDTExHOOGTE, each one to five digits; the range is checked once it is
 // known what the size is for.
 Grootte leesGrootte(const std::string& tekst)
@@ -156,8 +190,19 @@ std::optional<std::string> combinatieFout(const Keuzes& keuzes, bool grootteGege
   if (grootteGegeven && !beeld) {
     return "--grootte needs --png or --svg";
   }
-  if (keuzes.png && keuzes.svg && keuzes.png->standaardUitvoer && keuzes.svg->standaardUitvoer) {
-    return "--png and --svg cannot both write to stdout ('-')";
+  std::vector<std::string> naarStdout;
+  for (const auto& [naam, doel] : {std::pair{"--png", &keuzes.png}, std::pair{"--svg", &keuzes.svg},
+                                   std::pair{"--wav", &keuzes.wav}}) {
+    if (*doel && (*doel)->standaardUitvoer) {
+      naarStdout.emplace_back(naam);
+    }
+  }
+  if (naarStdout.size() > 1) {
+    return naarStdout[0] + " and " + naarStdout[1] + " cannot both write to stdout ('-')";
+  }
+  if (keuzes.exact && keuzes.programma != ProgrammaKeuze::fir) {
+    return "--exact needs --programma fir: the IIR computes in Double, there is no 16-bit "
+           "result to compare";
   }
   if (keuzes.respons && keuzes.png && !grafiekAlsPng()) {
     return "--png: this build writes the response plot as SVG only";
@@ -169,6 +214,18 @@ std::optional<std::string> combinatieFout(const Keuzes& keuzes, bool grootteGege
 }
 
 } // namespace
+
+std::size_t wavInvoerLengte(const Keuzes& keuzes)
+{
+  const UInt64 microMonsters = UInt64{keuzes.duurMicroseconden} * keuzes.bemonstering;
+  return static_cast<std::size_t>((microMonsters + microsecondenPerSeconde / 2) /
+                                  microsecondenPerSeconde);
+}
+
+std::size_t wavStilteLengte(const Keuzes& keuzes)
+{
+  return (std::size_t{keuzes.bemonstering} + 1) / 2;
+}
 
 bool grafiekAlsPng()
 {
@@ -222,6 +279,19 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten)
               [](const auto& t) { return geheelGetal("--punten", t, minPunten, maxPunten); }))
       ->needs(respons)
       ->excludes(png, svg);
+  auto* wav = app.add_option_function<std::string>(
+                     "--wav", kies(keuzes.wav, [](const auto& t) { return leesDoel("--wav", t); }))
+                  ->excludes(respons);
+  app.add_option_function<std::string>("--duur", kies(keuzes.duurMicroseconden, leesDuur))
+      ->needs(wav);
+  app.add_option_function<std::string>("--bemonstering",
+                                       kies(keuzes.bemonstering,
+                                            [](const auto& t) {
+                                              return geheelGetal("--bemonstering", t,
+                                                                 minBemonstering, maxBemonstering);
+                                            }))
+      ->needs(wav);
+  app.add_flag("--exact", keuzes.exact)->excludes(respons, png, svg, wav);
   app.set_version_flag("--version", std::string("filtercyclus ") + FILTERDEMO_VERSIE);
 
   try {

@@ -4,6 +4,7 @@
 
 #include "algdef.h"
 #include "frequenties.h"
+#include "geluid.h"
 #include "testsignaal.h"
 
 #include <optional>
@@ -16,6 +17,11 @@ inline constexpr int statusSchrijfFout = 1; // an output could not be written
 inline constexpr int statusGebruiksFout = 2;
 
 enum class ProgrammaKeuze { iir, fir };
+
+// --duur is read exactly, as a whole number of microseconds: at most six
+// decimals, between 0,1 and 60 seconds.
+inline constexpr UInt32 microsecondenPerSeconde = 1'000'000;
+inline constexpr UInt32 standaardDuurMicroseconden = 2 * microsecondenPerSeconde;
 
 struct Grootte {
   Int breedte = 0;
@@ -38,7 +44,17 @@ struct Keuzes {
   std::optional<Doel> svg;
   Grootte grootte;              // of the picture or the plot
   std::optional<UInt32> punten; // none: the eight frequencies of the choice
+  std::optional<Doel> wav;      // the cycle's signal and output to listen to
+  UInt32 duurMicroseconden = standaardDuurMicroseconden; // of the WAV's input
+  UInt32 bemonstering = standaardBemonstering;           // samples per second
+  bool exact = false; // the FIR's exact result as a fourth CSV column
 };
+
+// The WAV's sample counts, each rounded to the nearest whole sample, a half
+// up: the input lasts duur·fs samples, the silence between input and output
+// fs/2 (an odd rate gets the extra half sample).
+std::size_t wavInvoerLengte(const Keuzes& keuzes);
+std::size_t wavStilteLengte(const Keuzes& keuzes);
 
 // What to do instead of running: print a text (help, version) with status 0,
 // or refuse the command line with one line on stderr and status 2.

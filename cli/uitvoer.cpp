@@ -1,12 +1,29 @@
 #include "uitvoer.h"
 
 #include "cyclus_uitvoer.h"
+#include "fir_exact.h"
 #include "fir_programma.h"
+#include "geluid.h"
 #include "iir_programma.h"
 #include "respons.h"
 #include "responsgrafiek.h"
+#include "wav.h"
 
 namespace {
+
+// The FIR's output without rounding or saturation; the IIR has no exact
+// column (the option is refused for it).
+std::vector<Double> exactVan(const CyclusResultaat<FIRProgramma>& cyclus)
+{
+  std::vector<Double> exact(BlokLengte);
+  firExactSignaal(cyclus.signaal.data(), exact.data(), BlokLengte);
+  return exact;
+}
+
+std::vector<Double> exactVan(const CyclusResultaat<IIRProgramma>& /*cyclus*/)
+{
+  return {};
+}
 
 template <typename Programma>
 std::vector<Uitvoer> cyclusUitvoer(const Keuzes& keuzes, Melder meld)
@@ -23,8 +40,21 @@ std::vector<Uitvoer> cyclusUitvoer(const Keuzes& keuzes, Melder meld)
   if (keuzes.svg) {
     uitvoer.push_back({"--svg", *keuzes.svg, [=] { return cyclusSvg(cyclus, keuzes.grootte); }});
   }
+  if (keuzes.wav) {
+    const UInt32 keuze = keuzes.signaal;
+    const Float hoekFreq = *hoekFrequentie(keuzes.frequentie);
+    uitvoer.push_back({"--wav", *keuzes.wav, [=] {
+                         return wavVan(luisterMonsters<Programma>(keuze, amplitude, hoekFreq,
+                                                                  wavInvoerLengte(keuzes),
+                                                                  wavStilteLengte(keuzes)),
+                                       keuzes.bemonstering);
+                       }});
+  }
   if (uitvoer.empty()) {
-    uitvoer.push_back({"CSV", standaardUitvoer, [=] { return cyclusCsv(cyclus); }});
+    uitvoer.push_back({"CSV", standaardUitvoer, [=] {
+                         return keuzes.exact ? cyclusCsv(cyclus, exactVan(cyclus))
+                                             : cyclusCsv(cyclus);
+                       }});
   }
   return uitvoer;
 }

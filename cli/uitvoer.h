@@ -9,13 +9,13 @@
 #include <vector>
 
 struct Uitvoer {
-  std::string naam; // as a message names it: "--png", "--svg", "CSV"
+  std::string naam; // as a message names it: "--png", "--svg", "--wav", "CSV"
   Doel doel;
   std::function<std::string()> bytes; // made only when they are written
 };
 
 inline const Doel standaardUitvoer{true, "-"};
 
-// In the order they are written: --png, then --svg; the CSV on stdout when
-// neither is given. Runs the cycle once; `meld` hears what the filter reports.
+// In the order they are written: --png, --svg, then --wav; the CSV on stdout
+// when none is given. Runs the cycle once; `meld` hears what the filter reports.
 std::vector<Uitvoer> uitvoerVoor(const Keuzes& keuzes, Melder meld = nullptr);
