@@ -37,6 +37,19 @@ Respons berekenRespons(VersterkingVan versterking, std::optional<UInt32> punten)
   return respons;
 }
 
+void voegFaseToe(Respons& respons, OverdrachtVan overdracht, LooptijdVan looptijd)
+{
+  std::vector<Double> omegas;
+  for (const auto& punt : respons) {
+    omegas.push_back(punt.omega);
+  }
+  const auto fasen = ontvouwdeFase(overdracht, omegas);
+  for (std::size_t i = 0; i < respons.size(); ++i) {
+    respons[i].fase = fasen[i];
+    respons[i].groepslooptijd = looptijd(respons[i].omega);
+  }
+}
+
 Double inDecibel(Double versterking)
 {
   return 20.0 * std::log10(versterking);
@@ -44,7 +57,7 @@ Double inDecibel(Double versterking)
 
 std::string responsCsv(const Respons& respons)
 {
-  std::string uitvoer = "frequentie,omega,versterking,dB\n";
+  std::string uitvoer = "frequentie,omega,versterking,dB,fase,groepslooptijd\n";
   for (const auto& punt : respons) {
     uitvoer += '"' + punt.frequentie + "\",";
     schrijfGetal(uitvoer, punt.omega);
@@ -52,6 +65,10 @@ std::string responsCsv(const Respons& respons)
     schrijfGetal(uitvoer, punt.versterking);
     uitvoer += ',';
     schrijfGetal(uitvoer, inDecibel(punt.versterking));
+    uitvoer += ',';
+    schrijfGetal(uitvoer, punt.fase);
+    uitvoer += ',';
+    schrijfGetal(uitvoer, punt.groepslooptijd);
     uitvoer += '\n';
   }
   return uitvoer;

@@ -74,7 +74,9 @@ std::vector<Uitvoer> responsUitvoer(const Keuzes& keuzes, const std::string& tit
   }
   if (uitvoer.empty()) {
     uitvoer.push_back({"CSV", standaardUitvoer, [punten = keuzes.punten] {
-                         return responsCsv(berekenRespons(Programma::versterking, punten));
+                         auto respons = berekenRespons(Programma::versterking, punten);
+                         voegFaseToe(respons, Programma::overdracht, Programma::groepslooptijd);
+                         return responsCsv(respons);
                        }});
   }
   return uitvoer;

@@ -3,6 +3,7 @@
 // same bits faster through the kernels of fir_kern.cpp.
 #include "fir.h"
 
+#include "fase.h"
 #include "fir_kern.h"
 #include "rekenkern.h"
 
@@ -104,12 +105,38 @@ void firFilterSignaal(const Int16* signaal, Int16* sigGefilterd, std::size_t aan
   firFilterBlok(signaal, sigGefilterd, aantal);
 }
 
-Double firVersterking(Double omega)
+namespace {
+
+// Σ h[k]·e^(−jωk) in tap units (Q15 × 32768).
+std::complex<Double> tapSom(Double omega)
 {
   std::complex<Double> som = 0.0;
   for (std::size_t k = 0; k < FilterLengte; ++k) {
     som +=
         static_cast<Double>(firCoefficienten[k]) * std::polar(1.0, -omega * static_cast<Double>(k));
   }
-  return std::abs(som) / 32768.0;
+  return som;
+}
+
+constexpr std::array<Double, FilterLengte> tapsAlsDouble = [] {
+  std::array<Double, FilterLengte> taps{};
+  std::copy(firCoefficienten.begin(), firCoefficienten.end(), taps.begin());
+  return taps;
+}();
+
+} // namespace
+
+Double firVersterking(Double omega)
+{
+  return std::abs(tapSom(omega)) / 32768.0;
+}
+
+std::complex<Double> firOverdracht(Double omega)
+{
+  return tapSom(omega) / 32768.0;
+}
+
+Double firGroepslooptijd(Double omega)
+{
+  return polynoomLooptijd(tapsAlsDouble.data(), FilterLengte, omega);
 }

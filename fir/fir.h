@@ -12,6 +12,7 @@
 #include "algdef.h"
 
 #include <array>
+#include <complex>
 #include <cstddef>
 
 inline constexpr std::size_t FilterLengte = 61;
@@ -47,3 +48,10 @@ void firFilterSignaal(const Int16* signaal, Int16* sigGefilterd, std::size_t aan
 
 // |H(e^jw)| of the taps, with the Q15 scale: 1.0 is unity gain.
 Double firVersterking(Double omega);
+
+// H(e^jw) itself, with the same scale.
+std::complex<Double> firOverdracht(Double omega);
+
+// The group delay of the taps in samples: 30 at every frequency where the
+// gain is not 0, since the taps are symmetric.
+Double firGroepslooptijd(Double omega);

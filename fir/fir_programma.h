@@ -38,4 +38,6 @@ struct FIRProgramma {
   }
 
   static Double versterking(Double omega) { return firVersterking(omega); }
+  static std::complex<Double> overdracht(Double omega) { return firOverdracht(omega); }
+  static Double groepslooptijd(Double omega) { return firGroepslooptijd(omega); }
 };

@@ -3,8 +3,10 @@
 #undef NDEBUG
 #include "iir.h"
 
+#include "fase.h"
 #include "iir_pijplijn.h"
 
+#include <algorithm>
 #include <cassert>
 #include <complex>
 
@@ -143,7 +145,7 @@ void filterIIRSignaal(FilterIIR_Double_2* filter, const Double* signaal, Double*
   IIR_Double_2FilterBlok(filter, signaal, sigGefilterd, aantal);
 }
 
-Double iirVersterking(const FilterIIR_Double_2& filter, Double omega)
+std::complex<Double> iirOverdracht(const FilterIIR_Double_2& filter, Double omega)
 {
   using Complex = std::complex<Double>;
   const Complex zInvers = std::polar(1.0, -omega);
@@ -166,5 +168,27 @@ Double iirVersterking(const FilterIIR_Double_2& filter, Double omega)
     }
     h *= teller / noemer;
   }
-  return std::abs(h);
+  return h;
+}
+
+Double iirVersterking(const FilterIIR_Double_2& filter, Double omega)
+{
+  return std::abs(iirOverdracht(filter, omega));
+}
+
+Double iirGroepslooptijd(const FilterIIR_Double_2& filter, Double omega)
+{
+  Double looptijd = 0.0;
+  for (UInt32 s = 1; s < filter.aantalSekties; ++s) {
+    const std::size_t rij = std::size_t{MaxSectieLengte} * s;
+    // A length of 0 counts as 1, as in the response; a0 is taken as 1.
+    const auto lengte = [](UInt16 l) { return std::max<std::size_t>(l, 1); };
+    std::array<Double, MaxSectieLengte> noemer{};
+    std::copy_n(filter.filterNoemer + rij, MaxSectieLengte, noemer.begin());
+    noemer[0] = 1.0;
+    looptijd +=
+        polynoomLooptijd(filter.filterTeller + rij, lengte(filter.tellerSecties[s]), omega) -
+        polynoomLooptijd(noemer.data(), lengte(filter.noemerSecties[s]), omega);
+  }
+  return looptijd;
 }

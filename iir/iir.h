@@ -18,6 +18,7 @@
 #include "algdef.h"
 
 #include <array>
+#include <complex>
 #include <cstddef>
 
 inline constexpr UInt32 MaxSekties = 8;
@@ -67,3 +68,10 @@ void filterIIRSignaal(FilterIIR_Double_2* filter, const Double* signaal, Double*
 // |H(e^jw)| of the cascade the record describes, read from the same tables
 // and lengths the filter uses (a0 taken as 1, a length of 0 as 1).
 Double iirVersterking(const FilterIIR_Double_2& filter, Double omega);
+
+// H(e^jw) itself, from the same tables.
+std::complex<Double> iirOverdracht(const FilterIIR_Double_2& filter, Double omega);
+
+// The group delay in samples, the sum over the sections of the numerator's
+// delay minus the denominator's, each exact from its coefficients.
+Double iirGroepslooptijd(const FilterIIR_Double_2& filter, Double omega);

@@ -41,4 +41,18 @@ struct IIRProgramma {
     bindFilterRecord(filter);
     return iirVersterking(filter, omega);
   }
+
+  static std::complex<Double> overdracht(Double omega)
+  {
+    FilterRecord filter;
+    bindFilterRecord(filter);
+    return iirOverdracht(filter, omega);
+  }
+
+  static Double groepslooptijd(Double omega)
+  {
+    FilterRecord filter;
+    bindFilterRecord(filter);
+    return iirGroepslooptijd(filter, omega);
+  }
 };

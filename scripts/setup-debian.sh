@@ -22,6 +22,7 @@ TEST_PACKAGES="
   libx11-dev libxtst-dev
   xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
   dpkg-dev lintian man-db desktop-file-utils appstream
+  python3-numpy
 "
 
 case ${1:-} in

@@ -208,10 +208,10 @@ TEST(FiltercyclusRespons, DeAchtFrequentiesVanDeKeuze)
 {
   const auto r = regels(csvVan({"--programma", "iir", "--respons"}));
   ASSERT_EQ(r.size(), 9u);
-  EXPECT_EQ(r[0], "frequentie,omega,versterking,dB");
+  EXPECT_EQ(r[0], "frequentie,omega,versterking,dB,fase,groepslooptijd");
   for (std::size_t i = 0; i < 8; ++i) {
     const auto v = velden(r[i + 1]);
-    ASSERT_EQ(v.size(), 4u) << r[i + 1];
+    ASSERT_EQ(v.size(), 6u) << r[i + 1];
     EXPECT_EQ(v[0], frequentieLabels[i]);
     EXPECT_EQ(lees<Double>(v[1]), static_cast<Double>(*hoekFrequentie(static_cast<UInt32>(i))));
     EXPECT_EQ(lees<Double>(v[2]), IIRProgramma::versterking(lees<Double>(v[1])));

@@ -1,0 +1,174 @@
+#!/usr/bin/python3
+"""filtercyclus's WAV, exact column and response phase against an independent
+computation: the filters' definitions rebuilt here from the coefficient tables
+in the sources, in Python's own doubles and numpy.
+
+usage: onafhankelijk.py SOURCE_DIR FILTERCYCLUS
+"""
+import csv
+import math
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+import numpy as np
+
+BRON, TOOL = Path(sys.argv[1]), sys.argv[2]
+FOUTEN = []
+
+
+def controleer(goed, wat):
+    if not goed:
+        FOUTEN.append(wat)
+
+
+def getallen(tekst):
+    return [float(g) for g in re.findall(r"-?\d+(?:\.\d+)?", tekst)]
+
+
+FIR_TAPS = [int(g) for g in getallen(
+    re.search(r"firCoefficienten = \{(.*?)\};", (BRON / "fir/fir.h").read_text(), re.S).group(1))]
+_iir = (BRON / "iir/iir.cpp").read_text()
+TELLER = np.array(getallen(re.search(r"tellerCoefficienten\[MaxSekties\]\[MaxSectieLengte\] = \{(.*?)\};", _iir, re.S).group(1))).reshape(8, 3)
+NOEMER = np.array(getallen(re.search(r"noemerCoefficienten\[MaxSekties\]\[MaxSectieLengte\] = \{(.*?)\};", _iir, re.S).group(1))).reshape(8, 3)
+FREQ = {"DC": 0.0, "0,05*PI": 0.05, "0,1*PI": 0.1, "0,2*PI": 0.2, "0,4*PI": 0.4,
+        "0,6*PI": 0.6, "0,8*PI": 0.8, "0,9*PI": 0.9}
+
+
+def signaal(soort, a, omega, lengte, geheel):
+    """The test signal; Int16 samples truncate toward zero and saturate."""
+    def monster(w):
+        return max(-32768, min(32767, math.trunc(w))) if geheel else w
+    if soort == "cosinus":
+        return [monster(math.cos(n * omega) * a) for n in range(lengte)]
+    if soort == "blokgolf":
+        return [monster(a) if math.cos(n * omega) > 0 else monster(-a) for n in range(lengte)]
+    if soort == "impulsfunktie":
+        return [monster(a) if n == 32 else 0 for n in range(lengte)]
+    return [monster(a) if n >= 32 else 0 for n in range(lengte)]
+
+
+def fir(x):
+    som = np.convolve(np.array(x, dtype=np.int64), np.array(FIR_TAPS, dtype=np.int64))[:len(x)]
+    return list(np.clip(som >> 15, -32768, 32767))
+
+
+def iir(x):
+    """Direct form II, one product and one addition at a time, as defined."""
+    w = [[0.0, 0.0] for _ in range(8)]
+    uit = []
+    for v in x:
+        mac = TELLER[0][0] * v
+        for s in range(1, 8):
+            lengte = 3 if s < 7 else 2
+            t = mac
+            for d in range(1, lengte):
+                t = t - w[s][d - 1] * NOEMER[s][d]
+            mac = t * TELLER[s][0]
+            for d in range(1, lengte):
+                mac = mac + w[s][d - 1] * TELLER[s][d]
+            w[s][1], w[s][0] = w[s][0], t
+        uit.append(mac)
+    return uit
+
+
+def half(v):
+    h = math.floor(abs(v) / 2 + 0.5)
+    return max(-32768, min(32767, h if v >= 0 else -h))
+
+
+def draai(*argumenten):
+    return subprocess.run([TOOL, *argumenten], capture_output=True)
+
+
+def csv_van(*argumenten):
+    return list(csv.reader(draai(*argumenten).stdout.decode().splitlines()))
+
+
+# One table: every signal at two frequencies for both programs (2 s at 8000
+# samples per second), another rate and duration, and the usage errors with
+# what their one line must name.
+WAV = [(p, s, f, a, None, None)
+       for p, a in (("iir", 8192), ("fir", 20000))
+       for s in ("cosinus", "blokgolf", "impulsfunktie", "stapfunktie")
+       for f in ("0,1*PI", "0,9*PI")]
+WAV += [("fir", "blokgolf", "0,05*PI", 32768, "0.1", "11025"),
+        ("iir", "stapfunktie", "0,1*PI", 32768, "0,25", "48000")]
+FOUT = [(["--duur", "0,09"], "0,09"), (["--duur", "60,000001"], "60,000001"),
+        (["--duur", ",5"], ",5"), (["--duur", "1e1"], "1e1"), (["--duur", "0,1234567"], "0,1234567"),
+        (["--bemonstering", "7999"], "7999"), (["--bemonstering", "48001"], "48001"),
+        (["--bemonstering", "8000.5"], "8000.5"), (["--respons"], "--respons"),
+        (["--exact"], "--exact"), (["--png", "-"], "stdout")]
+# 0,1 s at 11025/s: 1102,5 -> 1103 samples, silence 5512,5 -> 5513; 7719 in all.
+KOP_11025 = bytes.fromhex("52494646 723C0000 57415645 666D7420 10000000 0100 0100"
+                          "112B0000 22560000 0200 1000 64617461 4E3C0000")
+
+with tempfile.TemporaryDirectory() as map_:
+    for programma, soort, freq, a, duur, rate in WAV:
+        pad = Path(map_) / "t.wav"
+        extra = (["--duur", duur] if duur else []) + (["--bemonstering", rate] if rate else [])
+        r = draai("--programma", programma, "--signaal", soort, "--frequentie", freq,
+                  "--amplitude", str(a), "--wav", str(pad), *extra)
+        geval = f"{programma} {soort} {freq} {duur} {rate}"
+        if r.returncode != 0:
+            controleer(False, f"{geval}: status {r.returncode} {r.stderr!r}")
+            continue
+        fs = int(rate or 8000)
+        duur_us = round(float((duur or "2").replace(",", ".")) * 1e6)
+        lengte = (duur_us * fs + 500000) // 1000000
+        omega = float(np.float32(FREQ[freq] * math.pi))
+        x = signaal(soort, a, omega, lengte, programma == "fir")
+        y = fir(x) if programma == "fir" else iir(x)
+        verwacht = [half(v) for v in x] + [0] * ((fs + 1) // 2) + [half(v) for v in y]
+        data = pad.read_bytes()
+        kop = struct.unpack("<4sI4s4sIHHIIHH4sI", data[:44])
+        controleer(kop == (b"RIFF", 36 + 2 * len(verwacht), b"WAVE", b"fmt ", 16, 1, 1, fs,
+                           2 * fs, 2, 16, b"data", 2 * len(verwacht)), f"{geval}: header {kop}")
+        if rate == "11025":
+            controleer(data[:44] == KOP_11025, f"{geval}: header bytes {data[:44].hex()}")
+        monsters = list(struct.unpack(f"<{(len(data) - 44) // 2}h", data[44:]))
+        controleer(monsters == verwacht, f"{geval}: samples differ, first at " + str(next(
+            (i for i, (m, v) in enumerate(zip(monsters, verwacht)) if m != v), len(verwacht))))
+    for extra, genoemd in FOUT:
+        r = draai("--programma", "iir", "--wav", "-", *extra)
+        regels = r.stderr.decode().splitlines()
+        controleer(r.returncode == 2 and len(regels) == 1 and genoemd in regels[0]
+                   and r.stdout == b"", f"usage error {extra}: {r.returncode} {r.stderr!r}")
+
+# --exact: the fourth column is the sum of the 61 products over 32768.
+for soort, a in (("blokgolf", 32768), ("cosinus", 20000)):
+    rijen = csv_van("--programma", "fir", "--signaal", soort, "--amplitude", str(a), "--exact")
+    controleer(rijen[0] == ["n", "signaal", "gefilterd", "exact"], f"exact header {rijen[0]}")
+    x = [int(rij[1]) for rij in rijen[1:]]
+    exact = np.convolve(np.array(x, dtype=np.int64), np.array(FIR_TAPS, dtype=np.int64))[:128]
+    controleer(all(float(rij[3]) == e / 32768 for rij, e in zip(rijen[1:], exact)),
+               f"exact column of {soort}")
+
+# Phase against numpy's unwrap on a grid of 2^16 steps, group delay against
+# a numerical derivative of it; FIR: 30 samples where the gain is not negligible.
+rooster = np.linspace(0, np.pi, 2**16 + 1)
+z = np.exp(-1j * rooster)
+h_fir = np.polyval(np.array(FIR_TAPS[::-1], dtype=float), z) / 32768
+h_iir = TELLER[0][0] * np.prod([np.polyval(TELLER[s][::-1], z) / np.polyval(NOEMER[s][::-1], z)
+                                for s in range(1, 8)], axis=0)
+for programma, h in (("fir", h_fir), ("iir", h_iir)):
+    fase = np.unwrap(np.angle(h))
+    looptijd = -np.gradient(fase, rooster)
+    rijen = csv_van("--programma", programma, "--respons", "--punten", "257")
+    controleer(rijen[0][4:] == ["fase", "groepslooptijd"], f"{programma} response header {rijen[0]}")
+    for rij in rijen[1:]:
+        i = round(float(rij[1]) / np.pi * 2**16)
+        if abs(h[i]) > 1e-3:  # elsewhere a zero's phase step lies close by
+            controleer(abs(float(rij[4]) - fase[i]) < 1e-6, f"{programma} phase at {rij[0]}: {rij[4]} {fase[i]}")
+            controleer(abs(float(rij[5]) - looptijd[i]) < 1e-3, f"{programma} delay at {rij[0]}: {rij[5]} {looptijd[i]}")
+            if programma == "fir":
+                controleer(float(rij[5]) == 30.0, f"fir delay at {rij[0]}: {rij[5]}")
+iir_01 = csv_van("--programma", "iir", "--respons")[3]
+# 2.6312: the derivative of numpy's unwrapped phase at 0.1*pi, as above.
+controleer(iir_01[0] == "0,1*PI" and abs(float(iir_01[5]) - 2.6312) < 1e-4, f"iir delay {iir_01}")
+
+print("\n".join(FOUTEN) or f"{len(WAV)} WAVs, {len(FOUT)} usage errors, exact, phase: all equal")
+sys.exit(1 if FOUTEN else 0)
