@@ -33,6 +33,7 @@ std::string hulpTekst()
       "       filtercyclus --programma iir|fir --respons [--punten N]\n"
       "       filtercyclus --programma iir|fir --respons --svg|--png FILE\n"
       "                    [--grootte BREEDTExHOOGTE]\n"
+      "       filtercyclus --programma iir|fir --coefficienten\n"
       "\n"
       "Runs one processing cycle of iir_demo or fir_demo without a window and prints\n"
       "the input and the filtered signal as CSV (n,signaal,gefilterd, 128 rows), or\n"
@@ -40,6 +41,8 @@ std::string hulpTekst()
       "response of the filter as CSV (frequentie,omega,versterking,dB,fase,\n"
       "groepslooptijd: phase in radians unwrapped from DC, group delay in samples),\n"
       "or as a plot.\n"
+      "With --coefficienten: the filter's coefficients as the engine uses them, as\n"
+      "CSV (fir: k,h in Q15; iir: sectie,b0,b1,b2,a1,a2, section 0 the gain).\n"
       "\n"
       "Options:\n"
       "  --programma iir|fir   which program's signal and filter (required)\n"
@@ -65,6 +68,7 @@ std::string hulpTekst()
       "  --respons             the filter's magnitude response instead of a cycle\n"
       "  --punten N            with --respons as CSV: N frequencies evenly from 0 to pi\n"
       "                        (2..100000) instead of the eight of the choice\n"
+      "  --coefficienten       the filter's coefficients as CSV instead of a cycle\n"
       "  --version             print the version and exit\n"
       "  -h, --help            print this help and exit\n"
       "\n"
@@ -282,7 +286,8 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten)
       "--png", kies(keuzes.png, [](const auto& t) { return leesDoel("--png", t); }));
   auto* svg = app.add_option_function<std::string>(
       "--svg", kies(keuzes.svg, [](const auto& t) { return leesDoel("--svg", t); }));
-  app.add_option_function<std::string>("--grootte", kies(grootte, leesGrootte));
+  auto* grootteOptie =
+      app.add_option_function<std::string>("--grootte", kies(grootte, leesGrootte));
   auto* respons =
       app.add_flag("--respons", keuzes.respons)->excludes(signaal, amplitude, frequentie);
   app.add_option_function<std::string>(
@@ -303,7 +308,9 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten)
                                                                  minBemonstering, maxBemonstering);
                                             }))
       ->needs(wav);
-  app.add_flag("--exact", keuzes.exact)->excludes(respons, png, svg, wav);
+  auto* exact = app.add_flag("--exact", keuzes.exact)->excludes(respons, png, svg, wav);
+  app.add_flag("--coefficienten", keuzes.coefficienten)
+      ->excludes(signaal, amplitude, frequentie, png, svg, respons, grootteOptie, wav, exact);
   app.set_version_flag("--version", std::string("filtercyclus ") + FILTERDEMO_VERSIE);
 
   try {

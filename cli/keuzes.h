@@ -36,7 +36,8 @@ struct Doel {
 
 struct Keuzes {
   ProgrammaKeuze programma = ProgrammaKeuze::iir;
-  bool respons = false; // the filter's magnitude response instead of a cycle
+  bool respons = false;       // the filter's magnitude response instead of a cycle
+  bool coefficienten = false; // the filter's coefficients instead of a cycle
   UInt32 signaal = cosinus;
   std::optional<UInt32> amplitude; // none: the program's start amplitude
   UInt32 frequentie = startFrequentieKeuze;

@@ -376,7 +376,7 @@ Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Gro
   vormen.emplace_back(
       Tekst{{midden, 42.0 * s}, titel, titelGrootte * s, true, Anker::midden, false, zwart});
   vormen.emplace_back(Tekst{{midden, grootte.hoogte - 22.0 * s},
-                            "Frequentie",
+                            "Ω (rad/sample)",
                             asTitelGrootte * s,
                             false,
                             Anker::midden,

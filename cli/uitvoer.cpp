@@ -1,5 +1,6 @@
 #include "uitvoer.h"
 
+#include "coefficienten.h"
 #include "cyclus_uitvoer.h"
 #include "fir_exact.h"
 #include "fir_programma.h"
@@ -93,6 +94,10 @@ std::vector<Uitvoer> uitvoerVan(const Keuzes& keuzes, const std::string& titel, 
 
 std::vector<Uitvoer> uitvoerVoor(const Keuzes& keuzes, Melder meld)
 {
+  if (keuzes.coefficienten) {
+    return {{"CSV", standaardUitvoer,
+             keuzes.programma == ProgrammaKeuze::iir ? iirCoefficientenCsv : firCoefficientenCsv}};
+  }
   return keuzes.programma == ProgrammaKeuze::iir
              ? uitvoerVan<IIRProgramma>(keuzes, "Amplitudekarakteristiek van het IIR-filter", meld)
              : uitvoerVan<FIRProgramma>(keuzes, "Amplitudekarakteristiek van het FIR-filter", meld);
