@@ -1,27 +1,44 @@
 #!/bin/sh
-# Makes every figure of docs/handleiding.md with filtercyclus, so that the
-# guide shows exactly what the programs compute and draw. The committed
-# docs/figuren/ is this script's output byte for byte; a test (label "docs")
-# runs it into a temporary directory and compares.
+# Makes every figure of docs/handleiding.md, and its tables of coefficients,
+# with filtercyclus, so that the guide shows exactly what the programs compute
+# and draw. The committed docs/figuren/ is this script's output byte for byte;
+# a test (label "docs") runs it into a temporary directory and compares, and
+# checks that the guide holds the tables of docs/figuren/coefficienten.md.
 #
-#   docs/figuren.sh [DIR]     (default: docs/figuren/ next to this script)
+#   docs/figuren.sh [DIR]     (default: docs/figuren/ next to this script,
+#                              and the tables are also copied into the guide)
 #
-# filtercyclus is $FILTERCYCLUS when set, else build/default/cli/filtercyclus
-# of this source tree. Cycle pictures are the graph panel at its minimum size,
-# 512x500; SVG where sharpness counts, PNG for the one the README shows.
-# Response plots are SVG only: their text is text there, while a PNG of a
-# plot depends on the fonts of the machine that made it.
+# filtercyclus is $FILTERCYCLUS when set, else the one scripts/run.sh builds
+# (build/programmas/cli/filtercyclus), else the one scripts/test.sh builds
+# (build/default/cli/filtercyclus). Cycle pictures are the graph panel as the
+# window opens, at its smallest: 888x500 (six pixels per sample); SVG where
+# sharpness counts, PNG for one. Response plots are SVG only: their text is
+# text there, while a PNG of a plot depends on the fonts of the machine.
 set -eu
 
 bron=$(cd "$(dirname "$0")/.." && pwd)
 doel=${1:-$bron/docs/figuren}
-filtercyclus=${FILTERCYCLUS:-$bron/build/default/cli/filtercyclus}
+if [ -n "${FILTERCYCLUS:-}" ]; then
+  filtercyclus=$FILTERCYCLUS
+elif [ -x "$bron/build/programmas/cli/filtercyclus" ]; then
+  filtercyclus=$bron/build/programmas/cli/filtercyclus
+else
+  filtercyclus=$bron/build/default/cli/filtercyclus
+fi
+paneel=888x500
 
 if [ ! -x "$filtercyclus" ]; then
-  echo "figuren.sh: no filtercyclus at $filtercyclus (build it, or set FILTERCYCLUS)" >&2
+  echo "figuren.sh: no filtercyclus at $filtercyclus (run scripts/run.sh, or set FILTERCYCLUS)" >&2
   exit 2
 fi
 mkdir -p "$doel"
+echo "figuren.sh: filtercyclus is $filtercyclus; writing to $doel" >&2
+
+# Shows a command as it is run, with the tool's short name.
+draai() {
+  echo "  filtercyclus $*" >&2
+  "$filtercyclus" "$@"
+}
 
 # cyclus NAME.svg|NAME.png PROGRAMMA SIGNAAL [more filtercyclus options]
 cyclus() {
@@ -31,12 +48,13 @@ cyclus() {
     *.png) formaat=--png ;;
     *) formaat=--svg ;;
   esac
-  "$filtercyclus" --programma "$programma" --signaal "$signaal" "$@" "$formaat" "$doel/$naam"
+  draai --programma "$programma" --signaal "$signaal" "$@" --grootte $paneel \
+    "$formaat" "$doel/$naam"
 }
 
 # respons NAME.svg PROGRAMMA
 respons() {
-  "$filtercyclus" --programma "$2" --respons --svg "$doel/$1"
+  draai --programma "$2" --respons --svg "$doel/$1"
 }
 
 # 1. A cosine at 0,1*PI through both filters.
@@ -62,3 +80,43 @@ cyclus fir-stap-32767.svg fir stapfunktie --amplitude 32767
 
 # 6. The square wave at 0,9*PI.
 cyclus fir-blokgolf-09pi.svg fir blokgolf --frequentie "0,9*PI"
+
+# The appendix: both filters' coefficients as Markdown tables, the FIR's taps
+# ten to a row, the IIR's sections one to a row, every number as the tool
+# prints it.
+tabellen=$doel/coefficienten.md
+draai --programma fir --coefficienten >"$doel/fir-coefficienten.csv"
+draai --programma iir --coefficienten >"$doel/iir-coefficienten.csv"
+{
+  echo
+  echo "FIR-filter, h[k] in Q15 (coëfficiënt k weegt h[k]/32768):"
+  echo
+  echo "| k | +0 | +1 | +2 | +3 | +4 | +5 | +6 | +7 | +8 | +9 |"
+  echo "|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|"
+  awk -F, 'NR > 1 {
+      if ($1 % 10 == 0) { rij = "| " $1 }
+      rij = rij " | " $2
+      if ($1 % 10 == 9 || $1 == 60) { print rij " |" }
+    }' "$doel/fir-coefficienten.csv"
+  echo
+  echo "IIR-filter, per sectie; sectie 0 is de versterking g (b0 = g):"
+  echo
+  echo "| sectie | b0 | b1 | b2 | a1 | a2 |"
+  echo "|---|---:|---:|---:|---:|---:|"
+  awk -F, 'NR > 1 { print "| " $1 " | " $2 " | " $3 " | " $4 " | " $5 " | " $6 " |" }' \
+    "$doel/iir-coefficienten.csv"
+  echo
+} >"$tabellen"
+
+# Into the guide, between its two markers, when the figures go to their own
+# place.
+if [ $# -eq 0 ]; then
+  handleiding=$bron/docs/handleiding.md
+  awk -v tabellen="$tabellen" '
+    /^<!-- einde coefficienten -->$/ { binnen = 0 }
+    !binnen { print }
+    /^<!-- coefficienten:/ { binnen = 1; while ((getline regel < tabellen) > 0) print regel }
+  ' "$handleiding" >"$handleiding.nieuw"
+  mv "$handleiding.nieuw" "$handleiding"
+  echo "figuren.sh: tables copied into $handleiding" >&2
+fi
