@@ -1,9 +1,9 @@
 #!/bin/bash
 # Builds the .deb from the default build, runs lintian on it (any error or
 # warning fails), validates its desktop entries and AppStream metainfo, checks
-# that it carries a copyright file, a changelog and the three manual pages and
-# that its dependencies can be installed, unpacks it
-# into a scratch root and runs the installed programs: filtercyclus, and
+# that it carries a copyright file, a changelog, the three manual pages and the
+# guide, and that its dependencies can be installed, unpacks it into a scratch
+# root and runs the installed programs: filtercyclus, and
 # iir_demo and fir_demo headless through the end-to-end test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,7 +30,10 @@ for pagina in iir_demo fir_demo filtercyclus; do
   man -l "$wortel/usr/share/man/man1/$pagina.1.gz" | grep -q "$pagina" ||
     { echo "no manual page $pagina(1)" >&2; exit 1; }
 done
-echo "copyright, changelog $(dpkg-deb -f "$pakket" Version) and three manual pages: present"
+# The guide: one HTML page that carries its figures inside.
+grep -q 'src="data:image/svg+xml' "$doc/handleiding.html" ||
+  { echo "no guide with its figures: $doc/handleiding.html" >&2; exit 1; }
+echo "copyright, changelog $(dpkg-deb -f "$pakket" Version), three manual pages and the guide: present"
 
 desktop-file-validate "$wortel"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$wortel"/usr/share/metainfo/*.metainfo.xml

@@ -12,7 +12,7 @@ BUILD_PACKAGES="
   libwxgtk3.2-dev
   libcli11-dev
   libpng-dev libcairo2-dev
-  scdoc
+  scdoc pandoc
   fonts-dejavu-core
 "
 

@@ -23,7 +23,7 @@ esac
 readonly PAKKETTEN="
   g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev nsis
   wine wine64 dpkg-dev
-  cmake ninja-build libcli11-dev
+  cmake ninja-build libcli11-dev pandoc
   xvfb xauth xdotool imagemagick
 "
 # The whole Wine check, also when something in it hangs.

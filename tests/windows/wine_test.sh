@@ -47,12 +47,15 @@ stap "fresh Wine prefix in $((SECONDS - begin)) s"
 
 timeout 120 wine "$setup" /S || fout "the silent installation failed (status $?)"
 timeout 60 wineserver -w || true
-for bestand in iir_demo.exe fir_demo.exe filtercyclus.exe uninstall.exe; do
+for bestand in iir_demo.exe fir_demo.exe filtercyclus.exe handleiding.html uninstall.exe; do
   [ -f "$prefix_programmamap/$bestand" ] || fout "not installed: $programmamap\\$bestand"
 done
-for titel in "$iir_titel" "$fir_titel"; do
+for titel in "$iir_titel" "$fir_titel" Handleiding; do
   [ -f "$startmenu/$titel.lnk" ] || fout "no Start-menu entry \"$titel\""
 done
+# The guide is one page: its figures are inside it, not beside it.
+grep -q 'src="data:image/svg+xml' "$prefix_programmamap/handleiding.html" ||
+  fout "handleiding.html has no figures inside"
 timeout 60 wine reg query "$sleutel" >"$werk/sleutel.txt" 2>/dev/null ||
   fout "no Add/Remove Programs entry $sleutel"
 for waarde in "DisplayVersion    REG_SZ    $versie" "Publisher    REG_SZ    " \
@@ -61,7 +64,7 @@ for waarde in "DisplayVersion    REG_SZ    $versie" "Publisher    REG_SZ    " \
   "DisplayIcon    REG_SZ    "; do
   grep -qF "$waarde" "$werk/sleutel.txt" || fout "the uninstall entry lacks '$waarde'"
 done
-stap "installed silently: 3 programs, 2 Start-menu entries, uninstall entry of version $versie"
+stap "installed silently: 3 programs and the guide, 3 Start-menu entries, uninstall entry of version $versie"
 
 # --- filtercyclus.exe against the native build --------------------------------
 
@@ -243,7 +246,7 @@ programma_test fir "$fir_titel" 20000
 timeout 120 wine "$programmamap\\uninstall.exe" /S || fout "the silent uninstallation failed"
 timeout 120 wineserver -w || fout "the uninstaller did not finish"
 [ ! -e "$prefix_programmamap" ] || fout "left after uninstalling: $(ls "$prefix_programmamap")"
-for titel in "$iir_titel" "$fir_titel"; do
+for titel in "$iir_titel" "$fir_titel" Handleiding; do
   [ ! -e "$startmenu/$titel.lnk" ] || fout "left after uninstalling: Start-menu entry \"$titel\""
 done
 if timeout 60 wine reg query "$sleutel" >/dev/null 2>&1; then
