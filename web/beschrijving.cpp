@@ -1,0 +1,83 @@
+#include "beschrijving.h"
+
+#include "frequenties.h"
+#include "tekening.h"
+#include "teksten.h"
+#include "testsignaal.h"
+
+#include <string_view>
+
+namespace {
+
+// Shown when "Einde" could not close the page: the browser lets a script
+// close only a page that a script opened.
+constexpr std::string_view beeindigdTekst = "Het programma is beëindigd.";
+
+std::string jsonTekst(std::string_view tekst)
+{
+  std::string uit = "\"";
+  for (const char teken : tekst) {
+    if (teken == '"' || teken == '\\') {
+      uit += '\\';
+    }
+    uit += teken;
+  }
+  return uit + '"';
+}
+
+template <typename Teksten>
+std::string jsonLijst(const Teksten& teksten)
+{
+  std::string uit = "[";
+  for (const std::string_view tekst : teksten) {
+    uit += (uit.size() > 1 ? "," : "") + jsonTekst(tekst);
+  }
+  return uit + ']';
+}
+
+class JsonObject {
+public:
+  JsonObject& tekst(std::string_view naam, std::string_view waarde)
+  {
+    return veld(naam, jsonTekst(waarde));
+  }
+  JsonObject& getal(std::string_view naam, long long waarde)
+  {
+    return veld(naam, std::to_string(waarde));
+  }
+  JsonObject& veld(std::string_view naam, const std::string& json)
+  {
+    inhoud += (inhoud.size() > 1 ? "," : "") + jsonTekst(naam) + ':' + json;
+    return *this;
+  }
+  [[nodiscard]] std::string klaar() const { return inhoud + '}'; }
+
+private:
+  std::string inhoud = "{";
+};
+
+} // namespace
+
+std::string paginaBeschrijving(const ProgrammaTeksten& programma)
+{
+  return JsonObject{}
+      .tekst("titel", programma.titel)
+      .tekst("kopTekst", programma.kopTekst)
+      .tekst("signaalLabel", signaalLabel)
+      .veld("signalen", jsonLijst(signaalNamen))
+      .getal("startSignaal", cosinus)
+      .tekst("amplitudeLabel", amplitudeLabelTekst)
+      .getal("maxAmplitude", maxAmplitude)
+      .getal("startAmplitude", programma.startAmplitude)
+      .tekst("frequentieLabel", frequentieLabelTekst)
+      .veld("frequenties", jsonLijst(frequentieLabels))
+      .getal("startFrequentie", startFrequentieKeuze)
+      .tekst("teken", tekenTekst)
+      .tekst("stop", stopTekst)
+      .tekst("einde", eindeTekst)
+      .tekst("beeindigd", beeindigdTekst)
+      .getal("minimumBreedte", minimumBreedte)
+      .getal("minimumHoogte", minimumHoogte)
+      .getal("kopTekstPunten", kopTekstPunten)
+      .klaar();
+}

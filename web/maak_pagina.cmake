@@ -1,0 +1,19 @@
+# Puts the module and the page's script into the page's template, giving one
+# self-contained HTML file; written whole or not at all.
+#   cmake -DPROGRAMMA=iir|fir -DKERN=module.js -DSJABLOON=pagina.html.in
+#         -DSCRIPT=pagina.js -DUIT=page.html -P maak_pagina.cmake
+file(READ ${SJABLOON} pagina)
+file(READ ${KERN} kern)
+file(READ ${SCRIPT} script)
+foreach(inhoud kern script)
+  # Inside a <script> element, this text would end the element.
+  string(FIND "${${inhoud}}" "</script" plek)
+  if(NOT plek EQUAL -1)
+    message(FATAL_ERROR "${inhoud} contains '</script' and cannot be put into the page")
+  endif()
+endforeach()
+string(REPLACE "{{PROGRAMMA}}" "${PROGRAMMA}" pagina "${pagina}")
+string(REPLACE "{{SCRIPT}}" "${script}" pagina "${pagina}")
+string(REPLACE "{{KERN}}" "${kern}" pagina "${pagina}")
+file(WRITE ${UIT}.tmp "${pagina}")
+file(RENAME ${UIT}.tmp ${UIT})

@@ -1,0 +1,185 @@
+// The page's shell around the core (paginakern.cpp, compiled to WebAssembly):
+// it builds the controls from the core's description, passes their events
+// in, and puts the fills the core returns on the canvas, at the device's
+// pixels. Every rule of the program is the core's.
+"use strict";
+
+const element = (id) => document.getElementById(id);
+
+function bouwBesturing(kern, tekst) {
+  document.title = tekst.titel;
+  element("kop").textContent = tekst.kopTekst;
+  element("kop").style.fontSize = `${tekst.kopTekstPunten}pt`;
+
+  const signaal = element("signaal");
+  signaal.querySelector("legend").textContent = tekst.signaalLabel;
+  tekst.signalen.forEach((naam, index) => {
+    const keuze = document.createElement("input");
+    keuze.type = "radio";
+    keuze.name = "signaal";
+    keuze.value = String(index);
+    keuze.checked = index === tekst.startSignaal;
+    const label = document.createElement("label");
+    label.append(keuze, ` ${naam}`);
+    signaal.append(label);
+  });
+
+  const amplitude = element("amplitude");
+  amplitude.labels[0].textContent = tekst.amplitudeLabel;
+  amplitude.max = String(tekst.maxAmplitude);
+  amplitude.value = String(tekst.startAmplitude);
+
+  const frequentie = element("frequentie");
+  frequentie.labels[0].textContent = tekst.frequentieLabel;
+  for (const label of tekst.frequenties) {
+    frequentie.add(new Option(label));
+  }
+  frequentie.selectedIndex = tekst.startFrequentie;
+
+  element("teken").textContent = tekst.teken;
+  element("einde").textContent = tekst.einde;
+  const paneel = element("paneel");
+  paneel.style.minWidth = `${tekst.minimumBreedte}px`;
+  paneel.style.minHeight = `${tekst.minimumHoogte}px`;
+}
+
+// The canvas at the device's pixels, painted with the core's fills.
+function maakPaneel(kern) {
+  const canvas = element("grafiek");
+  const context = canvas.getContext("2d", { alpha: false });
+  const kleuren = new Map();
+  const kleurVan = (rgb) => {
+    if (!kleuren.has(rgb)) {
+      kleuren.set(rgb, `#${rgb.toString(16).padStart(6, "0")}`);
+    }
+    return kleuren.get(rgb);
+  };
+
+  const verf = () => {
+    const aantal = kern._vlakkenVoor(canvas.width, canvas.height);
+    const perVlak = kern._getallenPerVlakVan();
+    const begin = kern._vlakkenAdres() / Int32Array.BYTES_PER_ELEMENT;
+    const getallen = kern.HEAP32.subarray(begin, begin + aantal * perVlak);
+    for (let i = 0; i < getallen.length; i += perVlak) {
+      const [x0, y0, x1, y1, rgb] = getallen.subarray(i, i + perVlak);
+      context.fillStyle = kleurVan(rgb);
+      context.fillRect(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
+    }
+  };
+
+  const zetGrootte = (breedte, hoogte) => {
+    if (breedte !== canvas.width || hoogte !== canvas.height) {
+      canvas.width = breedte;
+      canvas.height = hoogte;
+    }
+    verf();
+  };
+
+  // Where the browser tells the box's size in device pixels, that size is
+  // what the screen shows; elsewhere the CSS size times the pixel ratio.
+  let apparaatPixelsBekend = false;
+  const meetOpnieuw = () => {
+    const vak = canvas.getBoundingClientRect();
+    zetGrootte(Math.round(vak.width * devicePixelRatio), Math.round(vak.height * devicePixelRatio));
+  };
+  const waarnemer = new ResizeObserver(([waarneming]) => {
+    const apparaat = waarneming.devicePixelContentBoxSize?.[0];
+    apparaatPixelsBekend = apparaat !== undefined;
+    if (apparaatPixelsBekend) {
+      zetGrootte(apparaat.inlineSize, apparaat.blockSize);
+    } else {
+      meetOpnieuw();
+    }
+  });
+  try {
+    waarnemer.observe(canvas, { box: "device-pixel-content-box" });
+  } catch {
+    waarnemer.observe(canvas);
+  }
+  // Zoom changes the pixel ratio; a browser that does not tell the device
+  // pixels then needs to be asked again.
+  const volgResolutie = () => {
+    matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener(
+      "change",
+      () => {
+        if (!apparaatPixelsBekend) {
+          meetOpnieuw();
+        }
+        volgResolutie();
+      },
+      { once: true },
+    );
+  };
+  volgResolutie();
+  return verf;
+}
+
+function start(kern) {
+  if (!kern.ccall("kiesProgramma", "number", ["string"], [document.body.dataset.programma])) {
+    throw new Error(`onbekend programma "${document.body.dataset.programma}"`);
+  }
+  const tekst = JSON.parse(kern.UTF8ToString(kern._beschrijving()));
+  bouwBesturing(kern, tekst);
+  const verf = maakPaneel(kern);
+
+  const signaal = element("signaal");
+  const amplitude = element("amplitude");
+  const frequentie = element("frequentie");
+  const teken = element("teken");
+  const einde = element("einde");
+  const gekozenSignaal = () => Number(signaal.querySelector("input:checked").value);
+
+  // The frequency control only for a signal that has a frequency.
+  const zetInvoerAan = (aan) => {
+    signaal.disabled = !aan;
+    amplitude.disabled = !aan;
+    frequentie.disabled = !(aan && kern._gebruiktFrequentieVan(gekozenSignaal()));
+  };
+
+  signaal.addEventListener("change", () => {
+    frequentie.disabled = !kern._gebruiktFrequentieVan(gekozenSignaal());
+  });
+  // Typed text counts when it is committed (Enter, or the focus leaving), as
+  // in the window's control; the core keeps the amplitude in range.
+  amplitude.addEventListener("change", () => {
+    amplitude.value = String(kern._zetAmplitude(amplitude.valueAsNumber));
+  });
+  frequentie.addEventListener("change", () => kern._kiesFrequentie(frequentie.selectedIndex));
+
+  teken.addEventListener("click", () => {
+    const ingedrukt = teken.getAttribute("aria-pressed") !== "true";
+    teken.setAttribute("aria-pressed", String(ingedrukt));
+    zetInvoerAan(!ingedrukt);
+    if (ingedrukt) {
+      kern._tekenCyclus(gekozenSignaal());
+    } else {
+      kern._maakPaneelSchoon();
+    }
+    verf();
+    teken.textContent = ingedrukt ? tekst.stop : tekst.teken;
+  });
+
+  // A page may close itself only if a script opened it; otherwise it shows
+  // that the program has ended, and nothing responds any more.
+  einde.addEventListener("click", () => {
+    window.close();
+    for (const besturing of document.querySelectorAll("input, select, button, fieldset")) {
+      besturing.disabled = true;
+    }
+    const melding = element("beeindigd");
+    melding.textContent = tekst.beeindigd;
+    melding.hidden = false;
+  });
+
+  zetInvoerAan(true);
+  teken.disabled = false;
+  einde.disabled = false;
+}
+
+maakPaginaKern()
+  .then(start)
+  .catch((fout) => {
+    const melding = element("beeindigd");
+    melding.textContent = `De pagina kon niet starten: ${fout.message}`;
+    melding.hidden = false;
+  });

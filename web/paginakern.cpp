@@ -1,0 +1,212 @@
+// The browser pages' way into the core, compiled to WebAssembly: the window's
+// settings and its cycle, the panel's picture as a list of fills, and every
+// text the page shows. The page's JavaScript only passes the controls' events
+// in and puts the fills on its canvas; every rule stays here, in C++.
+//
+// One module serves both pages: the page names its program once, and from
+// then on every call works on that program's window.
+
+#include "beschrijving.h"
+#include "cyclus.h"
+#include "fir_programma.h"
+#include "frequenties.h"
+#include "iir_programma.h"
+#include "rasteriseer.h"
+#include "testsignaal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <emscripten/emscripten.h>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// A fill as the page reads it from memory: x0, y0, x1, y1 (inclusive) and the
+// colour as 0xRRGGBB.
+constexpr std::size_t getallenPerVlak = 5;
+
+class Venster {
+public:
+  Venster() = default;
+  Venster(const Venster&) = delete;
+  Venster& operator=(const Venster&) = delete;
+  virtual ~Venster() = default;
+
+  [[nodiscard]] virtual std::string beschrijving() const = 0;
+  virtual UInt32 zetAmplitude(Double waarde) = 0;
+  virtual void kiesFrequentie(UInt32 keuze) = 0;
+  virtual void teken(UInt32 signaal) = 0;
+  virtual void maakSchoon() = 0;
+  [[nodiscard]] virtual std::vector<Vlak> vlakkenVoor(Int breedte, Int hoogte) const = 0;
+  [[nodiscard]] virtual Double monster(bool gefilterd, std::size_t n) const = 0;
+};
+
+// The window's settings for the next cycle, its last cycle, and whether the
+// panel shows it: after "Stop" the panel stays empty, also when it is redrawn.
+template <typename Programma>
+class VensterVan final : public Venster {
+  using Amplitude = typename Programma::Amplitude;
+
+public:
+  [[nodiscard]] std::string beschrijving() const override
+  {
+    return paginaBeschrijving({.titel = Programma::titel,
+                               .kopTekst = Programma::kopTekst,
+                               .startAmplitude = Programma::startAmplitude});
+  }
+
+  // As the window's amplitude control: a value out of range is brought into
+  // it, a value that is no number leaves the amplitude as it was.
+  UInt32 zetAmplitude(Double waarde) override
+  {
+    if (!std::isnan(waarde)) {
+      const Double binnen = std::clamp(waarde, 0.0, static_cast<Double>(maxAmplitude));
+      amplitude = static_cast<Amplitude>(std::lround(binnen));
+    }
+    return amplitude;
+  }
+
+  // The two empty items leave the frequency as it was.
+  void kiesFrequentie(UInt32 keuze) override
+  {
+    if (const auto frequentie = hoekFrequentie(keuze)) {
+      hoekFreq = *frequentie;
+    }
+  }
+
+  void teken(UInt32 signaal) override
+  {
+    cyclus = draaiCyclus<Programma>(signaal, amplitude, hoekFreq);
+    zichtbaar = true;
+  }
+
+  void maakSchoon() override { zichtbaar = false; }
+
+  [[nodiscard]] std::vector<Vlak> vlakkenVoor(Int breedte, Int hoogte) const override
+  {
+    std::optional<Tekening> tekening;
+    if (zichtbaar && cyclus) {
+      tekening = maakTekening(cyclus->signaal, cyclus->gefilterd, breedte, hoogte);
+    }
+    return vlakken(tekening, breedte, hoogte);
+  }
+
+  [[nodiscard]] Double monster(bool gefilterd, std::size_t n) const override
+  {
+    if (!cyclus || n >= BlokLengte) {
+      return 0.0;
+    }
+    return static_cast<Double>(gefilterd ? cyclus->gefilterd[n] : cyclus->signaal[n]);
+  }
+
+private:
+  Amplitude amplitude = Programma::startAmplitude;
+  Float hoekFreq = startHoekFreq;
+  std::optional<CyclusResultaat<Programma>> cyclus;
+  bool zichtbaar = false;
+};
+
+std::unique_ptr<Venster> venster;
+std::string tekst;               // the last text handed out; valid until the next one
+std::vector<Int32> vlakGetallen; // the last fills handed out
+
+const char* geefTekst(std::string nieuw)
+{
+  tekst = std::move(nieuw);
+  return tekst.c_str();
+}
+
+Int32 alsGetal(const Kleur& kleur)
+{
+  return (Int32{kleur.rood} << 16) | (Int32{kleur.groen} << 8) | Int32{kleur.blauw};
+}
+
+} // namespace
+
+extern "C" {
+
+// Chooses the program by its name ("iir", "fir") and starts its window at
+// its start values; false for a name that names no program.
+EMSCRIPTEN_KEEPALIVE int kiesProgramma(const char* naam)
+{
+  const std::string_view gevraagd = naam;
+  if (gevraagd == IIRProgramma::naam) {
+    venster = std::make_unique<VensterVan<IIRProgramma>>();
+  } else if (gevraagd == FIRProgramma::naam) {
+    venster = std::make_unique<VensterVan<FIRProgramma>>();
+  } else {
+    return 0;
+  }
+  return 1;
+}
+
+// The page's texts, items and start values as JSON.
+EMSCRIPTEN_KEEPALIVE const char* beschrijving()
+{
+  return geefTekst(venster->beschrijving());
+}
+
+// The amplitude the next cycle uses, after the control's value `waarde`
+// (NaN for text that is no number).
+EMSCRIPTEN_KEEPALIVE UInt32 zetAmplitude(Double waarde)
+{
+  return venster->zetAmplitude(waarde);
+}
+
+EMSCRIPTEN_KEEPALIVE void kiesFrequentie(UInt32 keuze)
+{
+  venster->kiesFrequentie(keuze);
+}
+
+EMSCRIPTEN_KEEPALIVE int gebruiktFrequentieVan(UInt32 signaal)
+{
+  return gebruiktFrequentie(signaal) ? 1 : 0;
+}
+
+// "Teken": one cycle of signal `signaal` at the current settings, shown from
+// now on.
+EMSCRIPTEN_KEEPALIVE void tekenCyclus(UInt32 signaal)
+{
+  venster->teken(signaal);
+}
+
+// "Stop": the panel shows nothing until the next cycle.
+EMSCRIPTEN_KEEPALIVE void maakPaneelSchoon()
+{
+  venster->maakSchoon();
+}
+
+// The fills of the panel's picture at breedte x hoogte device pixels; the
+// numbers stand at vlakkenAdres(), getallenPerVlak a fill.
+EMSCRIPTEN_KEEPALIVE Int vlakkenVoor(Int breedte, Int hoogte)
+{
+  const std::vector<Vlak> lijst = venster->vlakkenVoor(breedte, hoogte);
+  vlakGetallen.clear();
+  for (const Vlak& vlak : lijst) {
+    vlakGetallen.insert(vlakGetallen.end(),
+                        {vlak.x0, vlak.y0, vlak.x1, vlak.y1, alsGetal(vlak.kleur)});
+  }
+  return static_cast<Int>(lijst.size());
+}
+
+EMSCRIPTEN_KEEPALIVE const Int32* vlakkenAdres()
+{
+  return vlakGetallen.data();
+}
+
+EMSCRIPTEN_KEEPALIVE Int getallenPerVlakVan()
+{
+  return static_cast<Int>(getallenPerVlak);
+}
+
+// Sample n of the last cycle's input (gefilterd 0) or output (1).
+EMSCRIPTEN_KEEPALIVE Double cyclusMonster(int gefilterd, int n)
+{
+  return n < 0 ? 0.0 : venster->monster(gefilterd != 0, static_cast<std::size_t>(n));
+}
+
+} // extern "C"
