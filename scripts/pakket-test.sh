@@ -4,11 +4,15 @@
 # that it carries a copyright file, a changelog, the three manual pages and the
 # guide, and that its dependencies can be installed, unpacks it into a scratch
 # root and runs the installed programs: filtercyclus, and
-# iir_demo and fir_demo headless through the end-to-end test.
+# iir_demo and fir_demo headless through the end-to-end test, and the
+# installed browser pages in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bouw=build/default
+# The browser pages come from their own build (Emscripten), which the default
+# build installs from build/web.
+scripts/web.sh --bouw
 cpack --preset default
 pakket=$(ls "$bouw"/filterdemo_*.deb)
 echo "pakket: $pakket"
@@ -54,4 +58,10 @@ for soort in iir fir; do
     "$bouw/tests/e2e/staafcontrole" "$bouw/tests/e2e/sluit_venster" \
     "$wortel/usr/share/applications/${bureaublad[$soort]}.desktop"
 done
+
+web=$wortel/usr/share/filterdemo/web
+for pagina in index iir_demo fir_demo; do
+  [ -s "$web/$pagina.html" ] || { echo "no browser page $pagina.html in the package" >&2; exit 1; }
+done
+/usr/bin/python3 tests/web/pagina_test.py --paginas "$web" --filtercyclus "$wortel/usr/bin/filtercyclus"
 echo "installed programs: all checks passed"

@@ -5,6 +5,8 @@
 #   scripts/setup-debian.sh --test   also what the test suite, the fuzz
 #                                    targets, the benchmarks and the package
 #                                    check need
+#   scripts/setup-debian.sh --web    also what the browser edition's build,
+#                                    tests and benchmark need (scripts/web.sh)
 set -eu
 
 BUILD_PACKAGES="
@@ -25,11 +27,20 @@ TEST_PACKAGES="
   python3-numpy
 "
 
+# Emscripten for the WebAssembly, Debian's node for its optimiser and the
+# tests of the module, Chromium driven by Selenium for the pages, PIL for
+# comparing their pictures.
+WEB_PACKAGES="
+  emscripten nodejs
+  chromium chromium-driver python3-selenium python3-pil
+"
+
 case ${1:-} in
   "") PACKAGES=$BUILD_PACKAGES ;;
   --test) PACKAGES="$BUILD_PACKAGES $TEST_PACKAGES" ;;
+  --web) PACKAGES="$BUILD_PACKAGES $WEB_PACKAGES" ;;
   *)
-    echo "usage: scripts/setup-debian.sh [--test]" >&2
+    echo "usage: scripts/setup-debian.sh [--test|--web]" >&2
     exit 2
     ;;
 esac

@@ -176,8 +176,9 @@ function start(kern) {
   einde.disabled = false;
 }
 
+// Compiled at once from the bytes in this page; `ready` is settled by then.
 maakPaginaKern()
-  .then(start)
+  .ready.then(start)
   .catch((fout) => {
     const melding = element("beeindigd");
     melding.textContent = `De pagina kon niet starten: ${fout.message}`;

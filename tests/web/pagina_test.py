@@ -1,0 +1,371 @@
+#!/usr/bin/python3
+"""The browser pages as a student uses them, in headless Chromium.
+
+Each case opens a page, finds the controls by their labels, uses them (click,
+choose, type, Tab) and compares the canvas, as the screen shows it, with
+`filtercyclus --png` at the canvas's size in device pixels. With --kern, the
+module under node first runs every signal and frequency at three amplitudes,
+compared with the native filtercyclus's CSV.
+
+usage: pagina_test.py --paginas DIR --filtercyclus FILE [--kern paginakern.js]
+"""
+
+import argparse
+import functools
+import http.server
+import io
+import itertools
+import json
+import pathlib
+import subprocess
+import sys
+import threading
+
+from PIL import Image
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select, WebDriverWait
+
+SIGNALEN = ["cosinus", "blokgolf", "impulsfunktie", "stapfunktie"]
+FREQUENTIES = ["DC", "0,05*PI", "0,1*PI", "0,2*PI", "0,4*PI", "0,6*PI", "0,8*PI", "0,9*PI"]
+AMPLITUDES = [1, 12345, 32768]
+ACHTERGROND = (255, 251, 223)
+VENSTER = (1280, 900)
+BEGIN = {  # title, header, start amplitude
+    "iir": ("IIR filter implementatie demo",
+            "Implementatie van een double floating point IIR filter", "8192"),
+    "fir": ("FIR filter implementatie demo",
+            "Implementatie van een signed 16 bit integer FIR filter", "20000"),
+}
+WACHT = 20  # seconds at most for any condition
+
+
+class Mislukt(Exception):
+    pass
+
+
+def waar(conditie, melding):
+    if not conditie:
+        raise Mislukt(melding)
+
+
+# ---------------------------------------------------------------- the module
+KERN_SCRIPT = """
+const [kernPad, gevallen] = [process.argv[1], JSON.parse(process.argv[2])];
+require(kernPad)().ready.then((kern) => {
+  const uit = gevallen.map(([programma, signaal, amplitude, frequentie]) => {
+    kern.ccall("kiesProgramma", "number", ["string"], [programma]);
+    kern._zetAmplitude(amplitude);
+    kern._kiesFrequentie(frequentie);
+    kern._tekenCyclus(signaal);
+    const rij = (gefilterd) => Array.from({length: 128}, (_, n) => kern._cyclusMonster(gefilterd, n));
+    return [rij(0), rij(1)];
+  });
+  process.stdout.write(JSON.stringify(uit));
+});
+"""
+
+
+def kern_gevallen(kern, filtercyclus):
+    """One result per program and signal: every frequency at every amplitude."""
+    gevallen = [(p, s, a, f) for p in BEGIN for s in range(4) for a in AMPLITUDES for f in range(8)]
+    wasm = json.loads(subprocess.run(["node", "-e", KERN_SCRIPT, str(kern.resolve()),
+                                      json.dumps(gevallen)], check=True, capture_output=True,
+                                     text=True).stdout)
+    fouten = {}
+    for (p, s, a, f), (invoer, uitvoer) in zip(gevallen, wasm):
+        csv = subprocess.run([filtercyclus, "--programma", p, "--signaal", SIGNALEN[s],
+                              "--amplitude", str(a), "--frequentie", FREQUENTIES[f]],
+                             check=True, capture_output=True, text=True).stdout.split()[1:]
+        for n, regel in enumerate(csv):
+            for kolom, (native, web) in enumerate(zip(map(float, regel.split(",")[1:]),
+                                                      (invoer[n], uitvoer[n]))):
+                # The FIR is integer arithmetic: bit for bit. The IIR may differ
+                # by the last bits of the math library's cosine.
+                marge = 0.0 if p == "fir" else 1e-9 * max(abs(native), 1.0)
+                if abs(native - web) > marge:
+                    fouten.setdefault((p, s), f"{SIGNALEN[s]} A={a} {FREQUENTIES[f]} n={n} "
+                                              f"kolom {kolom + 1}: {web} != {native}")
+    return [(f"kern {p} {SIGNALEN[s]}: 8 frequenties x {len(AMPLITUDES)} amplitudes",
+             fouten.get((p, s))) for p in BEGIN for s in range(4)]
+
+
+# ---------------------------------------------------------------- the page
+@functools.cache
+def verwacht_beeld(filtercyclus, breedte, hoogte, argumenten):
+    png = subprocess.run([filtercyclus, *argumenten, "--grootte", f"{breedte}x{hoogte}",
+                          "--png", "-"], check=True, capture_output=True).stdout
+    return Image.open(io.BytesIO(png)).convert("RGB").tobytes()
+
+
+class Pagina:
+    def __init__(self, driver, filtercyclus, programma):
+        self.d, self.filtercyclus, self.programma = driver, filtercyclus, programma
+
+    def wacht(self, conditie, melding):
+        """Waits for `conditie`; `melding` is the failure's text, or makes it."""
+        try:
+            return WebDriverWait(self.d, WACHT).until(lambda _: conditie())
+        except Exception as fout:
+            tekst = melding() if callable(melding) else melding
+            raise Mislukt(f"{tekst} ({type(fout).__name__})") from None
+
+    def besturing(self, label):
+        """The control that `label` names: the label's own input or its `for`."""
+        return self.d.find_element(By.XPATH, f'//label[normalize-space()="{label}"]/input'
+                                   f' | //*[@id=//label[normalize-space()="{label}"]/@for]')
+
+    def knop(self, tekst):
+        return self.d.find_element(By.XPATH, f'//button[normalize-space()="{tekst}"]')
+
+    def klik(self, tekst):
+        self.knop(tekst).click()
+
+    def typ(self, label, tekst):
+        veld = self.besturing(label)
+        veld.send_keys(Keys.CONTROL, "a")
+        veld.send_keys(tekst, Keys.TAB)
+
+    def kies(self, label, item):
+        keuze = Select(self.besturing(label))
+        keuze.select_by_index(item) if isinstance(item, int) else keuze.select_by_visible_text(item)
+
+    def canvas(self):
+        canvas = self.d.find_element(By.TAG_NAME, "canvas")
+        grootte = self.d.execute_script("return [arguments[0].width, arguments[0].height]", canvas)
+        beeld = Image.open(io.BytesIO(canvas.screenshot_as_png)).convert("RGB")
+        return grootte, beeld
+
+    def toont(self, *argumenten):
+        """Waits until the canvas shows filtercyclus's picture at its size."""
+        argumenten = ("--programma", self.programma, *argumenten)
+        laatste = []
+
+        def gelijk():
+            (b, h), beeld = self.canvas()
+            laatste[:] = [b, h, beeld.size]
+            return beeld.size == (b, h) and beeld.tobytes() == verwacht_beeld(
+                self.filtercyclus, b, h, argumenten)
+        self.wacht(gelijk, lambda: f"canvas {laatste} is not filtercyclus {' '.join(argumenten)}")
+        return laatste[:2]
+
+    def leeg(self):
+        self.wacht(lambda: set(self.canvas()[1].getdata()) == {ACHTERGROND}, "panel not empty")
+
+    def aan(self, label):
+        return self.besturing(label).is_enabled()
+
+    def vergrendeld(self, ja):
+        staat = [self.aan(s) for s in ("cosinus", "Signaalamplitude", "Signaalfrequentie")]
+        waar(staat == [not ja] * 3, f"controls enabled {staat}, expected {not ja}")
+
+
+def open_pagina(d, url):
+    d.get(url)
+    WebDriverWait(d, WACHT).until(lambda _: d.execute_script(
+        "const k = document.getElementById('teken');"
+        "return !k.disabled && document.querySelector('canvas').width > 0"))
+
+
+# Cases: (name, page, what a student does and what the page must show).
+def begin(p):
+    titel, kop, amplitude = BEGIN[p.programma]
+    waar(p.d.title == titel, f"title {p.d.title!r}")
+    waar(p.d.find_element(By.TAG_NAME, "h1").text == kop, "header text")
+    waar(p.d.find_element(By.TAG_NAME, "legend").text == "Signaal", "radio box label")
+    waar(p.besturing("cosinus").is_selected(), "cosinus not selected")
+    waar(p.besturing("Signaalamplitude").get_attribute("value") == amplitude, "start amplitude")
+    keuze = Select(p.besturing("Signaalfrequentie"))
+    waar([o.text for o in keuze.options] == FREQUENTIES + ["", ""], "frequency items")
+    waar(keuze.first_selected_option.text == "0,1*PI", "start frequency")
+    waar(p.d.find_element(By.TAG_NAME, "html").get_attribute("lang") == "nl", "lang")
+    p.vergrendeld(False)
+    p.leeg()
+    (b, h), _ = p.canvas()
+    waar(b >= 512 and h >= 500, f"canvas {b}x{h} smaller than the window's panel")
+
+
+def teken_en_stop(p):
+    p.klik("Teken")
+    p.toont("--amplitude", BEGIN[p.programma][2])
+    p.vergrendeld(True)
+    p.klik("Stop")
+    p.vergrendeld(False)
+    p.leeg()
+    p.knop("Teken")
+
+
+def instellingen(p):
+    p.besturing("blokgolf").click()
+    p.typ("Signaalamplitude", "40000")
+    waar(p.besturing("Signaalamplitude").get_attribute("value") == "32768", "not clamped")
+    p.typ("Signaalamplitude", "abc")
+    waar(p.besturing("Signaalamplitude").get_attribute("value") == "32768", "text changed it")
+    p.kies("Signaalfrequentie", "0,9*PI")
+    p.kies("Signaalfrequentie", 8)  # an empty item: the frequency stays
+    p.klik("Teken")
+    p.toont("--signaal", "blokgolf", "--amplitude", "32768", "--frequentie", "0,9*PI")
+
+
+def frequentie_alleen_met_frequentie(p):
+    p.besturing("impulsfunktie").click()
+    waar(not p.aan("Signaalfrequentie"), "frequency enabled for the impulse")
+    p.klik("Teken")
+    p.toont("--signaal", "impulsfunktie", "--amplitude", BEGIN[p.programma][2])
+    p.klik("Stop")
+    waar(not p.aan("Signaalfrequentie"), "frequency enabled after Stop for the impulse")
+    p.besturing("cosinus").click()
+    waar(p.aan("Signaalfrequentie"), "frequency disabled for the cosine")
+
+
+def toetsenbord(p):
+    ActionChains(p.d).send_keys(Keys.TAB, Keys.ARROW_DOWN, Keys.TAB, Keys.ARROW_UP, Keys.TAB,
+                                Keys.HOME, Keys.TAB, Keys.SPACE).perform()
+    amplitude = str(int(BEGIN[p.programma][2]) + 1)
+    p.toont("--signaal", "blokgolf", "--amplitude", amplitude, "--frequentie", "DC")
+    waar(p.knop("Stop") == p.d.switch_to.active_element, "focus left the toggle button")
+
+
+def vergroot(p):
+    p.klik("Teken")
+    eerst = p.toont("--amplitude", BEGIN[p.programma][2])
+    p.d.set_window_size(VENSTER[0] + 300, VENSTER[1] + 200)
+    waar(p.toont("--amplitude", BEGIN[p.programma][2]) != eerst, "canvas kept its size")
+    p.klik("Stop")
+    p.d.set_window_size(*VENSTER)
+    p.leeg()
+
+
+def einde(p):
+    p.klik("Einde")
+    melding = p.d.find_element(By.XPATH, '//*[normalize-space()="Het programma is beëindigd."]')
+    waar(melding.is_displayed(), "no message that the program ended")
+    aan = [e.get_attribute("outerHTML")[:40] for e in
+           p.d.find_elements(By.CSS_SELECTOR, "input, select, button") if e.is_enabled()]
+    waar(not aan, f"still enabled: {aan}")
+
+
+def einde_sluit(p):
+    eigen = p.d.current_window_handle
+    p.d.execute_script("window.open(location.href, 'geopend')")
+    p.wacht(lambda: len(p.d.window_handles) == 2, "no second window")
+    p.d.switch_to.window([h for h in p.d.window_handles if h != eigen][0])
+    open_pagina(p.d, p.d.current_url)
+    p.klik("Einde")
+    p.wacht(lambda: len(p.d.window_handles) == 1, "the page opened by a script did not close")
+    p.d.switch_to.window(eigen)
+
+
+def niets_gevraagd(p):
+    p.klik("Teken")
+    p.toont("--amplitude", BEGIN[p.programma][2])
+    gevraagd = {json.loads(regel["message"])["message"]["params"]["request"]["url"]
+                for regel in p.d.get_log("performance")
+                if '"Network.requestWillBeSent"' in regel["message"]}
+    waar(gevraagd == {p.d.current_url}, f"requests: {sorted(u[:60] for u in gevraagd)}")
+
+
+GEVALLEN = [
+    ("start values", "iir", begin),
+    ("start values", "fir", begin),
+    ("Teken and Stop", "iir", teken_en_stop),
+    ("Teken and Stop", "fir", teken_en_stop),
+    ("signal, typed amplitude, empty frequency item", "fir", instellingen),
+    ("signal, typed amplitude, empty frequency item", "iir", instellingen),
+    ("frequency control only for signals with a frequency", "fir", frequentie_alleen_met_frequentie),
+    ("keyboard only", "iir", toetsenbord),
+    ("resize redraws, Stop stays empty", "fir", vergroot),
+    ("Einde ends the program", "iir", einde),
+    ("Einde closes a page a script opened", "fir", einde_sluit),
+    ("requests nothing but itself", "iir", niets_gevraagd),
+]
+# Run again at device pixel ratio 2, and from a web server.
+HIDPI = ["Teken and Stop", "resize redraws, Stop stays empty"]
+VIA_SERVER = ["requests nothing but itself", "Teken and Stop"]
+
+
+def start_chromium(schaal):
+    opties = webdriver.ChromeOptions()
+    opties.binary_location = "/usr/bin/chromium"
+    for optie in ("--headless=new", "--no-sandbox", "--disable-gpu",
+                  f"--window-size={VENSTER[0]},{VENSTER[1]}",
+                  f"--force-device-scale-factor={schaal}"):
+        opties.add_argument(optie)
+    opties.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=opties)
+
+
+class StilleHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *_):
+        pass
+
+
+def start_server(map_):
+    handler = functools.partial(StilleHandler, directory=str(map_))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return f"http://127.0.0.1:{server.server_address[1]}/"
+
+
+def pagina_gevallen(paginas, filtercyclus):
+    server = start_server(paginas)
+    bestand = paginas.resolve().as_uri() + "/"
+    runs = [(1, bestand, GEVALLEN), (2, bestand, [g for g in GEVALLEN if g[0] in HIDPI]),
+            (1, server, [g for g in GEVALLEN if g[0] in VIA_SERVER])]
+    for schaal, basis, gevallen in runs:
+        driver = start_chromium(schaal)
+        try:
+            for naam, programma, stappen in gevallen:
+                titel = f"{programma}_demo {naam} (ratio {schaal}, {basis.split(':')[0]})"
+                try:
+                    driver.set_window_size(*VENSTER)
+                    driver.get_log("performance")
+                    open_pagina(driver, f"{basis}{programma}_demo.html")
+                    stappen(Pagina(driver, filtercyclus, programma))
+                    yield titel, None
+                except Mislukt as fout:
+                    yield titel, str(fout)
+        finally:
+            driver.quit()
+
+
+def index_geval(paginas):
+    driver = start_chromium(1)
+    fout = None
+    try:
+        driver.get((paginas / "index.html").resolve().as_uri())
+        for programma in BEGIN:
+            driver.find_element(By.LINK_TEXT, f"{programma}_demo").click()
+            WebDriverWait(driver, WACHT).until(lambda d: d.title == BEGIN[programma][0])
+            driver.back()
+    except Exception as uitzondering:
+        fout = f"{type(uitzondering).__name__}: {uitzondering}"
+    finally:
+        driver.quit()
+    yield "index links to both pages", fout
+
+
+def main():
+    args = argparse.ArgumentParser()
+    args.add_argument("--paginas", type=pathlib.Path, required=True)
+    args.add_argument("--filtercyclus", required=True)
+    args.add_argument("--kern", type=pathlib.Path)
+    args = args.parse_args()
+
+    uitslagen = []
+    for naam, fout in itertools.chain(
+            kern_gevallen(args.kern, args.filtercyclus) if args.kern else [],
+            pagina_gevallen(args.paginas, args.filtercyclus), index_geval(args.paginas)):
+        uitslagen.append((naam, fout))
+        print(("ok   " if fout is None else "FOUT ") + naam + ("" if fout is None else f": {fout}"),
+              flush=True)
+    mislukt = sum(fout is not None for _, fout in uitslagen)
+    print(f"{len(uitslagen) - mislukt} passed, {mislukt} failed")
+    return 1 if mislukt else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
