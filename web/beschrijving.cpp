@@ -12,6 +12,8 @@ namespace {
 // Shown when "Einde" could not close the page: the browser lets a script
 // close only a page that a script opened.
 constexpr std::string_view beeindigdTekst = "Het programma is beëindigd.";
+// Plays the shown cycle's signal and the filter's answer to it.
+constexpr std::string_view luisterTekst = "Luister";
 
 std::string jsonTekst(std::string_view tekst)
 {
@@ -76,6 +78,7 @@ std::string paginaBeschrijving(const ProgrammaTeksten& programma)
       .tekst("stop", stopTekst)
       .tekst("einde", eindeTekst)
       .tekst("beeindigd", beeindigdTekst)
+      .tekst("luister", luisterTekst)
       .getal("minimumBreedte", minimumBreedte)
       .getal("minimumHoogte", minimumHoogte)
       .getal("kopTekstPunten", kopTekstPunten)

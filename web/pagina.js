@@ -38,6 +38,7 @@ function bouwBesturing(kern, tekst) {
 
   element("teken").textContent = tekst.teken;
   element("einde").textContent = tekst.einde;
+  element("luister").textContent = tekst.luister;
   const paneel = element("paneel");
   paneel.style.minWidth = `${tekst.minimumBreedte}px`;
   paneel.style.minHeight = `${tekst.minimumHoogte}px`;
@@ -114,6 +115,64 @@ function maakPaneel(kern) {
   return verf;
 }
 
+// "Luister": one buffer with the core's samples, played at the core's rate;
+// a second click stops it. The context is made in a click, where browsers
+// allow it to play.
+function maakGeluid(kern, knop) {
+  const volleSchaal = 32768; // a 16-bit sample of this size is full scale, 1.0
+  let context = null;
+  let bron = null;
+  const zetSpeelt = (speelt) => knop.setAttribute("aria-pressed", String(speelt));
+  const stop = () => {
+    if (bron) {
+      bron.onended = null;
+      bron.stop();
+      bron = null;
+      zetSpeelt(false);
+    }
+  };
+  knop.addEventListener("click", () => {
+    if (bron) {
+      stop();
+      return;
+    }
+    const aantal = kern._luisterMonstersVoor();
+    if (aantal === 0) {
+      return;
+    }
+    const begin = kern._luisterAdres() / Int16Array.BYTES_PER_ELEMENT;
+    const monsters = kern.HEAP16.subarray(begin, begin + aantal);
+    context ??= new AudioContext();
+    const buffer = context.createBuffer(1, aantal, kern._luisterBemonstering());
+    const kanaal = buffer.getChannelData(0);
+    for (let n = 0; n < aantal; ++n) {
+      kanaal[n] = monsters[n] / volleSchaal;
+    }
+    bron = context.createBufferSource();
+    bron.buffer = buffer;
+    bron.connect(context.destination);
+    bron.onended = () => {
+      bron = null;
+      zetSpeelt(false);
+    };
+    bron.start();
+    zetSpeelt(true);
+  });
+  return stop;
+}
+
+// The shown cycle's extra facts from the core, a paragraph a line.
+function toonKosten(kern) {
+  const regels = kern.UTF8ToString(kern._kostenTekst());
+  element("kosten").replaceChildren(
+    ...regels.split("\n").filter((regel) => regel !== "").map((regel) => {
+      const alinea = document.createElement("p");
+      alinea.textContent = regel;
+      return alinea;
+    }),
+  );
+}
+
 function start(kern) {
   if (!kern.ccall("kiesProgramma", "number", ["string"], [document.body.dataset.programma])) {
     throw new Error(`onbekend programma "${document.body.dataset.programma}"`);
@@ -127,6 +186,8 @@ function start(kern) {
   const frequentie = element("frequentie");
   const teken = element("teken");
   const einde = element("einde");
+  const luister = element("luister");
+  const stopGeluid = maakGeluid(kern, luister);
   const gekozenSignaal = () => Number(signaal.querySelector("input:checked").value);
 
   // The frequency control only for a signal that has a frequency.
@@ -153,15 +214,19 @@ function start(kern) {
     if (ingedrukt) {
       kern._tekenCyclus(gekozenSignaal());
     } else {
+      stopGeluid();
       kern._maakPaneelSchoon();
     }
+    luister.disabled = !ingedrukt;
     verf();
+    toonKosten(kern);
     teken.textContent = ingedrukt ? tekst.stop : tekst.teken;
   });
 
   // A page may close itself only if a script opened it; otherwise it shows
   // that the program has ended, and nothing responds any more.
   einde.addEventListener("click", () => {
+    stopGeluid();
     window.close();
     for (const besturing of document.querySelectorAll("input, select, button, fieldset")) {
       besturing.disabled = true;

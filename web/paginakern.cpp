@@ -8,14 +8,18 @@
 
 #include "beschrijving.h"
 #include "cyclus.h"
+#include "fir_exact.h"
 #include "fir_programma.h"
 #include "frequenties.h"
+#include "geluid.h"
 #include "iir_programma.h"
 #include "rasteriseer.h"
 #include "testsignaal.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <emscripten/emscripten.h>
 #include <memory>
 #include <optional>
@@ -24,6 +28,11 @@
 #include <vector>
 
 namespace {
+
+// "Luister" plays what filtercyclus --wav writes by default: two seconds of
+// the signal, half a second of silence, and the filter's output.
+constexpr std::size_t luisterMonstersLang = 2 * standaardBemonstering;
+constexpr std::size_t luisterStilteLang = standaardBemonstering / 2;
 
 // A fill as the page reads it from memory: x0, y0, x1, y1 (inclusive) and the
 // colour as 0xRRGGBB.
@@ -43,7 +52,38 @@ public:
   virtual void maakSchoon() = 0;
   [[nodiscard]] virtual std::vector<Vlak> vlakkenVoor(Int breedte, Int hoogte) const = 0;
   [[nodiscard]] virtual Double monster(bool gefilterd, std::size_t n) const = 0;
+  [[nodiscard]] virtual std::vector<Int16> luisterMonsters() const = 0;
+  [[nodiscard]] virtual std::string kostenTekst() const = 0;
 };
+
+// A value with two decimals and a decimal comma, as the page writes it.
+// (Emscripten's C++ library has no std::to_chars for floating point.)
+std::string tweeDecimalen(Double waarde)
+{
+  std::array<char, 64> buffer{};
+  const int lengte = std::snprintf(buffer.data(), buffer.size(), "%.2f", waarde);
+  std::string tekst(buffer.data(), static_cast<std::size_t>(std::clamp(lengte, 0, 63)));
+  std::replace(tekst.begin(), tekst.end(), '.', ',');
+  return tekst;
+}
+
+// What 16-bit arithmetic cost the shown cycle: only the FIR computes in 16
+// bits.
+template <typename Programma>
+std::string kostenVan(const CyclusResultaat<Programma>& /*cyclus*/)
+{
+  return {};
+}
+
+template <>
+std::string kostenVan(const CyclusResultaat<FIRProgramma>& cyclus)
+{
+  const FirAfwijking afwijking =
+      firAfwijking(cyclus.signaal.data(), cyclus.gefilterd.data(), BlokLengte);
+  return "Grootste afwijking van de exacte uitkomst: " +
+         tweeDecimalen(afwijking.grootsteAfwijking) +
+         "\nVerzadigd: " + std::to_string(afwijking.verzadigd);
+}
 
 // The window's settings for the next cycle, its last cycle, and whether the
 // panel shows it: after "Stop" the panel stays empty, also when it is redrawn.
@@ -81,6 +121,7 @@ public:
   void teken(UInt32 signaal) override
   {
     cyclus = draaiCyclus<Programma>(signaal, amplitude, hoekFreq);
+    getekendSignaal = signaal;
     zichtbaar = true;
   }
 
@@ -103,16 +144,33 @@ public:
     return static_cast<Double>(gefilterd ? cyclus->gefilterd[n] : cyclus->signaal[n]);
   }
 
+  // The shown cycle's signal at its settings, as sound.
+  [[nodiscard]] std::vector<Int16> luisterMonsters() const override
+  {
+    if (!zichtbaar) {
+      return {};
+    }
+    return ::luisterMonsters<Programma>(getekendSignaal, amplitude, hoekFreq, luisterMonstersLang,
+                                        luisterStilteLang);
+  }
+
+  [[nodiscard]] std::string kostenTekst() const override
+  {
+    return zichtbaar && cyclus ? kostenVan(*cyclus) : std::string{};
+  }
+
 private:
   Amplitude amplitude = Programma::startAmplitude;
   Float hoekFreq = startHoekFreq;
   std::optional<CyclusResultaat<Programma>> cyclus;
+  UInt32 getekendSignaal = cosinus;
   bool zichtbaar = false;
 };
 
 std::unique_ptr<Venster> venster;
 std::string tekst;               // the last text handed out; valid until the next one
 std::vector<Int32> vlakGetallen; // the last fills handed out
+std::vector<Int16> geluid;       // the last sound handed out
 
 const char* geefTekst(std::string nieuw)
 {
@@ -207,6 +265,31 @@ EMSCRIPTEN_KEEPALIVE Int getallenPerVlakVan()
 EMSCRIPTEN_KEEPALIVE Double cyclusMonster(int gefilterd, int n)
 {
   return n < 0 ? 0.0 : venster->monster(gefilterd != 0, static_cast<std::size_t>(n));
+}
+
+// "Luister": the samples of the shown cycle's sound at luisterAdres(), none
+// while no cycle is shown; played at luisterBemonstering() a second.
+EMSCRIPTEN_KEEPALIVE Int luisterMonstersVoor()
+{
+  geluid = venster->luisterMonsters();
+  return static_cast<Int>(geluid.size());
+}
+
+EMSCRIPTEN_KEEPALIVE const Int16* luisterAdres()
+{
+  return geluid.data();
+}
+
+EMSCRIPTEN_KEEPALIVE UInt32 luisterBemonstering()
+{
+  return standaardBemonstering;
+}
+
+// For the FIR's shown cycle, what its 16-bit arithmetic cost, a line per
+// fact; empty otherwise.
+EMSCRIPTEN_KEEPALIVE const char* kostenTekst()
+{
+  return geefTekst(venster->kostenTekst());
 }
 
 } // extern "C"

@@ -16,6 +16,7 @@ import http.server
 import io
 import itertools
 import json
+import math
 import pathlib
 import subprocess
 import sys
@@ -268,6 +269,72 @@ def niets_gevraagd(p):
     waar(gevraagd == {p.d.current_url}, f"requests: {sorted(u[:60] for u in gevraagd)}")
 
 
+# Keeps every AudioBuffer the page makes, for reading its samples back.
+VANG_BUFFERS = """
+window.gevangen = [];
+const maak = AudioContext.prototype.createBuffer;
+AudioContext.prototype.createBuffer = function (...args) {
+  const buffer = maak.apply(this, args);
+  window.gevangen.push(buffer);
+  return buffer;
+};
+"""
+
+
+def half(waarde):
+    """Half the value, rounded to the nearest integer, ties away from zero."""
+    return math.copysign(math.floor(abs(waarde) / 2 + 0.5), waarde)
+
+
+def luister(p):
+    p.d.execute_script(VANG_BUFFERS)
+    speelt = lambda: p.knop("Luister").get_attribute("aria-pressed") == "true"
+    waar(not p.knop("Luister").is_enabled(), "Luister enabled without a cycle")
+    p.besturing("blokgolf").click()
+    p.kies("Signaalfrequentie", "0,2*PI")
+    p.klik("Teken")
+    p.klik("Luister")
+    p.wacht(speelt, "Luister does not play")
+    snelheid, monsters = p.d.execute_script(
+        "const b = window.gevangen[0];"
+        "return [b.sampleRate, Array.from(b.getChannelData(0), (x) => x * 32768)]")
+    csv = [list(map(float, regel.split(",")[1:])) for regel in subprocess.run(
+        [p.filtercyclus, "--programma", p.programma, "--signaal", "blokgolf", "--frequentie",
+         "0,2*PI", "--amplitude", BEGIN[p.programma][2]], check=True, capture_output=True,
+        text=True).stdout.split()[1:]]
+    # Two seconds of input, half a second of silence, the output: the cycle is
+    # the beginning of both.
+    waar((snelheid, len(monsters)) == (8000, 36000), f"{snelheid} Hz, {len(monsters)} samples")
+    waar(monsters[:128] == [half(x) for x, _ in csv], "input is not the cycle's, halved")
+    waar(monsters[16000:20000] == [0] * 4000, "no half second of silence")
+    waar(monsters[20000:20128] == [half(y) for _, y in csv], "output is not the cycle's, halved")
+    p.klik("Luister")
+    p.wacht(lambda: not speelt(), "a second click did not stop it")
+    p.klik("Luister")
+    p.wacht(speelt, "Luister does not play again")
+    p.klik("Stop")
+    p.wacht(lambda: not speelt() and not p.knop("Luister").is_enabled(), "Stop did not stop it")
+
+
+def kosten(p):
+    regels = lambda: p.d.find_element(By.ID, "kosten").text.split("\n")
+    p.kies("Signaalfrequentie", "0,05*PI")
+    p.klik("Teken")
+    p.wacht(lambda: regels() == ["Grootste afwijking van de exacte uitkomst: 0,99",
+                                 "Verzadigd: 0"], lambda: f"shows {regels()}")
+    p.klik("Stop")
+    p.besturing("stapfunktie").click()
+    p.typ("Signaalamplitude", "32767")
+    p.klik("Teken")
+    p.wacht(lambda: regels()[1:] == ["Verzadigd: 51"], lambda: f"shows {regels()}")
+
+
+def geen_kosten(p):
+    p.klik("Teken")
+    p.toont("--amplitude", BEGIN[p.programma][2])
+    waar(p.d.find_element(By.ID, "kosten").text == "", "the IIR page shows 16-bit costs")
+
+
 GEVALLEN = [
     ("start values", "iir", begin),
     ("start values", "fir", begin),
@@ -281,6 +348,10 @@ GEVALLEN = [
     ("Einde ends the program", "iir", einde),
     ("Einde closes a page a script opened", "fir", einde_sluit),
     ("requests nothing but itself", "iir", niets_gevraagd),
+    ("Luister plays the shown cycle", "fir", luister),
+    ("Luister plays the shown cycle", "iir", luister),
+    ("what 16-bit arithmetic costs", "fir", kosten),
+    ("what 16-bit arithmetic costs", "iir", geen_kosten),
 ]
 # Run again at device pixel ratio 2, and from a web server.
 HIDPI = ["Teken and Stop", "resize redraws, Stop stays empty"]
