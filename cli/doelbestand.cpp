@@ -233,6 +233,21 @@ struct Gevolgd {
   int fout = 0;
 };
 
+// The rule the kernel keeps for the links it follows itself (Linux's
+// fs.protected_symlinks): in a sticky folder that everyone may write, a link
+// is only followed if it belongs to the user or to the folder's owner, so
+// that nobody can plant a link where another user's program writes.
+int magVolgen(const std::string& koppeling, const struct stat& info)
+{
+  struct stat map {};
+  if (stat(mapVan(koppeling).c_str(), &map) != 0) {
+    return errno;
+  }
+  constexpr mode_t gedeeld = S_ISVTX | S_IWOTH;
+  const bool vertrouwd = info.st_uid == geteuid() || info.st_uid == map.st_uid;
+  return (map.st_mode & gedeeld) == gedeeld && !vertrouwd ? EACCES : 0;
+}
+
 Gevolgd volgKoppelingen(std::string pad)
 {
   constexpr int grootsteKeten = 40; // as the kernel allows
@@ -244,6 +259,9 @@ Gevolgd volgKoppelingen(std::string pad)
     }
     if (!S_ISLNK(info.st_mode)) {
       return {pad, 0};
+    }
+    if (const int fout = magVolgen(pad, info); fout != 0) {
+      return {pad, fout};
     }
     const ssize_t lengte = readlink(pad.c_str(), doel.data(), doel.size());
     if (lengte < 0) {
@@ -276,23 +294,27 @@ const char* soortVan(mode_t modus)
   return S_ISSOCK(modus) ? "a socket" : "not a regular file";
 }
 
-// Whether the user may write the existing file: opened for writing without
-// truncating it, so it stays as it is. Also makes sure it is a regular file
-// at the moment of looking.
-std::optional<std::string> magSchrijven(const std::string& pad, struct stat& info)
+// Something else was put at the path between looking at it and opening it.
+constexpr const char* verwisseld = "replaced while being written, left as it is";
+
+// Whether the user may write the existing file `gezien` was judged from:
+// opened for writing without truncating it, so it stays as it is, and
+// without following a link, so that what is opened is what was judged.
+std::optional<std::string> magSchrijven(const std::string& pad, const struct stat& gezien)
 {
-  const int fd = open(pad.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = open(pad.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) {
-    return systeemTekst(errno);
+    return errno == ELOOP ? std::string(verwisseld) : systeemTekst(errno);
   }
-  const bool gelukt = fstat(fd, &info) == 0;
+  struct stat geopend {};
+  const bool gelukt = fstat(fd, &geopend) == 0;
   const int reden = errno;
   close(fd);
   if (!gelukt) {
     return systeemTekst(reden);
   }
-  if (!S_ISREG(info.st_mode)) {
-    return std::string(soortVan(info.st_mode)) + ", left as it is";
+  if (geopend.st_dev != gezien.st_dev || geopend.st_ino != gezien.st_ino) {
+    return std::string(verwisseld);
   }
   return std::nullopt;
 }
@@ -306,6 +328,31 @@ std::string tijdelijkeNaam(const std::string& map, const std::string& naam)
   const std::string achter = "." + willekeurigeLetters<char>();
   const std::size_t ruimte = naamGrens - 1 - achter.size();
   return map + "/." + naam.substr(0, ruimte) + achter;
+}
+
+// The replaced file's group for everyone who may give it (a member of the
+// group), and its owner as well where root writes. Without the right to do
+// so the new file is the writer's, as any new file would be: no reason to
+// refuse, as cp and gnulib's tools do. Before the mode, which a change of
+// owner would strip of its set-id bits.
+void neemEigenaarOver(int fd, const struct stat& oud)
+{
+  const uid_t eigenaar = geteuid() == 0 ? oud.st_uid : static_cast<uid_t>(-1);
+  [[maybe_unused]] const int genegeerd = fchown(fd, eigenaar, oud.st_gid);
+}
+
+// After the rename: the folder's new entry on the disk too, so that success
+// means the new file survives a power cut. A folder the user may write but
+// not read cannot be opened; then the whole file system is synced instead.
+int zetNaamOpSchijf(const std::string& map, int fd)
+{
+  const int mapFd = open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (mapFd < 0) {
+    return syncfs(fd) == 0 ? 0 : errno;
+  }
+  const int reden = fsync(mapFd) == 0 || errno == EINVAL ? 0 : errno;
+  close(mapFd);
+  return reden;
 }
 
 // Occupies a closed standard stream with a descriptor that cannot be written.
@@ -388,26 +435,29 @@ std::optional<std::string> schrijfBestand(const std::string& gevraagd, std::stri
     return kanNiet(gevraagd, systeemTekst(errno));
   }
 
-  // Root may replace anybody's file; the owner stays who it was. A failure
-  // there is no reason to refuse.
-  if (bestaat && geteuid() == 0) {
-    [[maybe_unused]] const int genegeerd = fchown(fd, oud.st_uid, oud.st_gid);
+  if (bestaat) {
+    neemEigenaarOver(fd, oud);
   }
   bool gelukt = !bestaat || fchmod(fd, oud.st_mode & 07777) == 0;
   gelukt = gelukt && schrijfAlles(fd, bytes);
-  // A full disk or a failing device may only show when the data reaches it.
+  // A full disk or a failing device may only show when the data reaches it;
+  // and the rename below must not reach the disk before the data does.
   gelukt = gelukt && (fsync(fd) == 0 || errno == EINVAL);
   int reden = gelukt ? 0 : errno;
-  if (close(fd) != 0 && gelukt) {
-    gelukt = false;
-    reden = errno;
-  }
   if (gelukt && rename(tijdelijk.c_str(), pad.c_str()) != 0) {
     gelukt = false;
     reden = errno;
   }
   if (!gelukt) {
+    close(fd);
     unlink(tijdelijk.c_str());
+    return kanNiet(gevraagd, systeemTekst(reden));
+  }
+  reden = zetNaamOpSchijf(map, fd);
+  if (close(fd) != 0 && reden == 0) {
+    reden = errno;
+  }
+  if (reden != 0) {
     return kanNiet(gevraagd, systeemTekst(reden));
   }
   return std::nullopt;

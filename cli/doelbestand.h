@@ -22,10 +22,14 @@ std::optional<std::string> sluitStdout();
 
 // Puts `bytes` in the file at `gevraagd`, whole or not at all, through a temporary
 // file beside it that is renamed into place:
-// - an existing regular file keeps its permission bits, and is refused where
-//   the user may not write it;
-// - through a symbolic link, the link's target is written;
+// - an existing regular file keeps its permission bits, its group where the
+//   user may give it, its owner where root writes, and is refused where the
+//   user may not write it; its hard links, ACLs and extended attributes are
+//   not carried over;
+// - through a symbolic link, the link's target is written, except for a link
+//   the kernel would not follow either (POSIX: another user's link in a
+//   sticky folder that everyone may write);
 // - a directory, device, FIFO or socket is refused and left as it is.
-// Nothing is left behind on failure. Returns a description of what went
-// wrong, naming the path, or nothing.
+// On success the new file is on the disk. Nothing is left behind on failure.
+// Returns a description of what went wrong, naming the path, or nothing.
 std::optional<std::string> schrijfBestand(const std::string& gevraagd, std::string_view bytes);

@@ -73,10 +73,15 @@ std::string hulpTekst()
       "  -h, --help            print this help and exit\n"
       "\n"
       "FILE \"-\" is stdout; --png, --svg and --wav may be given together, but only\n"
-      "one of them can be \"-\". An existing file is replaced whole, keeping its\n"
-      "permissions, unless you may not write it; through a symbolic link its target\n"
-      "is written; anything other than a regular file (a directory, a device, a\n"
-      "FIFO) is left alone and refused.\n";
+      "one of them can be \"-\". An existing file is replaced whole, unless you may\n"
+      "not write it: the new file keeps the old one's mode, its group where you may\n"
+      "give it (as a member of the group), and its owner where root writes; it does\n"
+      "not keep hard links (the other names keep the old contents), ACLs or extended\n"
+      "attributes. Through a symbolic link its target is written, but in a sticky\n"
+      "folder that everyone may write (such as /tmp) only a link of your own or of\n"
+      "the folder's owner is followed. Anything other than a regular file (a\n"
+      "directory, a device, a FIFO) is left alone and refused. Exit status 0 means\n"
+      "the files written are on the disk.\n";
   if (!grafiekAlsPng()) {
     tekst += "This build writes the response plot as SVG only (--respons --svg).\n";
   }

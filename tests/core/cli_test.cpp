@@ -161,6 +161,9 @@ fs::perms rechten(const fs::path& pad)
 
 const bool alsRoot = geteuid() == 0;
 const std::string naam250(250, 'n');
+const auto groepsSchrijfbaar = fs::perms::owner_read | fs::perms::owner_write |
+                               fs::perms::group_read | fs::perms::group_write |
+                               fs::perms::others_read;
 const std::string naamMax(NAME_MAX, 'm');
 
 // A row of the table: the target made in a fresh directory (the process's
@@ -174,6 +177,8 @@ struct Doelgeval {
   std::string inRegel; // what the one line on stderr must say; empty: no line
   std::function<void(const fs::path& map, const Uitkomst& uitkomst)> controle;
   bool alsGewoneGebruiker = false; // root may write anything: run as "nobody"
+  std::string ookLidVan{};         // as "nobody": a member of this group too
+  bool alleenAlsRoot = false;      // needs files of another user
 };
 
 void maakNiets(const fs::path& /*map*/)
@@ -194,6 +199,19 @@ void geefAanGebruiker(const fs::path& pad)
     ASSERT_NE(niemand, nullptr);
     ASSERT_EQ(lchown(pad.c_str(), niemand->pw_uid, niemand->pw_gid), 0);
   }
+}
+
+gid_t groepNummer(const char* naam)
+{
+  const group* groep = getgrnam(naam);
+  return groep != nullptr ? groep->gr_gid : static_cast<gid_t>(-1);
+}
+
+// A folder such as /tmp: everyone may write, only an entry's owner remove.
+void gedeeldeMap(const fs::path& pad)
+{
+  fs::create_directory(pad);
+  fs::permissions(pad, fs::perms::all | fs::perms::sticky_bit);
 }
 
 std::vector<Doelgeval> doelgevallen()
@@ -319,6 +337,67 @@ std::vector<Doelgeval> doelgevallen()
          EXPECT_TRUE(begintMetPng(map / "doel" / "c.png"));
          EXPECT_EQ(rechten(map / "doel" / "c.png"), perms::owner_read | perms::owner_write);
        }},
+      {"link another user planted in a shared folder, as root",
+       [](const fs::path& map) {
+         oudBestand(map / "geheim", perms::owner_read | perms::owner_write);
+         gedeeldeMap(map / "gedeeld");
+         fs::create_symlink("../geheim", map / "gedeeld" / "fig.png");
+         geefAanGebruiker(map / "gedeeld" / "fig.png");
+       },
+       {"--programma", "fir", "--png", "gedeeld/fig.png"},
+       StdoutNaar::pijp,
+       1,
+       "--png: cannot write 'gedeeld/fig.png': Permission denied",
+       [](const fs::path& map, const Uitkomst&) {
+         EXPECT_EQ(inhoud(map / "geheim"), "old");
+         EXPECT_EQ(rechten(map / "geheim"), perms::owner_read | perms::owner_write);
+         EXPECT_EQ(std::distance(fs::directory_iterator(map / "gedeeld"), fs::directory_iterator()),
+                   1);
+       },
+       false,
+       "",
+       true},
+      // The user's own link, then one of the shared folder's owner.
+      {"chain of trusted links in a shared folder",
+       [](const fs::path& map) {
+         geefAanGebruiker(map);
+         oudBestand(map / "doel.png", perms::owner_read | perms::owner_write);
+         geefAanGebruiker(map / "doel.png");
+         gedeeldeMap(map / "gedeeld");
+         fs::create_symlink("../doel.png", map / "gedeeld" / "van-de-eigenaar.png");
+         fs::create_symlink("van-de-eigenaar.png", map / "gedeeld" / "eigen.png");
+         geefAanGebruiker(map / "gedeeld" / "eigen.png");
+       },
+       {"--programma", "fir", "--png", "gedeeld/eigen.png"},
+       StdoutNaar::pijp,
+       0,
+       "",
+       [](const fs::path& map, const Uitkomst&) { EXPECT_TRUE(begintMetPng(map / "doel.png")); },
+       true,
+       "",
+       true},
+      // root:users 0664 written by a member of "users": the rest of the group
+      // can still write it.
+      {"group member keeps the group",
+       [](const fs::path& map) {
+         geefAanGebruiker(map);
+         oudBestand(map / "c.png", groepsSchrijfbaar);
+         ASSERT_EQ(chown((map / "c.png").c_str(), 0, groepNummer("users")), 0);
+       },
+       {"--programma", "fir", "--png", "c.png"},
+       StdoutNaar::pijp,
+       0,
+       "",
+       [](const fs::path& map, const Uitkomst&) {
+         struct stat info {};
+         ASSERT_EQ(stat((map / "c.png").c_str(), &info), 0);
+         EXPECT_EQ(info.st_gid, groepNummer("users"));
+         EXPECT_EQ(rechten(map / "c.png"), groepsSchrijfbaar);
+         EXPECT_TRUE(begintMetPng(map / "c.png"));
+       },
+       true,
+       "users",
+       true},
       {"symlink to a file still to be made",
        [](const fs::path& map) { fs::create_symlink("nieuw.svg", map / "koppeling.svg"); },
        {"--programma", "fir", "--svg", "koppeling.svg"},
@@ -382,6 +461,9 @@ std::vector<Doelgeval> doelgevallen()
 TEST(FiltercyclusDoel, SchrijfFoutenEnSoortenDoel)
 {
   for (const auto& geval : doelgevallen()) {
+    if (geval.alleenAlsRoot && !alsRoot) {
+      continue;
+    }
     SCOPED_TRACE(geval.naam);
     const fs::path map = fs::path(testing::TempDir()) / "filtercyclus-doel";
     fs::remove_all(map);
@@ -391,6 +473,7 @@ TEST(FiltercyclusDoel, SchrijfFoutenEnSoortenDoel)
     opties.stdoutNaar = geval.stdoutNaar;
     opties.werkMap = map;
     opties.alsNiemand = geval.alsGewoneGebruiker && alsRoot;
+    opties.ookLidVan = geval.ookLidVan;
     const auto voor = std::distance(fs::directory_iterator(map), fs::directory_iterator());
     const auto uitkomst = draai(geval.argumenten, opties);
 

@@ -32,6 +32,7 @@ struct ProcesOpties {
   std::string werkMap;       // empty: the test's own
   bool zonderScherm = false; // without DISPLAY and WAYLAND_DISPLAY
   bool alsNiemand = false;   // as the user "nobody" (the test runs as root)
+  std::string ookLidVan;     // with alsNiemand: a group "nobody" is a member of too
 };
 
 inline std::string leesAlles(int fd)
@@ -100,6 +101,12 @@ inline Uitkomst draaiProces(const std::string& programma,
   if (opties.alsNiemand && niemand == nullptr) {
     return {};
   }
+  const group* extra = opties.ookLidVan.empty() ? nullptr : getgrnam(opties.ookLidVan.c_str());
+  if (!opties.ookLidVan.empty() && extra == nullptr) {
+    return {};
+  }
+  const gid_t groepen[] = {extra != nullptr ? extra->gr_gid : gid_t{}};
+  const std::size_t aantalGroepen = extra != nullptr ? 1 : 0;
   std::vector<std::string> kopie = argumenten;
   std::string pad = programma;
   std::vector<char*> argv{pad.data()};
@@ -111,8 +118,8 @@ inline Uitkomst draaiProces(const std::string& programma,
   const pid_t kind = fork();
   if (kind == 0) {
     zetKindKlaar(opties, pijp, foutFd);
-    if (niemand != nullptr && (setgroups(0, nullptr) != 0 || setgid(niemand->pw_gid) != 0 ||
-                               setuid(niemand->pw_uid) != 0)) {
+    if (niemand != nullptr && (setgroups(aantalGroepen, groepen) != 0 ||
+                               setgid(niemand->pw_gid) != 0 || setuid(niemand->pw_uid) != 0)) {
       _exit(125);
     }
     execvp(pad.c_str(), argv.data());
