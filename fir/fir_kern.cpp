@@ -110,6 +110,11 @@ __attribute__((target("avx2"))) void uitgangenAvx2(const Int16* venster, Int16* 
                                            _mm256_unpackhi_epi32(even, oneven));
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(uitvoer + n), uit);
   }
+  // The rest, and the caller, run SSE code: with the upper halves of the
+  // vector registers still in use, many Intel processors make every SSE
+  // instruction wait for them. GCC clears them of itself; other compilers
+  // need not.
+  _mm256_zeroupper();
   uitgangenBasis(venster + n, uitvoer + n, aantal - n);
 }
 

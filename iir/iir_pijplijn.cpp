@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <array>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace {
 
 constexpr UInt32 AantalBiquads = 6;
@@ -232,6 +236,8 @@ __attribute__((target("avx2"), flatten)) void
 pijplijnAvx2(FilterIIR_Double_2& filter, const Double* invoer, Double* uitvoer, std::size_t aantal)
 {
   filterInPijplijn(filter, invoer, uitvoer, aantal);
+  // Back to SSE code in the caller: see fir_kern.cpp's uitgangenAvx2.
+  _mm256_zeroupper();
 }
 constexpr PijplijnVariant pijplijnAvx2Variant = pijplijnAvx2;
 #else
