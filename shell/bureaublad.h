@@ -2,11 +2,14 @@
 // is the desktop file's id, and it shows the programs' icon, so that a dock
 // puts the window under its entry and shows the entry's icon.
 //
-// The icon comes from the icon theme (installed by data/CMakeLists.txt), or,
-// where no theme has it, from the theme layout next to the program's own
-// directory (<prefix>/bin/../share/icons: an install that no theme knows of,
-// or the copy in the build tree). Without either the window goes without,
-// silently.
+// Where the icon comes from is the one thing that differs between the
+// platforms (icoonVanProgramma). On Windows the executable carries it as a
+// resource of the same name (windows/programma.rc.in), in every size the
+// title bar and the task bar ask for. Elsewhere it comes from the icon theme
+// (installed by data/CMakeLists.txt), or, where no theme has it, from the
+// theme layout next to the program's own directory (<prefix>/bin/../share/icons:
+// an install that no theme knows of, or the copy in the build tree). Without
+// either the window goes without, silently.
 #pragma once
 
 #include <wx/app.h>
@@ -59,13 +62,20 @@ inline wxIconBundle icoonNaastProgramma()
   return icoon;
 }
 
+inline wxIconBundle icoonVanProgramma()
+{
+#ifdef __WXMSW__
+  return wxIconBundle(bureaubladIcoon, nullptr); // nullptr: this executable
+#else
+  wxIconBundle icoon = icoonUitThema();
+  return icoon.IsEmpty() ? icoonNaastProgramma() : icoon;
+#endif
+}
+
 inline void zetVenstericoon(wxTopLevelWindow& venster)
 {
   const wxLogNull stil; // a missing or unreadable icon is no news for the user
-  wxIconBundle icoon = icoonUitThema();
-  if (icoon.IsEmpty()) {
-    icoon = icoonNaastProgramma();
-  }
+  const wxIconBundle icoon = icoonVanProgramma();
   if (!icoon.IsEmpty()) {
     venster.SetIcons(icoon);
   }
