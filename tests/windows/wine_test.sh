@@ -22,6 +22,10 @@ readonly prefix_programmamap="$WINEPREFIX/drive_c/Program Files/filterdemo"
 readonly startmenu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
 readonly sleutel='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\filterdemo'
 readonly iir_titel="IIR filter implementatie demo" fir_titel="FIR filter implementatie demo"
+readonly setup_titel="Filterdemo $versie-installatie"
+# The programs' icon as the executables carry it.
+icoon=$(dirname "$0")/../../data/icons/filterdemo.ico
+readonly icoon
 
 opruimen() {
   timeout 30 wineserver -k 2>/dev/null || true
@@ -38,12 +42,65 @@ stap() { echo "wine_test: $*"; }
 # A path on the Linux side as Wine's Z: drive names it.
 windows_pad() { printf 'Z:%s' "${1//\//\\}"; }
 
+# Prints "X Y LEFT TOP WIDTH HEIGHT" of the control with text $2 in window $1
+# (its centre and client area), waiting for it (and for state $3, aan or uit,
+# if given).
+plek_van() { timeout 60 wine "$knopplek" "$@"; }
+
+klik() {
+  local x y
+  read -r x y < <(plek_van "$@") || fout "$1: no control \"$2\"${3:+ that is $3}"
+  xdotool mousemove "$x" "$y" click 1
+}
+
+# The icon Wine hands to the X server for the window titled $1 (_NET_WM_ICON,
+# from the icons the program gave its window; without any, Wine's own) must
+# be the programs' icon: its first picture against the .ico's picture of the
+# same size, both over black, differing in no pixel by more than rounding.
+venstericoon_test() {
+  local titel=$1 venster maat beeld verschil
+  venster=$(xdotool search --name "^$titel\$" | head -n 1)
+  [ -n "$venster" ] || fout "$titel: no X window of that name"
+  xprop -id "$venster" -notype -f _NET_WM_ICON 32c _NET_WM_ICON | awk -F' = ' '
+    NF == 2 { n = split($2, v, ", "); b = v[1]; h = v[2]
+              if (n < 2 + b * h) exit 1
+              printf "P3\n%d %d\n255\n", b, h
+              for (i = 3; i < 3 + b * h; i++) {
+                a = int(v[i] / 16777216) / 255
+                printf "%d %d %d\n", int(v[i] / 65536) % 256 * a + 0.5,
+                                   int(v[i] / 256) % 256 * a + 0.5, v[i] % 256 * a + 0.5 } }
+    ' >"$werk/venstericoon.ppm" || true
+  maat=$(sed -n 2p "$werk/venstericoon.ppm")
+  [ -n "$maat" ] || fout "$titel: the window has no icon (_NET_WM_ICON)"
+  beeld=$(identify -format '%w %h\n' "$icoon" | grep -nx "$maat" | cut -d: -f1 | head -n 1)
+  [ -n "$beeld" ] || fout "$titel: the window's icon is ${maat/ /x}, a size the programs' icon lacks"
+  convert "${icoon}[$((beeld - 1))]" -background black -flatten -depth 8 "$werk/icoon.ppm"
+  verschil=$(compare -metric AE -fuzz 1% "$werk/venstericoon.ppm" "$werk/icoon.ppm" null: 2>&1 || true)
+  [ "$verschil" = 0 ] ||
+    fout "$titel: the window's icon is not the programs' icon ($verschil of ${maat/ /x} pixels differ)"
+  stap "$titel: the window carries the programs' icon (${maat/ /x}, as in the .ico)"
+}
+
 # --- prefix and installation --------------------------------------------------
 
 begin=$SECONDS
 timeout 180 wineboot --init >"$werk/wineboot.log" 2>&1 || fout "creating the Wine prefix failed"
 timeout 120 wineserver -w || fout "the Wine prefix did not settle"
 stap "fresh Wine prefix in $((SECONDS - begin)) s"
+
+# Run as a user would, the installer shows the licence after its welcome,
+# before anything is installed; cancelled there, it leaves nothing behind.
+(timeout 60 wine "$setup" >"$werk/setup.log" 2>&1 || true) &
+setup_pid=$!
+klik "$setup_titel" "&Volgende >"
+# The pages after the welcome have a blank sub-caption after the title; the
+# next button reads "Akkoord" on the licence page only.
+plek_van "$setup_titel " "&Akkoord" >/dev/null ||
+  fout "the installer shows no licence page (an \"Akkoord\" button) after its welcome page"
+klik "$setup_titel " "Annuleren"
+wait "$setup_pid"
+[ ! -e "$prefix_programmamap" ] || fout "cancelled at the licence, the installer left $programmamap"
+stap "the installer shows the licence before installing; cancelled there, nothing is installed"
 
 timeout 120 wine "$setup" /S || fout "the silent installation failed (status $?)"
 timeout 60 wineserver -w || true
@@ -163,17 +220,6 @@ fi
 
 # --- the windowed programs ----------------------------------------------------
 
-# Prints "X Y LEFT TOP WIDTH HEIGHT" of the control with text $2 in window $1
-# (its centre and client area), waiting for it (and for state $3, aan or uit,
-# if given).
-plek_van() { timeout 60 wine "$knopplek" "$@"; }
-
-klik() {
-  local x y
-  read -r x y < <(plek_van "$@") || fout "$1: no control \"$2\"${3:+ that is $3}"
-  xdotool mousemove "$x" "$y" click 1
-}
-
 # Waits until check $@ (a paneelvergelijk call on $werk/scherm.ppm) holds for
 # a fresh screenshot; at most 10 s.
 wacht_op_scherm() {
@@ -200,6 +246,7 @@ programma_test() {
 
   plek_van "$titel" "$amplitude" aan >/dev/null ||
     fout "$titel: the amplitude control does not show $amplitude"
+  venstericoon_test "$titel"
   # The frequency is a choice only for a signal that has one.
   plek_van "$titel" "0,1*PI" aan >/dev/null || fout "$titel: the frequency choice is not enabled"
   klik "$titel" impulsfunktie
