@@ -102,7 +102,7 @@ std::string svgVan(const std::vector<Vlak>& vlakken, Int breedte, Int hoogte)
                     getal(breedte) + "\" height=\"" + getal(hoogte) + "\" viewBox=\"0 0 " +
                     getal(breedte) + ' ' + getal(hoogte) + "\" shape-rendering=\"crispEdges\">\n";
   for (const Vlak& vlak : vlakken) {
-    const std::string kleur = hexKleur(vlak.kleur.rood, vlak.kleur.groen, vlak.kleur.blauw);
+    const std::string kleur = hexKleur(vlak.kleur);
     svg += "<rect x=\"" + getal(vlak.x0) + "\" y=\"" + getal(vlak.y0) + "\" width=\"" +
            getal(vlak.x1 - vlak.x0 + 1) + "\" height=\"" + getal(vlak.y1 - vlak.y0 + 1) +
            "\" fill=\"" + kleur + "\"/>\n";

@@ -4,17 +4,12 @@
 #pragma once
 
 #include "algdef.h"
+#include "kleur.h"
 
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
-
-struct Rgb {
-  UInt8 rood = 0;
-  UInt8 groen = 0;
-  UInt8 blauw = 0;
-};
 
 struct Plek {
   Double x = 0.0;
@@ -24,7 +19,7 @@ struct Plek {
 struct Lijn {
   Plek van;
   Plek naar;
-  Rgb kleur;
+  Kleur kleur;
   Double dikte = 1.0;
 };
 
@@ -32,16 +27,16 @@ struct Rechthoek {
   Plek hoek; // top left
   Double breedte = 0.0;
   Double hoogte = 0.0;
-  Rgb vulling;
-  std::optional<Rgb> rand;
+  Kleur vulling;
+  std::optional<Kleur> rand;
   Double randDikte = 1.0;
 };
 
 struct Cirkel {
   Plek midden;
   Double straal = 0.0;
-  Rgb vulling;
-  Rgb rand;
+  Kleur vulling;
+  Kleur rand;
   Double randDikte = 1.0;
 };
 
@@ -49,7 +44,7 @@ struct Cirkel {
 struct Kromme {
   std::vector<Plek> punten;
   Rechthoek binnen;
-  Rgb kleur;
+  Kleur kleur;
   Double dikte = 1.0;
 };
 
@@ -62,7 +57,7 @@ struct Tekst {
   bool vet = false;
   Anker anker = Anker::begin;
   bool staand = false; // turned a quarter to the left, read from below
-  Rgb kleur;
+  Kleur kleur;
 };
 
 using Vorm = std::variant<Lijn, Rechthoek, Cirkel, Kromme, Tekst>;
@@ -70,12 +65,12 @@ using Vorm = std::variant<Lijn, Rechthoek, Cirkel, Kromme, Tekst>;
 struct Grafiek {
   Int breedte = 0;
   Int hoogte = 0;
-  Rgb achtergrond{255, 255, 255};
+  Kleur achtergrond{255, 255, 255};
   std::vector<Vorm> vormen;
 };
 
 // "#rrggbb", as SVG writes a colour.
-std::string hexKleur(UInt8 rood, UInt8 groen, UInt8 blauw);
+std::string hexKleur(const Kleur& kleur);
 
 // The plot as SVG: text stays text, in a generic sans-serif family. The same
 // plot gives the same bytes.

@@ -9,9 +9,9 @@
 
 namespace {
 
-void kies(cairo_t* cr, const Rgb& rgb)
+void kies(cairo_t* cr, const Kleur& kleur)
 {
-  cairo_set_source_rgb(cr, rgb.rood / 255.0, rgb.groen / 255.0, rgb.blauw / 255.0);
+  cairo_set_source_rgb(cr, kleur.rood / 255.0, kleur.groen / 255.0, kleur.blauw / 255.0);
 }
 
 struct CairoTekenaar {

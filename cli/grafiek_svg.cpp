@@ -16,11 +16,6 @@ std::string getal(Double waarde)
   return tekst == "-0.0" ? "0.0" : tekst;
 }
 
-std::string kleur(const Rgb& rgb)
-{
-  return hexKleur(rgb.rood, rgb.groen, rgb.blauw);
-}
-
 std::string xmlTekst(const std::string& tekst)
 {
   std::string uit;
@@ -53,17 +48,17 @@ struct SvgSchrijver {
   void operator()(const Lijn& l)
   {
     svg += "<line x1=\"" + getal(l.van.x) + "\" y1=\"" + getal(l.van.y) + "\" x2=\"" +
-           getal(l.naar.x) + "\" y2=\"" + getal(l.naar.y) + "\" stroke=\"" + kleur(l.kleur) +
+           getal(l.naar.x) + "\" y2=\"" + getal(l.naar.y) + "\" stroke=\"" + hexKleur(l.kleur) +
            "\" stroke-width=\"" + getal(l.dikte) + "\"/>\n";
   }
 
   void operator()(const Rechthoek& r)
   {
     svg += "<rect x=\"" + getal(r.hoek.x) + "\" y=\"" + getal(r.hoek.y) + "\" width=\"" +
-           getal(r.breedte) + "\" height=\"" + getal(r.hoogte) + "\" fill=\"" + kleur(r.vulling) +
-           "\"";
+           getal(r.breedte) + "\" height=\"" + getal(r.hoogte) + "\" fill=\"" +
+           hexKleur(r.vulling) + "\"";
     if (r.rand) {
-      svg += " stroke=\"" + kleur(*r.rand) + "\" stroke-width=\"" + getal(r.randDikte) + "\"";
+      svg += " stroke=\"" + hexKleur(*r.rand) + "\" stroke-width=\"" + getal(r.randDikte) + "\"";
     }
     svg += "/>\n";
   }
@@ -71,8 +66,8 @@ struct SvgSchrijver {
   void operator()(const Cirkel& c)
   {
     svg += "<circle cx=\"" + getal(c.midden.x) + "\" cy=\"" + getal(c.midden.y) + "\" r=\"" +
-           getal(c.straal) + "\" fill=\"" + kleur(c.vulling) + "\" stroke=\"" + kleur(c.rand) +
-           "\" stroke-width=\"" + getal(c.randDikte) + "\"/>\n";
+           getal(c.straal) + "\" fill=\"" + hexKleur(c.vulling) + "\" stroke=\"" +
+           hexKleur(c.rand) + "\" stroke-width=\"" + getal(c.randDikte) + "\"/>\n";
   }
 
   void operator()(const Kromme& k)
@@ -81,7 +76,7 @@ struct SvgSchrijver {
     svg += "<clipPath id=\"" + id + "\"><rect x=\"" + getal(k.binnen.hoek.x) + "\" y=\"" +
            getal(k.binnen.hoek.y) + "\" width=\"" + getal(k.binnen.breedte) + "\" height=\"" +
            getal(k.binnen.hoogte) + "\"/></clipPath>\n";
-    svg += "<polyline clip-path=\"url(#" + id + ")\" fill=\"none\" stroke=\"" + kleur(k.kleur) +
+    svg += "<polyline clip-path=\"url(#" + id + ")\" fill=\"none\" stroke=\"" + hexKleur(k.kleur) +
            "\" stroke-width=\"" + getal(k.dikte) +
            R"(" stroke-linejoin="round" stroke-linecap="round" points=")";
     bool eerste = true;
@@ -106,17 +101,17 @@ struct SvgSchrijver {
     if (t.staand) {
       svg += " transform=\"rotate(-90 " + getal(t.plek.x) + " " + getal(t.plek.y) + ")\"";
     }
-    svg += " fill=\"" + kleur(t.kleur) + "\">" + xmlTekst(t.tekst) + "</text>\n";
+    svg += " fill=\"" + hexKleur(t.kleur) + "\">" + xmlTekst(t.tekst) + "</text>\n";
   }
 };
 
 } // namespace
 
-std::string hexKleur(UInt8 rood, UInt8 groen, UInt8 blauw)
+std::string hexKleur(const Kleur& kleur)
 {
   constexpr std::string_view cijfers = "0123456789abcdef";
   std::string tekst = "#";
-  for (const UInt8 deel : {rood, groen, blauw}) {
+  for (const UInt8 deel : {kleur.rood, kleur.groen, kleur.blauw}) {
     tekst += cijfers[deel >> 4U];
     tekst += cijfers[deel & 0xFU];
   }
@@ -132,7 +127,7 @@ std::string grafiekSvg(const Grafiek& grafiek)
                   "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
                   b + "\" height=\"" + h + "\" viewBox=\"0 0 " + b + " " + h + "\">\n" +
                   "<rect width=\"" + b + "\" height=\"" + h + "\" fill=\"" +
-                  kleur(grafiek.achtergrond) + "\"/>\n";
+                  hexKleur(grafiek.achtergrond) + "\"/>\n";
   for (const Vorm& vorm : grafiek.vormen) {
     std::visit(schrijver, vorm);
   }

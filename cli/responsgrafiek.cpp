@@ -10,14 +10,13 @@
 
 namespace {
 
-constexpr Rgb zwart{34, 34, 34};
-constexpr Rgb rasterKleur{217, 217, 217};
-constexpr Rgb nulLijnKleur{150, 150, 150};
-constexpr Rgb kaderKleur{68, 68, 68};
-constexpr Rgb krommeKleur{31, 95, 191};
-constexpr Rgb merkKleur{214, 39, 40};
-constexpr Rgb wit{255, 255, 255};
-constexpr Rgb labelRand{190, 190, 190};
+constexpr Kleur zwart{34, 34, 34};
+constexpr Kleur rasterKleur{217, 217, 217};
+constexpr Kleur nulLijnKleur{150, 150, 150};
+constexpr Kleur kaderKleur{68, 68, 68};
+constexpr Kleur krommeKleur{31, 95, 191};
+constexpr Kleur merkKleur{214, 39, 40};
+constexpr Kleur labelRand{190, 190, 190};
 constexpr const char* minTeken = "\u2212";
 
 // Sizes for a plot of 960 x 600 pixels; other sizes scale them.

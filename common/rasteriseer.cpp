@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr Kleur wit = {"WHITE", 255, 255, 255};
-
 std::size_t index(const Beeld& beeld, Int x, Int y)
 {
   return 3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(beeld.breedte) +

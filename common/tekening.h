@@ -1,9 +1,10 @@
 // What the graph panel draws for a pair of blocks at a given client size:
-// the scale and the height of every bar. The panel turns this into drawing
-// calls; nothing here depends on a drawing library.
+// the scale and the height of every bar. vlakken() in rasteriseer.h turns it
+// into fills; nothing here depends on a drawing library.
 #pragma once
 
 #include "algdef.h"
+#include "kleur.h"
 #include "signaal.h"
 
 #include <algorithm>
@@ -12,19 +13,11 @@
 #include <limits>
 #include <optional>
 
-struct Kleur {
-  // The standard colour name; the RGB value below is what every platform and
-  // every export draws (colour databases do not agree on the names).
-  const char* naam;
-  UInt8 rood;
-  UInt8 groen;
-  UInt8 blauw;
-};
-
-inline constexpr Kleur achtergrondKleur = {"", 255, 251, 223};
-inline constexpr Kleur asKleur = {"RED", 255, 0, 0};
-inline constexpr Kleur invoerKleur = {"CORNFLOWER BLUE", 100, 149, 237};
-inline constexpr Kleur uitvoerKleur = {"BROWN", 165, 42, 42};
+inline constexpr Kleur achtergrondKleur{.rood = 255, .groen = 251, .blauw = 223};
+inline constexpr Kleur asKleur{.rood = 255, .groen = 0, .blauw = 0, .naam = "RED"};
+inline constexpr Kleur invoerKleur{
+    .rood = 100, .groen = 149, .blauw = 237, .naam = "CORNFLOWER BLUE"};
+inline constexpr Kleur uitvoerKleur{.rood = 165, .groen = 42, .blauw = 42, .naam = "BROWN"};
 
 inline constexpr Int asPenBreedte = 2;
 inline constexpr Int staafPenBreedte = 1;

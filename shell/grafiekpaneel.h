@@ -1,11 +1,14 @@
 // The drawing area: keeps a copy of the last input and output block and
-// paints both as bar charts around one horizontal axis.
+// paints the fills of their drawing (vlakken in rasteriseer.h).
 #pragma once
 
 #include "algdef.h"
+#include "rasteriseer.h"
 #include "signaal.h"
 #include "tekening.h"
+#include "wxkleur.h"
 
+#include <wx/brush.h>
 #include <wx/colour.h>
 #include <wx/dc.h>
 #include <wx/dcclient.h>
@@ -14,13 +17,6 @@
 #include <wx/pen.h>
 
 #include <algorithm>
-
-// The colour by its RGB value: colour databases differ between toolkits (the
-// same name can mean another colour on Windows), the picture must not.
-inline wxColour alsWxKleur(const Kleur& kleur)
-{
-  return {kleur.rood, kleur.groen, kleur.blauw};
-}
 
 template <typename Monster>
 class GrafiekPaneel : public wxPanel {
@@ -44,8 +40,6 @@ protected:
 private:
   void set_properties();
   void do_layout();
-  static void tekenStaven(wxDC& dc, const Kleur& kleur, Int verschuiving, Int midden,
-                          Int staafBreedte, const std::array<Int, BlokLengte>& hoogtes);
 
   SignaalBlok<Monster> signaal{};
   SignaalBlok<Monster> gefilterdSignaal{};
@@ -115,63 +109,20 @@ void GrafiekPaneel<Monster>::teken(wxPaintEvent& event)
   tekenOp(dc, dc.GetSize());
 }
 
+// The panel paints the same fills the export rasterises or writes, one
+// rectangle a fill, so the window's pixels equal the exported picture's.
 template <typename Monster>
 void GrafiekPaneel<Monster>::tekenOp(wxDC& dc, const wxSize& grootte) const
 {
-  dc.SetBackground(wxBrush(GetBackgroundColour()));
-  dc.Clear();
-  const auto tekening = maakTekening(signaal, gefilterdSignaal, grootte.x, grootte.y);
-  if (!tekening) {
-    return;
-  }
   // A bitmap context smooths rectangle corners, the window's does not; with
   // smoothing off both give the same pixels.
   if (wxGraphicsContext* context = dc.GetGraphicsContext()) {
     context->SetAntialiasMode(wxANTIALIAS_NONE);
   }
-
-  // Rows are device rows, counted down from the top; heights go up from the
-  // middle line. (A flipped y axis would say the same, but some drawing
-  // backends, Wine's among them, then draw nothing.)
-  const Int midden = tekening->midden;
-  dc.SetPen(wxPen(alsWxKleur(asKleur), asPenBreedte, wxPENSTYLE_SOLID));
-  dc.DrawLine(0, 2 * midden, 0, 0);
-  dc.DrawLine(0, midden, tekening->breedte, midden);
-
-  const Int staafBreedte = tekening->schaal.staafBreedte;
-  tekenStaven(dc, invoerKleur, 0, midden, staafBreedte, tekening->invoerHoogte);
-  tekenStaven(dc, uitvoerKleur, uitvoerVerschuiving, midden, staafBreedte, tekening->uitvoerHoogte);
-}
-
-// Bars are white boxes outlined one pixel wide in their colour: a rectangle
-// of the bar's colour with a white one inside it. Two fills give exactly the
-// pixels of an outlined, white-filled rectangle and cost a fraction of
-// stroking an outline. Bars of one colour do not overlap, so all coloured
-// rectangles go first and all white ones after, with one brush each.
-template <typename Monster>
-void GrafiekPaneel<Monster>::tekenStaven(wxDC& dc, const Kleur& kleur, Int verschuiving, Int midden,
-                                         Int staafBreedte,
-                                         const std::array<Int, BlokLengte>& hoogtes)
-{
-  if (staafBreedte <= 0) {
-    return;
-  }
-  const auto teken = [&](Int rand) {
-    for (std::size_t n = 0; n < BlokLengte; ++n) {
-      const Int b = hoogtes[n];
-      // A bar above the line ends on the row above it, a bar below the line
-      // starts on the line's row: bars of opposite sign are equally long.
-      const Int boven = b > 0 ? midden - b : midden;
-      const Int lengte = b > 0 ? b : -b;
-      if (staafBreedte > 2 * rand && lengte > 2 * rand) {
-        dc.DrawRectangle(staafBreedte * static_cast<Int>(n) + verschuiving + rand, boven + rand,
-                         staafBreedte - 2 * rand, lengte - 2 * rand);
-      }
-    }
-  };
   dc.SetPen(*wxTRANSPARENT_PEN);
-  dc.SetBrush(wxBrush(alsWxKleur(kleur)));
-  teken(0);
-  dc.SetBrush(*wxWHITE_BRUSH);
-  teken(staafPenBreedte);
+  const auto tekening = maakTekening(signaal, gefilterdSignaal, grootte.x, grootte.y);
+  for (const Vlak& vlak : vlakken(tekening, grootte.x, grootte.y)) {
+    dc.SetBrush(wxBrush(alsWxKleur(vlak.kleur)));
+    dc.DrawRectangle(vlak.x0, vlak.y0, vlak.x1 - vlak.x0 + 1, vlak.y1 - vlak.y0 + 1);
+  }
 }

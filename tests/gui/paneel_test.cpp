@@ -14,8 +14,6 @@
 
 namespace {
 
-const wxColour wit(255, 255, 255);
-
 class PaneelTest : public testing::Test {
 protected:
   void SetUp() override
@@ -70,92 +68,6 @@ TEST_F(PaneelTest, VoorDeEersteKopieAlleenAchtergrond)
   EXPECT_EQ(pixel(scherm, 0, 250), alsWxKleur(achtergrondKleur));
   EXPECT_EQ(pixel(scherm, 100, 100), alsWxKleur(achtergrondKleur));
   EXPECT_FALSE(paneel->toontSignalen());
-}
-
-// 512 x 500: W = 4, H = 131, middle line at row 250; 8192 gives +62,
-// -20000 gives -152.
-TEST_F(PaneelTest, UitgewerktVoorbeeld)
-{
-  laad(8192.0, -20000.0);
-  const wxImage b = render(512, 500);
-
-  // Input bar n: columns 4n..4n+3, rows 188..249, outlined, white inside.
-  for (int n = 1; n < 128; n += 21) {
-    const int x = 4 * n;
-    EXPECT_EQ(pixel(b, x, 200), alsWxKleur(invoerKleur)) << n;
-    EXPECT_EQ(pixel(b, x + 1, 200), wit) << n;
-    EXPECT_EQ(pixel(b, x + 1, 188), alsWxKleur(invoerKleur)) << n;
-    EXPECT_EQ(pixel(b, x + 1, 187), alsWxKleur(achtergrondKleur)) << n;
-    EXPECT_EQ(pixel(b, x + 1, 249), alsWxKleur(invoerKleur)) << n;
-  }
-  // Output bar n: columns 4n+2..4n+5, rows 250..401, the same length as a
-  // positive bar of 152.
-  for (int n = 0; n < 127; n += 21) {
-    const int x = 4 * n + 2;
-    EXPECT_EQ(pixel(b, x, 300), alsWxKleur(uitvoerKleur)) << n;
-    EXPECT_EQ(pixel(b, x + 1, 300), wit) << n;
-    EXPECT_EQ(pixel(b, x + 1, 250), alsWxKleur(uitvoerKleur)) << n;
-    EXPECT_EQ(pixel(b, x + 1, 401), alsWxKleur(uitvoerKleur)) << n;
-    EXPECT_EQ(pixel(b, x + 1, 402), alsWxKleur(achtergrondKleur)) << n;
-  }
-  // The vertical axis runs the full height in column 0.
-  EXPECT_EQ(pixel(b, 0, 0), alsWxKleur(asKleur));
-  EXPECT_EQ(pixel(b, 0, 100), alsWxKleur(asKleur));
-  EXPECT_EQ(pixel(b, 0, 499), alsWxKleur(asKleur));
-  EXPECT_EQ(pixel(b, 1, 100), alsWxKleur(achtergrondKleur));
-  EXPECT_EQ(pixel(b, 300, 100), alsWxKleur(achtergrondKleur));
-}
-
-TEST_F(PaneelTest, PositiefEnNegatiefEvenLang)
-{
-  laad(20000.0, -20000.0);
-  const wxImage b = render(512, 500);
-  int boven = 0;
-  int onder = 0;
-  for (int y = 0; y < 500; ++y) {
-    boven += pixel(b, 9, y) == wit ? 1 : 0;  // inside input bar 2
-    onder += pixel(b, 11, y) == wit ? 1 : 0; // inside output bar 2
-  }
-  EXPECT_EQ(boven, onder);
-  EXPECT_EQ(boven, 152 - 2) << "152 rows, less the outline at both ends";
-}
-
-// 600 x 700: W = 4, H = 93; the bars end at x = 512 while the horizontal axis
-// runs to the right edge; 32767 gives 352 rows, cut off at the top.
-TEST_F(PaneelTest, StrookZonderStavenRechts)
-{
-  laad(32767.0, 0.0);
-  const wxImage b = render(600, 700);
-  EXPECT_EQ(pixel(b, 520, 349), alsWxKleur(asKleur));
-  EXPECT_EQ(pixel(b, 520, 350), alsWxKleur(asKleur));
-  EXPECT_EQ(pixel(b, 599, 350), alsWxKleur(asKleur));
-  EXPECT_EQ(pixel(b, 520, 348), alsWxKleur(achtergrondKleur));
-  EXPECT_EQ(pixel(b, 520, 100), alsWxKleur(achtergrondKleur));
-  EXPECT_EQ(pixel(b, 511, 100), alsWxKleur(invoerKleur)) << "right edge of the last input bar";
-  EXPECT_EQ(pixel(b, 512, 100), alsWxKleur(achtergrondKleur));
-  EXPECT_EQ(pixel(b, 509, 0), wit) << "the bar reaches beyond the top edge";
-}
-
-TEST_F(PaneelTest, KleineMonstersGevenGeenStaaf)
-{
-  laad(130.0, -130.0);
-  const wxImage b = render(512, 500);
-  for (int y = 0; y < 500; ++y) {
-    if (y == 249 || y == 250) {
-      continue; // the horizontal axis
-    }
-    EXPECT_EQ(pixel(b, 5, y), alsWxKleur(achtergrondKleur)) << y;
-  }
-}
-
-TEST_F(PaneelTest, ZonderHoogteAlleenAchtergrond)
-{
-  laad(8192.0, 8192.0);
-  const wxImage b = ::render(*paneel, wxSize(512, 0), wxSize(512, 10));
-  for (int y = 0; y < 10; ++y) {
-    EXPECT_EQ(pixel(b, 0, y), alsWxKleur(achtergrondKleur));
-    EXPECT_EQ(pixel(b, 5, y), alsWxKleur(achtergrondKleur));
-  }
 }
 
 // Copying does not paint: the screen shows the new pair only once the caller

@@ -220,11 +220,6 @@ wxColour pixel(const wxImage& beeld, int x, int y)
   return {beeld.GetRed(x, y), beeld.GetGreen(x, y), beeld.GetBlue(x, y)};
 }
 
-wxColour alsWxKleur(const Kleur& kleur)
-{
-  return {kleur.rood, kleur.groen, kleur.blauw};
-}
-
 bool gelijkeBeelden(const wxImage& a, const wxImage& b)
 {
   if (!a.IsOk() || !b.IsOk() || a.GetSize() != b.GetSize()) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "tekening.h"
+#include "wxkleur.h"
 
 #include <wx/app.h>
 #include <wx/bitmap.h>
@@ -113,7 +114,6 @@ void zetSpinWaarde(wxSpinCtrl* spin, int waarde);
 wxImage leesScherm(wxWindow* venster);
 
 wxColour pixel(const wxImage& beeld, int x, int y);
-wxColour alsWxKleur(const Kleur& kleur);
 
 // Whether two pictures have the same size and the same pixels.
 bool gelijkeBeelden(const wxImage& a, const wxImage& b);
