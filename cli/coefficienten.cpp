@@ -1,16 +1,14 @@
 #include "coefficienten.h"
 
-#include "cyclus_uitvoer.h"
 #include "fir.h"
+#include "getaltekst.h"
 #include "iir.h"
 
 std::string firCoefficientenCsv()
 {
   std::string csv = "k,h\n";
   for (std::size_t k = 0; k < firCoefficienten.size(); ++k) {
-    csv += std::to_string(k) + ',';
-    schrijfGetal(csv, firCoefficienten[k]);
-    csv += '\n';
+    csv += std::to_string(k) + ',' + kortsteTekst(firCoefficienten[k]) + '\n';
   }
   return csv;
 }
@@ -36,12 +34,10 @@ std::string iirCoefficientenCsv()
     const Double* noemer = filter.filterNoemer + MaxSectieLengte * s;
     csv += std::to_string(s);
     for (UInt32 k = 0; k < MaxSectieLengte; ++k) {
-      csv += ',';
-      schrijfGetal(csv, coefficient(teller, filter.tellerSecties[s], k));
+      csv += ',' + kortsteTekst(coefficient(teller, filter.tellerSecties[s], k));
     }
     for (UInt32 k = 1; k < MaxSectieLengte; ++k) { // a0 is 1 in every section
-      csv += ',';
-      schrijfGetal(csv, coefficient(noemer, filter.noemerSecties[s], k));
+      csv += ',' + kortsteTekst(coefficient(noemer, filter.noemerSecties[s], k));
     }
     csv += '\n';
   }

@@ -1,23 +1,7 @@
 #include "cyclus_uitvoer.h"
 
-#include "grafiek.h"
-
-#include <charconv>
-#include <iterator>
 #include <new>
 #include <png.h>
-
-void schrijfGetal(std::string& tekst, Double waarde)
-{
-  char buffer[32];
-  const auto [einde, fout] = std::to_chars(std::begin(buffer), std::end(buffer), waarde);
-  tekst.append(buffer, fout == std::errc{} ? einde : buffer);
-}
-
-void schrijfGetal(std::string& tekst, Int16 waarde)
-{
-  tekst += std::to_string(waarde);
-}
 
 namespace {
 
@@ -92,21 +76,4 @@ std::string pngVan(const Beeld& beeld)
     throw std::bad_alloc();
   }
   return std::move(uitvoer.bytes);
-}
-
-std::string svgVan(const std::vector<Vlak>& vlakken, Int breedte, Int hoogte)
-{
-  const auto getal = [](Int waarde) { return std::to_string(waarde); };
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                    getal(breedte) + "\" height=\"" + getal(hoogte) + "\" viewBox=\"0 0 " +
-                    getal(breedte) + ' ' + getal(hoogte) + "\" shape-rendering=\"crispEdges\">\n";
-  for (const Vlak& vlak : vlakken) {
-    const std::string kleur = hexKleur(vlak.kleur);
-    svg += "<rect x=\"" + getal(vlak.x0) + "\" y=\"" + getal(vlak.y0) + "\" width=\"" +
-           getal(vlak.x1 - vlak.x0 + 1) + "\" height=\"" + getal(vlak.y1 - vlak.y0 + 1) +
-           "\" fill=\"" + kleur + "\"/>\n";
-  }
-  svg += "</svg>\n";
-  return svg;
 }

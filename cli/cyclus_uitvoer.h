@@ -3,17 +3,13 @@
 #pragma once
 
 #include "cyclus.h"
+#include "getaltekst.h"
 #include "keuzes.h"
 #include "rasteriseer.h"
 #include "tekening.h"
 
 #include <span>
 #include <string>
-
-// Decimal text that reads back to exactly the same value: the shortest for a
-// Double, plain digits for an Int16.
-void schrijfGetal(std::string& tekst, Double waarde);
-void schrijfGetal(std::string& tekst, Int16 waarde);
 
 // "n,signaal,gefilterd" and one row per sample; with `exact` (one value a
 // sample) a fourth column "exact".
@@ -22,13 +18,10 @@ std::string cyclusCsv(const CyclusResultaat<Programma>& cyclus, std::span<const 
 {
   std::string uitvoer = exact.empty() ? "n,signaal,gefilterd\n" : "n,signaal,gefilterd,exact\n";
   for (std::size_t n = 0; n < BlokLengte; ++n) {
-    uitvoer += std::to_string(n) + ',';
-    schrijfGetal(uitvoer, cyclus.signaal[n]);
-    uitvoer += ',';
-    schrijfGetal(uitvoer, cyclus.gefilterd[n]);
+    uitvoer += std::to_string(n) + ',' + kortsteTekst(cyclus.signaal[n]) + ',' +
+               kortsteTekst(cyclus.gefilterd[n]);
     if (!exact.empty()) {
-      uitvoer += ',';
-      schrijfGetal(uitvoer, exact[n]);
+      uitvoer += ',' + kortsteTekst(exact[n]);
     }
     uitvoer += '\n';
   }
@@ -37,10 +30,6 @@ std::string cyclusCsv(const CyclusResultaat<Programma>& cyclus, std::span<const 
 
 // An RGB PNG of the picture.
 std::string pngVan(const Beeld& beeld);
-
-// The picture's fills as SVG rectangles at whole pixels, drawn without
-// smoothing, so that a renderer gives the same pixels as the rasteriser.
-std::string svgVan(const std::vector<Vlak>& vlakken, Int breedte, Int hoogte);
 
 template <typename Programma>
 std::optional<Tekening> tekeningVan(const CyclusResultaat<Programma>& cyclus, Grootte grootte)
@@ -57,6 +46,6 @@ std::string cyclusPng(const CyclusResultaat<Programma>& cyclus, Grootte grootte)
 template <typename Programma>
 std::string cyclusSvg(const CyclusResultaat<Programma>& cyclus, Grootte grootte)
 {
-  return svgVan(vlakken(tekeningVan(cyclus, grootte), grootte.breedte, grootte.hoogte),
-                grootte.breedte, grootte.hoogte);
+  return figuurSvg(alsFiguur(vlakken(tekeningVan(cyclus, grootte), grootte.breedte, grootte.hoogte),
+                             grootte.breedte, grootte.hoogte));
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "algdef.h"
+#include "figuur.h"
 #include "frequenties.h"
 #include "geluid.h"
 #include "testsignaal.h"
@@ -22,11 +23,6 @@ enum class ProgrammaKeuze { iir, fir };
 // decimals, between 0,1 and 60 seconds.
 inline constexpr UInt32 microsecondenPerSeconde = 1'000'000;
 inline constexpr UInt32 standaardDuurMicroseconden = 2 * microsecondenPerSeconde;
-
-struct Grootte {
-  Int breedte = 0;
-  Int hoogte = 0;
-};
 
 // Where an output goes: the file `pad`, or stdout (written "-").
 struct Doel {

@@ -1,9 +1,8 @@
 #include "respons.h"
 
-#include "cyclus_uitvoer.h"
 #include "frequenties.h"
+#include "getaltekst.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -12,10 +11,7 @@ std::string frequentieTekst(Double factor)
   if (factor == 0.0) {
     return "DC";
   }
-  std::string tekst;
-  schrijfGetal(tekst, factor);
-  std::replace(tekst.begin(), tekst.end(), '.', ',');
-  return tekst + "*PI";
+  return metKomma(kortsteTekst(factor)) + "*PI";
 }
 
 Respons berekenRespons(VersterkingVan versterking, std::optional<UInt32> punten)
@@ -60,16 +56,9 @@ std::string responsCsv(const Respons& respons)
   std::string uitvoer = "frequentie,omega,versterking,dB,fase,groepslooptijd\n";
   for (const auto& punt : respons) {
     uitvoer += '"' + punt.frequentie + "\",";
-    schrijfGetal(uitvoer, punt.omega);
-    uitvoer += ',';
-    schrijfGetal(uitvoer, punt.versterking);
-    uitvoer += ',';
-    schrijfGetal(uitvoer, inDecibel(punt.versterking));
-    uitvoer += ',';
-    schrijfGetal(uitvoer, punt.fase);
-    uitvoer += ',';
-    schrijfGetal(uitvoer, punt.groepslooptijd);
-    uitvoer += '\n';
+    uitvoer += kortsteTekst(punt.omega) + ',' + kortsteTekst(punt.versterking) + ',' +
+               kortsteTekst(inDecibel(punt.versterking)) + ',' + kortsteTekst(punt.fase) + ',' +
+               kortsteTekst(punt.groepslooptijd) + '\n';
   }
   return uitvoer;
 }

@@ -1,11 +1,10 @@
 #include "responsgrafiek.h"
 
 #include "frequenties.h"
+#include "getaltekst.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <iterator>
 #include <numbers>
 
 namespace {
@@ -59,16 +58,16 @@ struct Vak {
 
 struct Opmaak {
   Double s = 1.0; // scale against the design size
-  Vak vlak;       // the plot area
+  Vak gebied;     // the plot area
 
   [[nodiscard]] Double x(Double omega) const
   {
-    return vlak.x0 + omega / std::numbers::pi * (vlak.x1 - vlak.x0);
+    return gebied.x0 + omega / std::numbers::pi * (gebied.x1 - gebied.x0);
   }
   [[nodiscard]] Double y(Double dB) const
   {
-    return vlak.y0 +
-           (grafiekBovenDb - dB) / (grafiekBovenDb - grafiekOnderDb) * (vlak.y1 - vlak.y0);
+    return gebied.y0 +
+           (grafiekBovenDb - dB) / (grafiekBovenDb - grafiekOnderDb) * (gebied.y1 - gebied.y0);
   }
 };
 
@@ -78,7 +77,7 @@ Opmaak opmaakVoor(Grootte grootte)
   const Double b = grootte.breedte;
   const Double h = grootte.hoogte;
   o.s = std::min(b / ontwerpBreedte, h / ontwerpHoogte);
-  o.vlak = {95.0 * o.s, 70.0 * o.s, b - 40.0 * o.s, h - 85.0 * o.s};
+  o.gebied = {95.0 * o.s, 70.0 * o.s, b - 40.0 * o.s, h - 85.0 * o.s};
   return o;
 }
 
@@ -88,8 +87,8 @@ void raster(const Opmaak& o, std::vector<Vorm>& vormen)
   for (Int i = 0; i <= stappenPi; ++i) {
     const Double factor = static_cast<Double>(i) / stappenPi;
     const Double x = o.x(factor * std::numbers::pi);
-    vormen.emplace_back(Lijn{{x, o.vlak.y0}, {x, o.vlak.y1}, rasterKleur, 1.0 * s});
-    vormen.emplace_back(Tekst{{x, o.vlak.y1 + 24.0 * s},
+    vormen.emplace_back(Lijn{{x, o.gebied.y0}, {x, o.gebied.y1}, rasterKleur, 1.0 * s});
+    vormen.emplace_back(Tekst{{x, o.gebied.y1 + 24.0 * s},
                               frequentieTekst(factor),
                               schaalGrootte * s,
                               false,
@@ -102,9 +101,9 @@ void raster(const Opmaak& o, std::vector<Vorm>& vormen)
     const Double dB = -stapDb * i;
     const Double y = o.y(dB);
     vormen.emplace_back(
-        Lijn{{o.vlak.x0, y}, {o.vlak.x1, y}, dB == 0.0 ? nulLijnKleur : rasterKleur, 1.0 * s});
+        Lijn{{o.gebied.x0, y}, {o.gebied.x1, y}, dB == 0.0 ? nulLijnKleur : rasterKleur, 1.0 * s});
     const std::string tekst = dB == 0.0 ? "0" : minTeken + std::to_string(static_cast<Int>(-dB));
-    vormen.emplace_back(Tekst{{o.vlak.x0 - 10.0 * s, y + 5.0 * s},
+    vormen.emplace_back(Tekst{{o.gebied.x0 - 10.0 * s, y + 5.0 * s},
                               tekst,
                               schaalGrootte * s,
                               false,
@@ -117,7 +116,7 @@ void raster(const Opmaak& o, std::vector<Vorm>& vormen)
 std::vector<Plek> krommePunten(const Opmaak& o, VersterkingVan versterking)
 {
   // At least two points a pixel: the stop band's notches stay sharp.
-  const auto stappen = static_cast<Int>(std::max(1000.0, 2.0 * (o.vlak.x1 - o.vlak.x0)));
+  const auto stappen = static_cast<Int>(std::max(1000.0, 2.0 * (o.gebied.x1 - o.gebied.x0)));
   std::vector<Plek> punten;
   punten.reserve(static_cast<std::size_t>(stappen) + 1);
   for (Int i = 0; i <= stappen; ++i) {
@@ -165,7 +164,7 @@ struct Plaatser {
 
   [[nodiscard]] bool vrij(const Vak& vak, const Verbinding& verbinding) const
   {
-    if (!o.vlak.bevat(vak)) {
+    if (!o.gebied.bevat(vak)) {
       return false;
     }
     const Double marge = 3.0 * o.s;
@@ -185,7 +184,7 @@ struct Plaatser {
       }
     }
     return std::none_of(kromme.begin(), kromme.end(), [&](const Plek& p) {
-      const Double y = std::clamp(p.y, o.vlak.y0, o.vlak.y1);
+      const Double y = std::clamp(p.y, o.gebied.y0, o.gebied.y1);
       return p.x > vak.x0 - marge && p.x < vak.x1 + marge && y > vak.y0 - marge &&
              y < vak.y1 + marge;
     });
@@ -194,8 +193,8 @@ struct Plaatser {
   Vak plaats(Plek merk, Double breedte, Double hoogte)
   {
     const Double afstand = 10.0 * o.s;
-    const Double x0 =
-        std::clamp(merk.x - breedte / 2, o.vlak.x0 + 2.0 * o.s, o.vlak.x1 - 2.0 * o.s - breedte);
+    const Double x0 = std::clamp(merk.x - breedte / 2, o.gebied.x0 + 2.0 * o.s,
+                                 o.gebied.x1 - 2.0 * o.s - breedte);
     std::vector<Vak> kandidaten;
     for (Int rij = 0; rij < 6; ++rij) {
       const Double verder = rij * (hoogte + 6.0 * o.s);
@@ -225,7 +224,7 @@ constexpr Double merkStraal = 5.5; // of a frequency's mark, at the design size
 
 Plek merkPlek(const Opmaak& o, Double omega, Double versterking)
 {
-  return {o.x(omega), std::clamp(o.y(inDecibel(versterking)), o.vlak.y0, o.vlak.y1)};
+  return {o.x(omega), std::clamp(o.y(inDecibel(versterking)), o.gebied.y0, o.gebied.y1)};
 }
 
 // `bezet`: places the labels must keep clear of.
@@ -288,7 +287,7 @@ void gekozenMerk(const Opmaak& o, Double omega, Double versterking, std::vector<
 {
   const Double s = o.s;
   const Double x = o.x(omega);
-  vormen.emplace_back(Lijn{{x, o.vlak.y0}, {x, o.vlak.y1}, merkKleur, 1.5 * s});
+  vormen.emplace_back(Lijn{{x, o.gebied.y0}, {x, o.gebied.y1}, merkKleur, 1.5 * s});
   vormen.emplace_back(
       Cirkel{merkPlek(o, omega, versterking), 2.2 * merkStraal * s, wit, merkKleur, 2.0 * s});
 }
@@ -302,8 +301,8 @@ Vak gekozenLabel(const Opmaak& o, const std::string& tekst, std::vector<Vorm>& v
   const Double rand = 6.0 * s;
   const Double breedte = tekstBreedte(tekst, grootte, true) + 2 * rand;
   const Double hoogte = grootte + 2 * rand;
-  const Vak vak{o.vlak.x1 - 8.0 * s - breedte, o.vlak.y0 + 8.0 * s, o.vlak.x1 - 8.0 * s,
-                o.vlak.y0 + 8.0 * s + hoogte};
+  const Vak vak{o.gebied.x1 - 8.0 * s - breedte, o.gebied.y0 + 8.0 * s, o.gebied.x1 - 8.0 * s,
+                o.gebied.y0 + 8.0 * s + hoogte};
   vormen.emplace_back(Rechthoek{{vak.x0, vak.y0}, breedte, hoogte, wit, merkKleur, 1.5 * s});
   vormen.emplace_back(Tekst{{(vak.x0 + vak.x1) / 2, vak.y1 - rand - 0.2 * grootte},
                             tekst,
@@ -329,40 +328,40 @@ std::string gekozenTekst(VersterkingVan versterking, UInt32 keuze)
 
 std::string decibelTekst(Double dB)
 {
-  char buffer[32];
-  const auto [einde, fout] = std::to_chars(std::begin(buffer), std::end(buffer), std::abs(dB),
-                                           std::chars_format::fixed, 1);
-  std::string tekst(buffer, fout == std::errc{} ? einde : buffer);
-  std::replace(tekst.begin(), tekst.end(), '.', ',');
+  const std::string tekst = metKomma(vasteTekst(std::abs(dB), 1));
   const bool negatief = dB < 0.0 && tekst != "0,0";
   return (negatief ? minTeken : "") + tekst + " dB";
 }
 
-Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Grootte grootte,
-                       std::optional<UInt32> gekozen)
+Figuur responsGrafiek(const std::string& titel, VersterkingVan versterking, Grootte grootte,
+                      std::optional<UInt32> gekozen)
 {
   const Opmaak o = opmaakVoor(grootte);
   const Double s = o.s;
-  Grafiek grafiek;
-  grafiek.breedte = grootte.breedte;
-  grafiek.hoogte = grootte.hoogte;
-  auto& vormen = grafiek.vormen;
+  Figuur figuur;
+  figuur.breedte = grootte.breedte;
+  figuur.hoogte = grootte.hoogte;
+  auto& vormen = figuur.vormen;
 
   raster(o, vormen);
   const auto gekozenOmega = gekozen ? hoekFrequentie(*gekozen) : std::nullopt;
   if (gekozenOmega) {
     gekozenMerk(o, *gekozenOmega, versterking(*gekozenOmega), vormen);
   }
-  const Rechthoek vlak{
-      {o.vlak.x0, o.vlak.y0}, o.vlak.x1 - o.vlak.x0, o.vlak.y1 - o.vlak.y0, wit, std::nullopt, 0.0};
+  const Rechthoek gebied{{o.gebied.x0, o.gebied.y0},
+                         o.gebied.x1 - o.gebied.x0,
+                         o.gebied.y1 - o.gebied.y0,
+                         wit,
+                         std::nullopt,
+                         0.0};
   const std::vector<Plek> kromme = krommePunten(o, versterking);
-  vormen.emplace_back(Kromme{kromme, vlak, krommeKleur, 2.5 * s});
+  vormen.emplace_back(Kromme{kromme, gebied, krommeKleur, 2.5 * s});
   // The frame over the grid's ends and the curve's clipped edge.
   for (const auto& [van, naar] :
-       {std::pair<Plek, Plek>{{o.vlak.x0, o.vlak.y0}, {o.vlak.x1, o.vlak.y0}},
-        {{o.vlak.x1, o.vlak.y0}, {o.vlak.x1, o.vlak.y1}},
-        {{o.vlak.x1, o.vlak.y1}, {o.vlak.x0, o.vlak.y1}},
-        {{o.vlak.x0, o.vlak.y1}, {o.vlak.x0, o.vlak.y0}}}) {
+       {std::pair<Plek, Plek>{{o.gebied.x0, o.gebied.y0}, {o.gebied.x1, o.gebied.y0}},
+        {{o.gebied.x1, o.gebied.y0}, {o.gebied.x1, o.gebied.y1}},
+        {{o.gebied.x1, o.gebied.y1}, {o.gebied.x0, o.gebied.y1}},
+        {{o.gebied.x0, o.gebied.y1}, {o.gebied.x0, o.gebied.y0}}}) {
     vormen.emplace_back(Lijn{van, naar, kaderKleur, 1.2 * s});
   }
   std::vector<Vak> bezet;
@@ -371,7 +370,7 @@ Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Gro
   }
   frequentieMerken(o, versterking, kromme, bezet, vormen);
 
-  const Double midden = (o.vlak.x0 + o.vlak.x1) / 2;
+  const Double midden = (o.gebied.x0 + o.gebied.x1) / 2;
   vormen.emplace_back(
       Tekst{{midden, 42.0 * s}, titel, titelGrootte * s, true, Anker::midden, false, zwart});
   vormen.emplace_back(Tekst{{midden, grootte.hoogte - 22.0 * s},
@@ -381,12 +380,12 @@ Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Gro
                             Anker::midden,
                             false,
                             zwart});
-  vormen.emplace_back(Tekst{{32.0 * s, (o.vlak.y0 + o.vlak.y1) / 2},
+  vormen.emplace_back(Tekst{{32.0 * s, (o.gebied.y0 + o.gebied.y1) / 2},
                             "Versterking (dB)",
                             asTitelGrootte * s,
                             false,
                             Anker::midden,
                             true,
                             zwart});
-  return grafiek;
+  return figuur;
 }

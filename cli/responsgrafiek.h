@@ -7,8 +7,7 @@
 // Double too, written with one decimal.
 #pragma once
 
-#include "grafiek.h"
-#include "keuzes.h"
+#include "figuur.h"
 #include "respons.h"
 
 #include <optional>
@@ -22,8 +21,8 @@ inline constexpr Double grafiekOnderDb = -100.0;
 // With `gekozen` (an item 0..7 of the frequency choice) that frequency is
 // marked, and its gain written in the plot as gekozenTekst gives it; without
 // it, or for an item that names no frequency, the plot is as it always was.
-Grafiek responsGrafiek(const std::string& titel, VersterkingVan versterking, Grootte grootte,
-                       std::optional<UInt32> gekozen = std::nullopt);
+Figuur responsGrafiek(const std::string& titel, VersterkingVan versterking, Grootte grootte,
+                      std::optional<UInt32> gekozen = std::nullopt);
 
 // Item `keuze` of the frequency choice and the gain there, in the format of
 // the plot's labels: "0,6*PI: −80,0 dB". Empty for an item that names no

@@ -68,10 +68,10 @@ std::vector<Uitvoer> responsUitvoer(const Keuzes& keuzes, const std::string& tit
     return responsGrafiek(titel, Programma::versterking, grootte);
   };
   if (keuzes.png) {
-    uitvoer.push_back({"--png", *keuzes.png, [=] { return grafiekPng(grafiek()); }});
+    uitvoer.push_back({"--png", *keuzes.png, [=] { return figuurPng(grafiek()); }});
   }
   if (keuzes.svg) {
-    uitvoer.push_back({"--svg", *keuzes.svg, [=] { return grafiekSvg(grafiek()); }});
+    uitvoer.push_back({"--svg", *keuzes.svg, [=] { return figuurSvg(grafiek()); }});
   }
   if (uitvoer.empty()) {
     uitvoer.push_back({"CSV", standaardUitvoer, [punten = keuzes.punten] {

@@ -113,3 +113,22 @@ Beeld rasteriseer(const std::optional<Tekening>& tekening, Int breedte, Int hoog
   }
   return beeld;
 }
+
+Figuur alsFiguur(const std::vector<Vlak>& vlakken, Int breedte, Int hoogte)
+{
+  Figuur figuur{.breedte = breedte,
+                .hoogte = hoogte,
+                .achtergrond = std::nullopt,
+                .inPixels = true,
+                .vormen = {}};
+  for (const Vlak& vlak : vlakken) {
+    const auto d = [](Int waarde) { return static_cast<Double>(waarde); };
+    figuur.vormen.emplace_back(Rechthoek{.hoek = {d(vlak.x0), d(vlak.y0)},
+                                         .breedte = d(vlak.x1 - vlak.x0 + 1),
+                                         .hoogte = d(vlak.y1 - vlak.y0 + 1),
+                                         .vulling = vlak.kleur,
+                                         .rand = std::nullopt,
+                                         .randDikte = 0.0});
+  }
+  return figuur;
+}

@@ -3,6 +3,7 @@
 // smoothing): the exported picture equals the window's, pixel for pixel.
 #pragma once
 
+#include "figuur.h"
 #include "tekening.h"
 
 #include <cstddef>
@@ -31,6 +32,9 @@ struct Vlak {
 // order (later ones cover earlier ones): the background alone when there is
 // nothing to draw. rasteriseer paints them; a vector export writes them.
 std::vector<Vlak> vlakken(const std::optional<Tekening>& tekening, Int breedte, Int hoogte);
+
+// The fills as a figure of rectangles in whole pixels, for the one SVG writer.
+Figuur alsFiguur(const std::vector<Vlak>& vlakken, Int breedte, Int hoogte);
 
 // The panel's picture at breedte x hoogte: background only when there is
 // nothing to draw.

@@ -423,24 +423,24 @@ TEST(FiltercyclusGrafiek, SvgNoemtDeAchtFrequentiesMetHunVersterking)
 
 // The curve runs where the engine's response puts it, and stays inside the
 // plot where it falls below the range.
-TEST(FiltercyclusGrafiek, KrommeVolgtDeVersterkingBinnenHetVlak)
+TEST(FiltercyclusGrafiek, KrommeVolgtDeVersterkingBinnenHetGebied)
 {
-  const Grafiek grafiek = responsGrafiek("t", IIRProgramma::versterking, {960, 600});
+  const Figuur figuur = responsGrafiek("t", IIRProgramma::versterking, {960, 600});
   const Kromme* kromme = nullptr;
-  for (const auto& vorm : grafiek.vormen) {
+  for (const auto& vorm : figuur.vormen) {
     kromme = kromme != nullptr ? kromme : std::get_if<Kromme>(&vorm);
   }
   ASSERT_NE(kromme, nullptr);
   ASSERT_GE(kromme->punten.size(), 1000u);
-  const Rechthoek& vlak = kromme->binnen;
+  const Rechthoek& gebied = kromme->binnen;
   const Double onderDb = grafiekOnderDb;
   const auto yVan = [&](Double dB) {
-    return vlak.hoek.y + (grafiekBovenDb - dB) / (grafiekBovenDb - onderDb) * vlak.hoogte;
+    return gebied.hoek.y + (grafiekBovenDb - dB) / (grafiekBovenDb - onderDb) * gebied.hoogte;
   };
-  EXPECT_NEAR(kromme->punten.front().x, vlak.hoek.x, 1e-9);
+  EXPECT_NEAR(kromme->punten.front().x, gebied.hoek.x, 1e-9);
   EXPECT_NEAR(kromme->punten.front().y, yVan(0.0), 1e-6) << "0 dB at DC";
-  EXPECT_NEAR(kromme->punten.back().x, vlak.hoek.x + vlak.breedte, 1e-9);
-  EXPECT_GT(kromme->punten.back().y, vlak.hoek.y + vlak.hoogte) << "-379 dB at pi: below";
+  EXPECT_NEAR(kromme->punten.back().x, gebied.hoek.x + gebied.breedte, 1e-9);
+  EXPECT_GT(kromme->punten.back().y, gebied.hoek.y + gebied.hoogte) << "-379 dB at pi: below";
   const std::size_t bijNulZes = kromme->punten.size() * 6 / 10 - 1; // 0,6*PI of 1000 steps
   const Double omega = 0.6 * std::numbers::pi;
   EXPECT_NEAR(kromme->punten[bijNulZes + 1].y, yVan(inDecibel(IIRProgramma::versterking(omega))),
@@ -479,7 +479,7 @@ TEST(FiltercyclusGrafiek, GekozenFrequentieMetHaarVersterking)
   EXPECT_EQ(gekozenTekst(FIRProgramma::versterking, 0), "DC: 0,0 dB");
   EXPECT_EQ(gekozenTekst(FIRProgramma::versterking, 8), "");
   const auto svg = [](std::optional<UInt32> gekozen) {
-    return grafiekSvg(responsGrafiek("t", IIRProgramma::versterking, {960, 600}, gekozen));
+    return figuurSvg(responsGrafiek("t", IIRProgramma::versterking, {960, 600}, gekozen));
   };
   const std::string zonder = svg(std::nullopt);
   EXPECT_EQ(svg(8), zonder);

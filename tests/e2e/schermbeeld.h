@@ -10,7 +10,7 @@
 // writes; false if the file is not one.
 bool leesPpm(const char* pad, Beeld& beeld);
 
-struct Rechthoek {
+struct PaneelVak {
   Int x = 0;
   Int y = 0;
   Int breedte = 0;
@@ -19,4 +19,4 @@ struct Rechthoek {
 
 // The graph panel's client area: the one area in the background colour, with
 // the red vertical axis in its column 0 when a cycle is shown.
-std::optional<Rechthoek> vindPaneel(const Beeld& scherm);
+std::optional<PaneelVak> vindPaneel(const Beeld& scherm);

@@ -1,10 +1,10 @@
 // Builds without cairo write the plot as SVG only; the command line refuses
 // --respons --png there before anything asks for this.
-#include "grafiek.h"
+#include "figuur.h"
 
 #include <stdexcept>
 
-std::string grafiekPng(const Grafiek& /*grafiek*/)
+std::string figuurPng(const Figuur& /*figuur*/)
 {
   throw std::logic_error("this build writes the response plot as SVG only");
 }

@@ -1,6 +1,6 @@
-// A plot as a list of simple shapes in pixels, in painting order, so that
-// every format (SVG, and PNG through cairo) draws the same layout: the text
-// widths the layout allows for are estimates, the same for every format.
+// A figure (a plot, or the graph panel's picture) as a list of simple shapes in pixels, in painting
+// order, so that every format (SVG, and PNG through cairo) draws the same layout: the text widths
+// the layout allows for are estimates, the same for every format.
 #pragma once
 
 #include "algdef.h"
@@ -10,6 +10,12 @@
 #include <string>
 #include <variant>
 #include <vector>
+
+// A picture's size in pixels.
+struct Grootte {
+  Int breedte = 0;
+  Int hoogte = 0;
+};
 
 struct Plek {
   Double x = 0.0;
@@ -62,19 +68,22 @@ struct Tekst {
 
 using Vorm = std::variant<Lijn, Rechthoek, Cirkel, Kromme, Tekst>;
 
-struct Grafiek {
+struct Figuur {
   Int breedte = 0;
   Int hoogte = 0;
-  Kleur achtergrond{255, 255, 255};
+  std::optional<Kleur> achtergrond = wit; // none: the shapes cover the figure
+  // Whole pixels drawn without smoothing, as the graph panel's picture is:
+  // numbers without decimals, and a renderer gives the rasteriser's pixels.
+  bool inPixels = false;
   std::vector<Vorm> vormen;
 };
 
 // "#rrggbb", as SVG writes a colour.
 std::string hexKleur(const Kleur& kleur);
 
-// The plot as SVG: text stays text, in a generic sans-serif family. The same
-// plot gives the same bytes.
-std::string grafiekSvg(const Grafiek& grafiek);
+// The figure as SVG: text stays text, in a generic sans-serif family; numbers
+// with one decimal, or none in pixels. The same figure gives the same bytes.
+std::string figuurSvg(const Figuur& figuur);
 
 // The plot as PNG, through cairo; only in builds with cairo.
-std::string grafiekPng(const Grafiek& grafiek);
+std::string figuurPng(const Figuur& figuur);

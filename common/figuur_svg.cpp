@@ -1,20 +1,11 @@
-#include "grafiek.h"
+#include "figuur.h"
+#include "getaltekst.h"
 
 #include <charconv>
 #include <iterator>
 #include <string_view>
 
 namespace {
-
-// One decimal, whatever the locale: the same plot always gives the same bytes.
-std::string getal(Double waarde)
-{
-  char buffer[32];
-  const auto [einde, fout] =
-      std::to_chars(std::begin(buffer), std::end(buffer), waarde, std::chars_format::fixed, 1);
-  std::string tekst(buffer, fout == std::errc{} ? einde : buffer);
-  return tekst == "-0.0" ? "0.0" : tekst;
-}
 
 std::string xmlTekst(const std::string& tekst)
 {
@@ -43,7 +34,10 @@ std::string xmlTekst(const std::string& tekst)
 
 struct SvgSchrijver {
   std::string svg;
+  int decimalen = 1;
   int clips = 0;
+
+  [[nodiscard]] std::string getal(Double waarde) const { return vasteTekst(waarde, decimalen); }
 
   void operator()(const Lijn& l)
   {
@@ -118,17 +112,21 @@ std::string hexKleur(const Kleur& kleur)
   return tekst;
 }
 
-std::string grafiekSvg(const Grafiek& grafiek)
+std::string figuurSvg(const Figuur& figuur)
 {
   SvgSchrijver schrijver;
-  const std::string b = std::to_string(grafiek.breedte);
-  const std::string h = std::to_string(grafiek.hoogte);
+  schrijver.decimalen = figuur.inPixels ? 0 : 1;
+  const std::string b = std::to_string(figuur.breedte);
+  const std::string h = std::to_string(figuur.hoogte);
   schrijver.svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                   "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                  b + "\" height=\"" + h + "\" viewBox=\"0 0 " + b + " " + h + "\">\n" +
-                  "<rect width=\"" + b + "\" height=\"" + h + "\" fill=\"" +
-                  hexKleur(grafiek.achtergrond) + "\"/>\n";
-  for (const Vorm& vorm : grafiek.vormen) {
+                  b + "\" height=\"" + h + "\" viewBox=\"0 0 " + b + " " + h + "\"" +
+                  (figuur.inPixels ? " shape-rendering=\"crispEdges\"" : "") + ">\n";
+  if (figuur.achtergrond) {
+    schrijver.svg += "<rect width=\"" + b + "\" height=\"" + h + "\" fill=\"" +
+                     hexKleur(*figuur.achtergrond) + "\"/>\n";
+  }
+  for (const Vorm& vorm : figuur.vormen) {
     std::visit(schrijver, vorm);
   }
   schrijver.svg += "</svg>\n";

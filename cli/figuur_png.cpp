@@ -1,6 +1,6 @@
 // The plot through cairo: its image surface and its own PNG writer, text in
 // the system's sans-serif font.
-#include "grafiek.h"
+#include "figuur.h"
 
 #include <cairo.h>
 #include <memory>
@@ -99,24 +99,27 @@ cairo_status_t schrijfNaar(void* doel, const unsigned char* data, unsigned int l
 
 } // namespace
 
-std::string grafiekPng(const Grafiek& grafiek)
+std::string figuurPng(const Figuur& figuur)
 {
-  const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> vlak(
-      cairo_image_surface_create(CAIRO_FORMAT_RGB24, grafiek.breedte, grafiek.hoogte),
+  const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> oppervlak(
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, figuur.breedte, figuur.hoogte),
       cairo_surface_destroy);
-  const std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(vlak.get()),
+  const std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(oppervlak.get()),
                                                               cairo_destroy);
-  kies(cr.get(), grafiek.achtergrond);
-  cairo_paint(cr.get());
+  if (figuur.achtergrond) {
+    kies(cr.get(), *figuur.achtergrond);
+    cairo_paint(cr.get());
+  }
   const CairoTekenaar tekenaar{cr.get()};
-  for (const Vorm& vorm : grafiek.vormen) {
+  for (const Vorm& vorm : figuur.vormen) {
     std::visit(tekenaar, vorm);
   }
-  cairo_surface_flush(vlak.get());
+  cairo_surface_flush(oppervlak.get());
   std::string bytes;
   // Drawing to memory and encoding fail only for want of memory.
   if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS ||
-      cairo_surface_write_to_png_stream(vlak.get(), schrijfNaar, &bytes) != CAIRO_STATUS_SUCCESS) {
+      cairo_surface_write_to_png_stream(oppervlak.get(), schrijfNaar, &bytes) !=
+          CAIRO_STATUS_SUCCESS) {
     throw std::bad_alloc();
   }
   return bytes;

@@ -1,0 +1,19 @@
+// Numbers as text, whatever the locale: the same value always gives the same
+// bytes. Every decimal the programs write goes through here.
+#pragma once
+
+#include "algdef.h"
+
+#include <string>
+
+// Decimal text that reads back to exactly the same value: the shortest for a
+// Double, plain digits for an Int16.
+std::string kortsteTekst(Double waarde);
+std::string kortsteTekst(Int16 waarde);
+
+// `decimalen` digits after the point, rounded; a value that rounds to zero is
+// written without a minus sign.
+std::string vasteTekst(Double waarde, int decimalen);
+
+// The decimal point as the programs' Dutch texts write it: a comma.
+std::string metKomma(std::string tekst);
