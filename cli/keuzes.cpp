@@ -1,5 +1,8 @@
 #include "keuzes.h"
 
+#include "fir_programma.h"
+#include "iir_programma.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -12,6 +15,7 @@ namespace {
 constexpr Grootte kleinsteCyclus = {static_cast<Int>(BlokLengte), 2};
 constexpr Grootte kleinsteGrafiek = {400, 250};
 constexpr Int grootsteZijde = 10000;
+constexpr Grootte grootsteGrootte = {grootsteZijde, grootsteZijde};
 constexpr UInt32 minPunten = 2;
 constexpr UInt32 maxPunten = 100000;
 constexpr UInt32 minDuur = microsecondenPerSeconde / 10; // 0,1 s
@@ -20,10 +24,43 @@ constexpr std::size_t duurDecimalen = 6; // microseconds
 constexpr UInt32 minBemonstering = 8000;
 constexpr UInt32 maxBemonstering = 48000;
 
+std::string grootteTekst(const Grootte& g)
+{
+  return std::to_string(g.breedte) + "x" + std::to_string(g.hoogte);
+}
+
+// An option's line: the option, then the items of a list from column 24,
+// separated by ", " and wrapped within 80 columns; `standaard` is marked.
+template <std::size_t N>
+std::string lijstRegels(std::string optie, const std::array<std::string_view, N>& teksten,
+                        std::size_t aantal, std::size_t standaard)
+{
+  constexpr std::size_t kolom = 24;
+  constexpr std::size_t breedte = 80;
+  std::string tekst = "  " + optie;
+  tekst.resize(kolom, ' ');
+  std::size_t regelBegin = 0;
+  for (std::size_t i = 0; i < aantal; ++i) {
+    const std::string woord = std::string(teksten[i]) + (i == standaard ? " (default)" : "") +
+                              (i + 1 < aantal ? "," : "");
+    if (i > 0 && tekst.size() - regelBegin + 1 + woord.size() > breedte) {
+      tekst += "\n";
+      regelBegin = tekst.size();
+      tekst += std::string(kolom, ' ');
+    } else if (i > 0) {
+      tekst += ' ';
+    }
+    tekst += woord;
+  }
+  return tekst + "\n";
+}
+
 // Every line within 80 columns: the text is for a terminal and for the
-// manual page made from it.
+// manual page made from it. The numbers and lists come from the constants
+// the options are checked against.
 std::string hulpTekst()
 {
+  const auto getal = [](auto waarde) { return std::to_string(waarde); };
   std::string tekst =
       "Usage: filtercyclus --programma iir|fir [--signaal SIGNAAL] [--amplitude A]\n"
       "                    [--frequentie LABEL] [--png FILE] [--svg FILE]\n"
@@ -36,7 +73,9 @@ std::string hulpTekst()
       "       filtercyclus --programma iir|fir --coefficienten\n"
       "\n"
       "Runs one processing cycle of iir_demo or fir_demo without a window and prints\n"
-      "the input and the filtered signal as CSV (n,signaal,gefilterd, 128 rows), or\n"
+      "the input and the filtered signal as CSV (n,signaal,gefilterd, " +
+      getal(BlokLengte) +
+      " rows), or\n"
       "writes the graph panel's picture as PNG or SVG. With --respons: the magnitude\n"
       "response of the filter as CSV (frequentie,omega,versterking,dB,fase,\n"
       "groepslooptijd: phase in radians unwrapped from DC, group delay in samples),\n"
@@ -45,29 +84,45 @@ std::string hulpTekst()
       "CSV (fir: k,h in Q15; iir: sectie,b0,b1,b2,a1,a2, section 0 the gain).\n"
       "\n"
       "Options:\n"
-      "  --programma iir|fir   which program's signal and filter (required)\n"
-      "  --signaal SIGNAAL     cosinus (default), blokgolf, impulsfunktie, stapfunktie\n"
-      "  --amplitude A         peak value, an integer in 0..32768\n"
-      "                        (default: 8192 for iir, 20000 for fir)\n"
-      "  --frequentie LABEL    DC, 0,05*PI, 0,1*PI (default), 0,2*PI, 0,4*PI, 0,6*PI,\n"
-      "                        0,8*PI, 0,9*PI\n"
+      "  --programma iir|fir   which program's signal and filter (required)\n" +
+      lijstRegels("--signaal SIGNAAL", signaalNamen, signaalNamen.size(), Keuzes{}.signaal) +
+      "  --amplitude A         peak value, an integer in 0.." + getal(maxAmplitude) +
+      "\n"
+      "                        (default: " +
+      getal(IIRProgramma::startAmplitude) + " for iir, " + getal(FIRProgramma::startAmplitude) +
+      " for fir)\n" +
+      lijstRegels("--frequentie LABEL", frequentieLabels, frequentieFactoren.size(),
+                  startFrequentieKeuze) +
       "  --png FILE            write the picture (with --respons: the plot) as PNG,\n"
       "                        instead of the CSV\n"
       "  --svg FILE            the same as SVG\n"
       "  --grootte BxH         size in pixels: of the panel for a cycle (default\n"
-      "                        512x500, from 128x2), of the plot for --respons\n"
-      "                        (default 960x600, from 400x250); at most 10000x10000\n"
+      "                        " +
+      grootteTekst(standaardCyclusGrootte) + ", from " + grootteTekst(kleinsteCyclus) +
+      "), of the plot for --respons\n"
+      "                        (default " +
+      grootteTekst(standaardGrafiekGrootte) + ", from " + grootteTekst(kleinsteGrafiek) +
+      "); at most " + grootteTekst(grootsteGrootte) +
+      "\n"
       "  --wav FILE            the signal, half a second of silence and the filtered\n"
       "                        signal as a mono 16-bit WAV, each sample halved\n"
       "  --duur SECONDEN       with --wav: the signal's length, 0,1..60 (default 2;\n"
       "                        a decimal comma or point, at most six decimals)\n"
-      "  --bemonstering HZ     with --wav: samples per second, 8000..48000 (default\n"
-      "                        8000)\n"
+      "  --bemonstering HZ     with --wav: samples per second, " +
+      getal(minBemonstering) + ".." + getal(maxBemonstering) +
+      " (default\n"
+      "                        " +
+      getal(standaardBemonstering) +
+      ")\n"
       "  --exact               fir only: a fourth CSV column, the exact result of\n"
-      "                        the 61 taps without rounding or saturation\n"
+      "                        the " +
+      getal(FilterLengte) +
+      " taps without rounding or saturation\n"
       "  --respons             the filter's magnitude response instead of a cycle\n"
       "  --punten N            with --respons as CSV: N frequencies evenly from 0 to pi\n"
-      "                        (2..100000) instead of the eight of the choice\n"
+      "                        (" +
+      getal(minPunten) + ".." + getal(maxPunten) +
+      ") instead of the eight of the choice\n"
       "  --coefficienten       the filter's coefficients as CSV instead of a cycle\n"
       "  --version             print the version and exit\n"
       "  -h, --help            print this help and exit\n"
@@ -86,7 +141,10 @@ std::string hulpTekst()
     tekst += "This build writes the response plot as SVG only (--respons --svg).\n";
   }
   tekst += "\n"
-           "Exit status: 0 success, 1 an output could not be written, 2 usage error.\n"
+           "Exit status: " +
+           getal(statusGelukt) + " success, " + getal(statusSchrijfFout) +
+           " an output could not be written, " + getal(statusGebruiksFout) +
+           " usage error.\n"
            "\n"
            "Examples:\n"
            "  filtercyclus --programma fir --signaal stapfunktie --amplitude 20000\n"
@@ -114,20 +172,29 @@ UInt32 indexVan(const std::array<std::string_view, N>& teksten, std::size_t aant
 }
 
 // Only plain decimal digits: "1e3", "+5", " 7" and "0x10" are refused rather
-// than read in some surprising way.
-UInt32 geheelGetal(const std::string& optie, const std::string& tekst, UInt32 kleinste,
-                   UInt32 grootste)
+// than read in some surprising way; so is a number beyond a UInt32.
+std::optional<UInt32> cijfers(std::string_view tekst)
 {
   UInt32 waarde = 0;
   const char* einde = tekst.data() + tekst.size();
   const auto [stop, fout] = std::from_chars(tekst.data(), einde, waarde);
   if (tekst.empty() || tekst.front() < '0' || tekst.front() > '9' || fout != std::errc{} ||
-      stop != einde || waarde < kleinste || waarde > grootste) {
+      stop != einde) {
+    return std::nullopt;
+  }
+  return waarde;
+}
+
+UInt32 geheelGetal(const std::string& optie, const std::string& tekst, UInt32 kleinste,
+                   UInt32 grootste)
+{
+  const auto waarde = cijfers(tekst);
+  if (!waarde || *waarde < kleinste || *waarde > grootste) {
     throw CLI::ValidationError(optie, "'" + tekst + "' is not an integer in " +
                                           std::to_string(kleinste) + ".." +
                                           std::to_string(grootste));
   }
-  return waarde;
+  return *waarde;
 }
 
 // Seconds as digits with at most one decimal comma or point and at most six
@@ -143,16 +210,17 @@ UInt32 leesDuur(const std::string& tekst)
   const auto scheiding = tekst.find_first_of(",.");
   const std::string heel = tekst.substr(0, scheiding);
   std::string decimalen = scheiding == std::string::npos ? "" : tekst.substr(scheiding + 1);
-  const auto alleenCijfers = [](const std::string& t) {
-    return std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-  };
-  if (heel.empty() || heel.size() > 2 || !alleenCijfers(heel) || !alleenCijfers(decimalen) ||
-      (scheiding != std::string::npos && decimalen.empty()) || decimalen.size() > duurDecimalen) {
+  if (heel.size() > 2 || (scheiding != std::string::npos && decimalen.empty()) ||
+      decimalen.size() > duurDecimalen) {
     throw fout();
   }
   decimalen.resize(duurDecimalen, '0');
-  const UInt32 waarde = static_cast<UInt32>(std::stoul(heel)) * microsecondenPerSeconde +
-                        static_cast<UInt32>(std::stoul(decimalen));
+  const auto seconden = cijfers(heel);
+  const auto microseconden = cijfers(decimalen);
+  if (!seconden || !microseconden) {
+    throw fout();
+  }
+  const UInt32 waarde = *seconden * microsecondenPerSeconde + *microseconden;
   if (waarde < minDuur || waarde > maxDuur) {
     throw fout();
   }
@@ -164,13 +232,9 @@ UInt32 leesDuur(const std::string& tekst)
 Grootte leesGrootte(const std::string& tekst)
 {
   const auto x = tekst.find('x');
-  const auto zijde = [&](std::string_view deel) {
-    Int waarde = 0;
-    const auto [stop, fout] = std::from_chars(deel.data(), deel.data() + deel.size(), waarde);
-    const bool goed = !deel.empty() && deel.size() <= 5 && deel.front() >= '0' &&
-                      deel.front() <= '9' && fout == std::errc{} &&
-                      stop == deel.data() + deel.size();
-    return goed ? waarde : -1;
+  const auto zijde = [](std::string_view deel) {
+    const auto waarde = deel.size() <= 5 ? cijfers(deel) : std::nullopt;
+    return waarde ? static_cast<Int>(*waarde) : -1;
   };
   const std::string_view t(tekst);
   const Grootte grootte = x == std::string::npos
@@ -189,11 +253,8 @@ std::optional<std::string> grootteFout(const Grootte& grootte, const Grootte& kl
       grootte.breedte <= grootsteZijde && grootte.hoogte <= grootsteZijde) {
     return std::nullopt;
   }
-  const auto tekst = [](const Grootte& g) {
-    return std::to_string(g.breedte) + "x" + std::to_string(g.hoogte);
-  };
-  return "--grootte: '" + tekst(grootte) + "' is not WIDTHxHEIGHT from " + tekst(kleinste) +
-         " to 10000x10000 " + waarvoor;
+  return "--grootte: '" + grootteTekst(grootte) + "' is not WIDTHxHEIGHT from " +
+         grootteTekst(kleinste) + " to " + grootteTekst(grootsteGrootte) + " " + waarvoor;
 }
 
 Doel leesDoel(const std::string& optie, const std::string& tekst)
