@@ -88,13 +88,13 @@ void raster(const Opmaak& o, std::vector<Vorm>& vormen)
     const Double factor = static_cast<Double>(i) / stappenPi;
     const Double x = o.x(factor * std::numbers::pi);
     vormen.emplace_back(Lijn{{x, o.gebied.y0}, {x, o.gebied.y1}, rasterKleur, 1.0 * s});
-    vormen.emplace_back(Tekst{{x, o.gebied.y1 + 24.0 * s},
-                              frequentieTekst(factor),
-                              schaalGrootte * s,
-                              false,
-                              Anker::midden,
-                              false,
-                              zwart});
+    vormen.emplace_back(Tekst{.plek = {x, o.gebied.y1 + 24.0 * s},
+                              .tekst = frequentieTekst(factor),
+                              .grootte = schaalGrootte * s,
+                              .vet = false,
+                              .anker = Anker::midden,
+                              .staand = false,
+                              .kleur = zwart});
   }
   const auto lijnen = static_cast<Int>(-grafiekOnderDb / stapDb);
   for (Int i = 0; i <= lijnen; ++i) {
@@ -103,13 +103,13 @@ void raster(const Opmaak& o, std::vector<Vorm>& vormen)
     vormen.emplace_back(
         Lijn{{o.gebied.x0, y}, {o.gebied.x1, y}, dB == 0.0 ? nulLijnKleur : rasterKleur, 1.0 * s});
     const std::string tekst = dB == 0.0 ? "0" : minTeken + std::to_string(static_cast<Int>(-dB));
-    vormen.emplace_back(Tekst{{o.gebied.x0 - 10.0 * s, y + 5.0 * s},
-                              tekst,
-                              schaalGrootte * s,
-                              false,
-                              Anker::einde,
-                              false,
-                              zwart});
+    vormen.emplace_back(Tekst{.plek = {o.gebied.x0 - 10.0 * s, y + 5.0 * s},
+                              .tekst = tekst,
+                              .grootte = schaalGrootte * s,
+                              .vet = false,
+                              .anker = Anker::einde,
+                              .staand = false,
+                              .kleur = zwart});
   }
 }
 
@@ -260,20 +260,20 @@ void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::ve
     labels.emplace_back(
         Rechthoek{{vak.x0, vak.y0}, vak.x1 - vak.x0, vak.y1 - vak.y0, wit, labelRand, 1.0 * s});
     const Double midden = (vak.x0 + vak.x1) / 2;
-    labels.emplace_back(Tekst{{midden, vak.y0 + rand + labelGrootte * s},
-                              naam,
-                              labelGrootte * s,
-                              true,
-                              Anker::midden,
-                              false,
-                              zwart});
-    labels.emplace_back(Tekst{{midden, vak.y0 + rand + labelGrootte * s + regel},
-                              waarde,
-                              labelGrootte * s,
-                              false,
-                              Anker::midden,
-                              false,
-                              zwart});
+    labels.emplace_back(Tekst{.plek = {midden, vak.y0 + rand + labelGrootte * s},
+                              .tekst = naam,
+                              .grootte = labelGrootte * s,
+                              .vet = true,
+                              .anker = Anker::midden,
+                              .staand = false,
+                              .kleur = zwart});
+    labels.emplace_back(Tekst{.plek = {midden, vak.y0 + rand + labelGrootte * s + regel},
+                              .tekst = waarde,
+                              .grootte = labelGrootte * s,
+                              .vet = false,
+                              .anker = Anker::midden,
+                              .staand = false,
+                              .kleur = zwart});
   }
   for (const Plek& merk : merken) {
     vormen.emplace_back(Cirkel{merk, straal, merkKleur, wit, 1.5 * s});
@@ -371,21 +371,26 @@ Figuur responsGrafiek(const std::string& titel, VersterkingVan versterking, Groo
   frequentieMerken(o, versterking, kromme, bezet, vormen);
 
   const Double midden = (o.gebied.x0 + o.gebied.x1) / 2;
-  vormen.emplace_back(
-      Tekst{{midden, 42.0 * s}, titel, titelGrootte * s, true, Anker::midden, false, zwart});
-  vormen.emplace_back(Tekst{{midden, grootte.hoogte - 22.0 * s},
-                            "Ω (rad/sample)",
-                            asTitelGrootte * s,
-                            false,
-                            Anker::midden,
-                            false,
-                            zwart});
-  vormen.emplace_back(Tekst{{32.0 * s, (o.gebied.y0 + o.gebied.y1) / 2},
-                            "Versterking (dB)",
-                            asTitelGrootte * s,
-                            false,
-                            Anker::midden,
-                            true,
-                            zwart});
+  vormen.emplace_back(Tekst{.plek = {midden, 42.0 * s},
+                            .tekst = titel,
+                            .grootte = titelGrootte * s,
+                            .vet = true,
+                            .anker = Anker::midden,
+                            .staand = false,
+                            .kleur = zwart});
+  vormen.emplace_back(Tekst{.plek = {midden, grootte.hoogte - 22.0 * s},
+                            .tekst = "Ω (rad/sample)",
+                            .grootte = asTitelGrootte * s,
+                            .vet = false,
+                            .anker = Anker::midden,
+                            .staand = false,
+                            .kleur = zwart});
+  vormen.emplace_back(Tekst{.plek = {32.0 * s, (o.gebied.y0 + o.gebied.y1) / 2},
+                            .tekst = "Versterking (dB)",
+                            .grootte = asTitelGrootte * s,
+                            .vet = false,
+                            .anker = Anker::midden,
+                            .staand = true,
+                            .kleur = zwart});
   return figuur;
 }

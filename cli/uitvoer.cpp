@@ -26,6 +26,29 @@ std::vector<Double> exactVan(const CyclusResultaat<IIRProgramma>& /*cyclus*/)
   return {};
 }
 
+using Bytes = std::function<std::string()>;
+
+// --png, --svg and --wav in that order, where asked for; the CSV on stdout
+// when none is given. A response has no --wav (the command line refuses it).
+std::vector<Uitvoer> kiesUitvoer(const Keuzes& keuzes, Bytes png, Bytes svg, Bytes csv,
+                                 Bytes wav = nullptr)
+{
+  std::vector<Uitvoer> uitvoer;
+  if (keuzes.png) {
+    uitvoer.push_back({"--png", *keuzes.png, std::move(png)});
+  }
+  if (keuzes.svg) {
+    uitvoer.push_back({"--svg", *keuzes.svg, std::move(svg)});
+  }
+  if (keuzes.wav && wav) {
+    uitvoer.push_back({"--wav", *keuzes.wav, std::move(wav)});
+  }
+  if (uitvoer.empty()) {
+    uitvoer.push_back({"CSV", standaardUitvoer, std::move(csv)});
+  }
+  return uitvoer;
+}
+
 template <typename Programma>
 std::vector<Uitvoer> cyclusUitvoer(const Keuzes& keuzes, Melder meld)
 {
@@ -34,53 +57,33 @@ std::vector<Uitvoer> cyclusUitvoer(const Keuzes& keuzes, Melder meld)
                              : Programma::startAmplitude;
   const auto cyclus =
       draaiCyclus<Programma>(keuzes.signaal, amplitude, *hoekFrequentie(keuzes.frequentie), meld);
-  std::vector<Uitvoer> uitvoer;
-  if (keuzes.png) {
-    uitvoer.push_back({"--png", *keuzes.png, [=] { return cyclusPng(cyclus, keuzes.grootte); }});
-  }
-  if (keuzes.svg) {
-    uitvoer.push_back({"--svg", *keuzes.svg, [=] { return cyclusSvg(cyclus, keuzes.grootte); }});
-  }
-  if (keuzes.wav) {
-    const UInt32 keuze = keuzes.signaal;
-    const Float hoekFreq = *hoekFrequentie(keuzes.frequentie);
-    uitvoer.push_back({"--wav", *keuzes.wav, [=] {
-                         return wavVan(luisterMonsters<Programma>(keuze, amplitude, hoekFreq,
-                                                                  wavInvoerLengte(keuzes),
-                                                                  wavStilteLengte(keuzes)),
-                                       keuzes.bemonstering);
-                       }});
-  }
-  if (uitvoer.empty()) {
-    uitvoer.push_back({"CSV", standaardUitvoer, [=] {
-                         return keuzes.exact ? cyclusCsv(cyclus, exactVan(cyclus))
-                                             : cyclusCsv(cyclus);
-                       }});
-  }
-  return uitvoer;
+  const Grootte grootte = keuzes.grootte;
+  const UInt32 keuze = keuzes.signaal;
+  const Float hoekFreq = *hoekFrequentie(keuzes.frequentie);
+  return kiesUitvoer(
+      keuzes, [=] { return cyclusPng(cyclus, grootte); },
+      [=] { return cyclusSvg(cyclus, grootte); },
+      [=] { return keuzes.exact ? cyclusCsv(cyclus, exactVan(cyclus)) : cyclusCsv(cyclus); },
+      [=] {
+        return wavVan(luisterMonsters<Programma>(keuze, amplitude, hoekFreq,
+                                                 wavInvoerLengte(keuzes), wavStilteLengte(keuzes)),
+                      keuzes.bemonstering);
+      });
 }
 
 template <typename Programma>
 std::vector<Uitvoer> responsUitvoer(const Keuzes& keuzes, const std::string& titel)
 {
-  std::vector<Uitvoer> uitvoer;
-  const auto grafiek = [titel, grootte = keuzes.grootte] {
+  const auto figuur = [titel, grootte = keuzes.grootte] {
     return responsGrafiek(titel, Programma::versterking, grootte);
   };
-  if (keuzes.png) {
-    uitvoer.push_back({"--png", *keuzes.png, [=] { return figuurPng(grafiek()); }});
-  }
-  if (keuzes.svg) {
-    uitvoer.push_back({"--svg", *keuzes.svg, [=] { return figuurSvg(grafiek()); }});
-  }
-  if (uitvoer.empty()) {
-    uitvoer.push_back({"CSV", standaardUitvoer, [punten = keuzes.punten] {
-                         auto respons = berekenRespons(Programma::versterking, punten);
-                         voegFaseToe(respons, Programma::overdracht, Programma::groepslooptijd);
-                         return responsCsv(respons);
-                       }});
-  }
-  return uitvoer;
+  return kiesUitvoer(
+      keuzes, [=] { return figuurPng(figuur()); }, [=] { return figuurSvg(figuur()); },
+      [punten = keuzes.punten] {
+        auto respons = berekenRespons(Programma::versterking, punten);
+        voegFaseToe(respons, Programma::overdracht, Programma::groepslooptijd);
+        return responsCsv(respons);
+      });
 }
 
 template <typename Programma>

@@ -42,9 +42,7 @@ Int16 firFilterMonster(Int16 x)
     lees = slotErvoor(lees);
   }
   schrijfPositie = slotErna(schrijfPositie);
-  const Int64 geschoven = acc >> 15; // arithmetic: floor(acc / 2^15)
-  return static_cast<Int16>(std::clamp<Int64>(geschoven, std::numeric_limits<Int16>::min(),
-                                              std::numeric_limits<Int16>::max()));
+  return fir_kern::naarQ15(acc);
 }
 
 void firReset()

@@ -44,13 +44,18 @@ static_assert(helftPastIn32Bit(0) && helftPastIn32Bit(HelftLengte),
 // No tap is -32768, so two products of a pair never sum beyond 2^31 either.
 static_assert(std::find(rekenTaps.begin(), rekenTaps.end(), Int16{-32768}) == rekenTaps.end());
 
-// The two exact half sums to one 1.15 sample: an arithmetic shift, which
-// rounds toward minus infinity, then saturation.
-inline Int16 naarUitgang(Int32 eersteHelft, Int32 tweedeHelft)
+// The exact sum of products to one 1.15 sample: an arithmetic shift, which
+// rounds toward minus infinity (floor(acc / 2^15)), then saturation.
+inline Int16 naarQ15(Int64 acc)
 {
-  const Int64 acc = Int64{eersteHelft} + tweedeHelft;
   return static_cast<Int16>(std::clamp<Int64>(acc >> 15, std::numeric_limits<Int16>::min(),
                                               std::numeric_limits<Int16>::max()));
+}
+
+// The two exact half sums to one 1.15 sample.
+inline Int16 naarUitgang(Int32 eersteHelft, Int32 tweedeHelft)
+{
+  return naarQ15(Int64{eersteHelft} + tweedeHelft);
 }
 
 // Output n of `aantal` is the taps over venster[n .. n + 63]; the window holds
