@@ -304,13 +304,13 @@ Vak gekozenLabel(const Opmaak& o, const std::string& tekst, std::vector<Vorm>& v
   const Vak vak{o.gebied.x1 - 8.0 * s - breedte, o.gebied.y0 + 8.0 * s, o.gebied.x1 - 8.0 * s,
                 o.gebied.y0 + 8.0 * s + hoogte};
   vormen.emplace_back(Rechthoek{{vak.x0, vak.y0}, breedte, hoogte, wit, merkKleur, 1.5 * s});
-  vormen.emplace_back(Tekst{{(vak.x0 + vak.x1) / 2, vak.y1 - rand - 0.2 * grootte},
-                            tekst,
-                            grootte,
-                            true,
-                            Anker::midden,
-                            false,
-                            merkKleur});
+  vormen.emplace_back(Tekst{.plek = {(vak.x0 + vak.x1) / 2, vak.y1 - rand - 0.2 * grootte},
+                            .tekst = tekst,
+                            .grootte = grootte,
+                            .vet = true,
+                            .anker = Anker::midden,
+                            .staand = false,
+                            .kleur = merkKleur});
   return vak;
 }
 
