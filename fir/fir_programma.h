@@ -1,9 +1,11 @@
-// What makes the FIR program what it is: its sample type, its texts, its
-// start amplitude and its filter. The window shell and filtercyclus read it.
+// What makes the FIR program what it is: its sample type, its texts and start
+// amplitude (stated in data/programmas.env) and its filter. The window shell
+// and filtercyclus read it.
 #pragma once
 
 #include "algdef.h"
 #include "fir.h"
+#include "programma_gegevens.h"
 #include "signaal.h"
 
 #include <span>
@@ -15,11 +17,10 @@ struct FIRProgramma {
   struct FilterRecord {};
 
   static constexpr const char* naam = "fir";
-  static constexpr const char* titel = "FIR filter implementatie demo";
-  static constexpr const char* kopTekst = "Implementatie van een signed 16 bit integer FIR filter";
-  // The name of its desktop file (data/CMakeLists.txt) without ".desktop".
-  static constexpr const char* bureaubladId = "nl.filterdemo.FirDemo";
-  static constexpr Amplitude startAmplitude = 20000;
+  static constexpr const char* titel = firGegevens.titel;
+  static constexpr const char* kopTekst = firGegevens.kopTekst;
+  static constexpr const char* bureaubladId = firGegevens.bureaubladId;
+  static constexpr auto startAmplitude = static_cast<Amplitude>(firGegevens.startAmplitude);
 
   static void bindFilterRecord(FilterRecord& /*filter*/) {}
 

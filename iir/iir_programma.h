@@ -1,9 +1,11 @@
-// What makes the IIR program what it is: its sample type, its texts, its
-// start amplitude and its filter. The window shell and filtercyclus read it.
+// What makes the IIR program what it is: its sample type, its texts and start
+// amplitude (stated in data/programmas.env) and its filter. The window shell
+// and filtercyclus read it.
 #pragma once
 
 #include "algdef.h"
 #include "iir.h"
+#include "programma_gegevens.h"
 #include "signaal.h"
 
 #include <span>
@@ -14,11 +16,10 @@ struct IIRProgramma {
   using FilterRecord = FilterIIR_Double_2;
 
   static constexpr const char* naam = "iir";
-  static constexpr const char* titel = "IIR filter implementatie demo";
-  static constexpr const char* kopTekst = "Implementatie van een double floating point IIR filter";
-  // The name of its desktop file (data/CMakeLists.txt) without ".desktop".
-  static constexpr const char* bureaubladId = "nl.filterdemo.IirDemo";
-  static constexpr Amplitude startAmplitude = 8192;
+  static constexpr const char* titel = iirGegevens.titel;
+  static constexpr const char* kopTekst = iirGegevens.kopTekst;
+  static constexpr const char* bureaubladId = iirGegevens.bureaubladId;
+  static constexpr auto startAmplitude = static_cast<Amplitude>(iirGegevens.startAmplitude);
 
   static void bindFilterRecord(FilterRecord& filter) { bindFilter(filter); }
 

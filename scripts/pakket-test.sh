@@ -51,12 +51,14 @@ for soort in iir fir; do
 done
 echo "installed filtercyclus: same cycles as the build"
 
-declare -A bureaublad=([iir]=nl.filterdemo.IirDemo [fir]=nl.filterdemo.FirDemo)
+# shellcheck source=data/programmas.env
+. data/programmas.env
 for soort in iir fir; do
+  bureaublad_id=${soort}_bureaublad_id
   NO_AT_BRIDGE=1 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -noreset" \
     tests/e2e/e2e.sh "$wortel/usr/bin/${soort}_demo" "$soort" "$wortel/usr/bin/filtercyclus" \
     "$bouw/tests/e2e/staafcontrole" "$bouw/tests/e2e/sluit_venster" \
-    "$wortel/usr/share/applications/${bureaublad[$soort]}.desktop"
+    "$wortel/usr/share/applications/${!bureaublad_id}.desktop"
 done
 
 web=$wortel/usr/share/filterdemo/web

@@ -18,11 +18,9 @@ trap 'kill "$pid" 2>/dev/null || true; rm -rf "$werk"' EXIT
 
 fout() { echo "e2e($soort): $*" >&2; exit 1; }
 
-case $soort in
-  iir) titel="IIR filter implementatie demo" ;;
-  fir) titel="FIR filter implementatie demo" ;;
-  *) fout "unknown program kind '$soort'" ;;
-esac
+# The window's title is the name its desktop entry gives it.
+titel=$(sed -n 's/^Name=//p' "$bureaublad")
+[ -n "$titel" ] || fout "no Name= in $bureaublad"
 
 start_programma() {
   "$programma" 2>"$werk/stderr" &

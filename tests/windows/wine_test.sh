@@ -21,7 +21,9 @@ readonly programmamap='C:\Program Files\filterdemo'
 readonly prefix_programmamap="$WINEPREFIX/drive_c/Program Files/filterdemo"
 readonly startmenu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
 readonly sleutel='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\filterdemo'
-readonly iir_titel="IIR filter implementatie demo" fir_titel="FIR filter implementatie demo"
+# The Start-menu names are the programs' titles.
+# shellcheck source=data/programmas.env
+. "$(dirname "$0")/../../data/programmas.env"
 readonly setup_titel="Filterdemo $versie-installatie"
 # The programs' icon as the executables carry it.
 icoon=$(dirname "$0")/../../data/icons/filterdemo.ico
@@ -283,8 +285,8 @@ programma_test() {
   stap "$titel: \"Einde\" ended the program with status 0 ($((SECONDS - begin)) s)"
 }
 
-programma_test iir "$iir_titel" 8192
-programma_test fir "$fir_titel" 20000
+programma_test iir "$iir_titel" "$iir_start_amplitude"
+programma_test fir "$fir_titel" "$fir_start_amplitude"
 
 # --- uninstallation -----------------------------------------------------------
 
