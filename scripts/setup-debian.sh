@@ -7,6 +7,8 @@
 #                                    check need
 #   scripts/setup-debian.sh --web    also what the browser edition's build,
 #                                    tests and benchmark need (scripts/web.sh)
+#   scripts/setup-debian.sh --windows what scripts/windows.sh needs to build
+#                                    the Windows release and check it under Wine
 set -eu
 
 BUILD_PACKAGES="
@@ -35,12 +37,21 @@ WEB_PACKAGES="
   chromium chromium-driver python3-selenium python3-pil
 "
 
+# The cross toolchain, the installer compiler and Wine; the Wine check
+# compares with the native filtercyclus, built from BUILD_PACKAGES.
+WINDOWS_PACKAGES="
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools libz-mingw-w64-dev nsis
+  wine wine64 dpkg-dev
+  xvfb xauth xdotool imagemagick
+"
+
 case ${1:-} in
   "") PACKAGES=$BUILD_PACKAGES ;;
   --test) PACKAGES="$BUILD_PACKAGES $TEST_PACKAGES" ;;
   --web) PACKAGES="$BUILD_PACKAGES $WEB_PACKAGES" ;;
+  --windows) PACKAGES="$BUILD_PACKAGES $WINDOWS_PACKAGES" ;;
   *)
-    echo "usage: scripts/setup-debian.sh [--test|--web]" >&2
+    echo "usage: scripts/setup-debian.sh [--test | --web | --windows]" >&2
     exit 2
     ;;
 esac
@@ -62,6 +73,8 @@ else
 fi
 
 echo "setup: installing$missing"
-$SUDO apt-get update -qq
+# Another apt run (an unattended upgrade, a second setup) may hold the lock.
+$SUDO apt-get -o DPkg::Lock::Timeout=900 update -qq
 # shellcheck disable=SC2086  # the list is meant to split into words
-$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq \
+  $missing

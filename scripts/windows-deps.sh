@@ -45,59 +45,23 @@ debian_uris() {
     sort -u
 }
 
-# Prints, in one-line format, a deb-src line for every "deb" entry of the
-# machine's apt sources (deb822 .sources and sources.list) whose URI is one of
-# those on stdin.
+# A deb-src line for every archive entry of the machine's apt sources whose URI
+# is one of those on stdin. apt itself reads the sources, in whichever format
+# they are written (deb822 .sources or sources.list), and lists each entry's
+# repository, suite and component. The entries serve Debian's own packages, so
+# Debian's archive key signs them.
+readonly DEBIAN_SLEUTEL=/usr/share/keyrings/debian-archive-keyring.gpg
 deb_src_regels() {
-  local uris
+  local uris opties=""
   uris=$(cat)
-  {
-    for f in /etc/apt/sources.list.d/*.sources; do
-      [ -e "$f" ] || continue
-      awk '
-        function flush() {
-          if (types ~ /(^| )deb( |$)/ && enabled != "no")
-            for (i = 1; i <= nu; i++) print u[i] "\t" suites "\t" comps "\t" signed
-          types = ""; suites = ""; comps = ""; signed = ""; enabled = ""; nu = 0
-        }
-        /^[[:space:]]*#/ { next }
-        /^[[:space:]]*$/ { flush(); next }
-        /^[^ \t]/ {
-          key = tolower($1); sub(":$", "", key); val = $0; sub(/^[^:]*:[[:space:]]*/, "", val)
-          if (key == "types") types = val
-          else if (key == "uris") nu = split(val, u, /[[:space:]]+/)
-          else if (key == "suites") suites = val
-          else if (key == "components") comps = val
-          else if (key == "signed-by") signed = val
-          else if (key == "enabled") enabled = tolower(val)
-        }
-        END { flush() }' "$f"
-    done
-    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-      [ -e "$f" ] || continue
-      awk '
-        $1 != "deb" { next }
-        {
-          i = 2; signed = ""
-          if ($2 ~ /^\[/) {
-            while (i <= NF) { if ($i ~ /^signed-by=/) { signed = $i; sub(/^signed-by=/, "", signed); sub(/\]$/, "", signed) }
-                              if ($i ~ /\]$/) { i++; break } i++ }
-          }
-          uri = $i; suite = $(i + 1); comps = ""
-          for (j = i + 2; j <= NF; j++) comps = comps (comps == "" ? "" : " ") $j
-          print uri "\t" suite "\t" comps "\t" signed
-        }' "$f"
-    done
-  } | while IFS=$'\t' read -r uri suites comps signed; do
-    grep -qxF "${uri%/}" <<<"$uris" || continue
-    local opties=""
-    case "$signed" in
-      /*) opties="[signed-by=$signed] " ;;
-    esac
-    for suite in $suites; do
-      echo "deb-src ${opties}${uri} ${suite} ${comps}"
-    done
-  done | sort -u
+  [ ! -e "$DEBIAN_SLEUTEL" ] || opties="[signed-by=$DEBIAN_SLEUTEL] "
+  # shellcheck disable=SC2016  # the $(...) are apt's own placeholders
+  apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 'Created-By: Packages' |
+    while read -r uri suite component; do
+      [ -n "$component" ] || continue
+      grep -qxF "${uri%/}" <<<"$uris" || continue
+      echo "deb-src ${opties}${uri%/} ${suite} ${component}"
+    done | sort -u
 }
 
 APT_OPTS=()

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Builds the Windows release on Debian 12 and checks it under Wine:
 #   build/windows/{iir,fir,cli}/*.exe and build/windows/filterdemo-<version>-setup.exe
-# Installs the toolchain from Debian's packages (as root, or through sudo),
+# Installs the toolchain from Debian's packages (scripts/setup-debian.sh --windows),
 # cross-builds libpng and wxWidgets once (scripts/windows-deps.sh, cached under
 # ~/.cache/filterdemo), builds the `windows` preset, and runs the checks of
 # tests/windows/wine_test.sh on a headless X server against the native build
@@ -20,32 +20,11 @@ case ${1:-} in
     ;;
 esac
 
-readonly PAKKETTEN="
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools libz-mingw-w64-dev nsis
-  wine wine64 dpkg-dev
-  cmake ninja-build libcli11-dev pandoc
-  xvfb xauth xdotool imagemagick
-"
 # The whole Wine check, also when something in it hangs.
 readonly TEST_LIMIET=600
 
-installeer_pakketten() {
-  local ontbreekt="" p sudo=""
-  for p in $PAKKETTEN; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
-      ontbreekt="$ontbreekt $p"
-  done
-  [ -n "$ontbreekt" ] || return 0
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
-  echo "windows: installing$ontbreekt"
-  $sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
-  # shellcheck disable=SC2086  # the list is meant to split into words
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq \
-    $ontbreekt
-}
-
 begin=$SECONDS
-installeer_pakketten
+scripts/setup-debian.sh --windows
 
 echo "== Windows libraries (libpng, wxWidgets)"
 prefixen=$(scripts/windows-deps.sh)
