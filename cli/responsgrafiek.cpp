@@ -28,6 +28,20 @@ constexpr Double labelGrootte = 13.0;
 constexpr Int stappenPi = 10; // x grid every 0,1*PI
 constexpr Double stapDb = 10.0;
 
+enum class Letter { gewoon, vet };
+
+// A text centred on its place, upright, in the plot's black.
+Tekst middenTekst(Plek plek, std::string tekst, Double grootte, Letter letter)
+{
+  return Tekst{.plek = plek,
+               .tekst = std::move(tekst),
+               .grootte = grootte,
+               .vet = letter == Letter::vet,
+               .anker = Anker::midden,
+               .staand = false,
+               .kleur = zwart};
+}
+
 // An estimate of the width of a sans-serif text (DejaVu Sans digits are
 // 0.64 em), generous rather than tight, so labels never touch.
 Double tekstBreedte(const std::string& tekst, Double grootte, bool vet)
@@ -88,13 +102,8 @@ void raster(const Opmaak& o, std::vector<Vorm>& vormen)
     const Double factor = static_cast<Double>(i) / stappenPi;
     const Double x = o.x(factor * std::numbers::pi);
     vormen.emplace_back(Lijn{{x, o.gebied.y0}, {x, o.gebied.y1}, rasterKleur, 1.0 * s});
-    vormen.emplace_back(Tekst{.plek = {x, o.gebied.y1 + 24.0 * s},
-                              .tekst = frequentieTekst(factor),
-                              .grootte = schaalGrootte * s,
-                              .vet = false,
-                              .anker = Anker::midden,
-                              .staand = false,
-                              .kleur = zwart});
+    vormen.emplace_back(middenTekst({x, o.gebied.y1 + 24.0 * s}, frequentieTekst(factor),
+                                    schaalGrootte * s, Letter::gewoon));
   }
   const auto lijnen = static_cast<Int>(-grafiekOnderDb / stapDb);
   for (Int i = 0; i <= lijnen; ++i) {
@@ -260,20 +269,10 @@ void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::ve
     labels.emplace_back(
         Rechthoek{{vak.x0, vak.y0}, vak.x1 - vak.x0, vak.y1 - vak.y0, wit, labelRand, 1.0 * s});
     const Double midden = (vak.x0 + vak.x1) / 2;
-    labels.emplace_back(Tekst{.plek = {midden, vak.y0 + rand + labelGrootte * s},
-                              .tekst = naam,
-                              .grootte = labelGrootte * s,
-                              .vet = true,
-                              .anker = Anker::midden,
-                              .staand = false,
-                              .kleur = zwart});
-    labels.emplace_back(Tekst{.plek = {midden, vak.y0 + rand + labelGrootte * s + regel},
-                              .tekst = waarde,
-                              .grootte = labelGrootte * s,
-                              .vet = false,
-                              .anker = Anker::midden,
-                              .staand = false,
-                              .kleur = zwart});
+    labels.emplace_back(middenTekst({midden, vak.y0 + rand + labelGrootte * s}, naam,
+                                    labelGrootte * s, Letter::vet));
+    labels.emplace_back(middenTekst({midden, vak.y0 + rand + labelGrootte * s + regel}, waarde,
+                                    labelGrootte * s, Letter::gewoon));
   }
   for (const Plek& merk : merken) {
     vormen.emplace_back(Cirkel{merk, straal, merkKleur, wit, 1.5 * s});
@@ -371,20 +370,9 @@ Figuur responsGrafiek(const std::string& titel, VersterkingVan versterking, Groo
   frequentieMerken(o, versterking, kromme, bezet, vormen);
 
   const Double midden = (o.gebied.x0 + o.gebied.x1) / 2;
-  vormen.emplace_back(Tekst{.plek = {midden, 42.0 * s},
-                            .tekst = titel,
-                            .grootte = titelGrootte * s,
-                            .vet = true,
-                            .anker = Anker::midden,
-                            .staand = false,
-                            .kleur = zwart});
-  vormen.emplace_back(Tekst{.plek = {midden, grootte.hoogte - 22.0 * s},
-                            .tekst = "Ω (rad/sample)",
-                            .grootte = asTitelGrootte * s,
-                            .vet = false,
-                            .anker = Anker::midden,
-                            .staand = false,
-                            .kleur = zwart});
+  vormen.emplace_back(middenTekst({midden, 42.0 * s}, titel, titelGrootte * s, Letter::vet));
+  vormen.emplace_back(middenTekst({midden, grootte.hoogte - 22.0 * s}, "Ω (rad/sample)",
+                                  asTitelGrootte * s, Letter::gewoon));
   vormen.emplace_back(Tekst{.plek = {32.0 * s, (o.gebied.y0 + o.gebied.y1) / 2},
                             .tekst = "Versterking (dB)",
                             .grootte = asTitelGrootte * s,

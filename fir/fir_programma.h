@@ -10,16 +10,13 @@
 
 #include <span>
 
-struct FIRProgramma {
+struct FIRProgramma : MetGegevens<firGegevens> {
   using Monster = Int16;
   using Amplitude = UInt16;
   // The FIR engine keeps its delay line to itself; the window holds no record.
   struct FilterRecord {};
 
   static constexpr const char* naam = "fir";
-  static constexpr const char* titel = firGegevens.titel;
-  static constexpr const char* kopTekst = firGegevens.kopTekst;
-  static constexpr const char* bureaubladId = firGegevens.bureaubladId;
   static constexpr auto startAmplitude = static_cast<Amplitude>(firGegevens.startAmplitude);
 
   static void bindFilterRecord(FilterRecord& /*filter*/) {}

@@ -10,15 +10,12 @@
 
 #include <span>
 
-struct IIRProgramma {
+struct IIRProgramma : MetGegevens<iirGegevens> {
   using Monster = Double;
   using Amplitude = UInt32;
   using FilterRecord = FilterIIR_Double_2;
 
   static constexpr const char* naam = "iir";
-  static constexpr const char* titel = iirGegevens.titel;
-  static constexpr const char* kopTekst = iirGegevens.kopTekst;
-  static constexpr const char* bureaubladId = iirGegevens.bureaubladId;
   static constexpr auto startAmplitude = static_cast<Amplitude>(iirGegevens.startAmplitude);
 
   static void bindFilterRecord(FilterRecord& filter) { bindFilter(filter); }
