@@ -9,14 +9,21 @@
 #include <wx/image.h>
 #include <wx/log.h>
 
+// What every application of the shell sets up before its first window:
+// failures are logged at debug level only (they are not for the user), and
+// the icon's image formats can be read.
+inline void bereidToolkitVoor()
+{
+  wxLog::SetLogLevel(wxLOG_Info);
+  wxInitAllImageHandlers();
+}
+
 template <typename Programma>
 class FIRFilter : public wxApp {
 public:
   bool OnInit() override
   {
-    // Failures are logged at debug level only; they are not for the user.
-    wxLog::SetLogLevel(wxLOG_Info);
-    wxInitAllImageHandlers();
+    bereidToolkitVoor();
     zetVensterklasse(*this, Programma::bureaubladId);
     auto* venster = new Grafiek<Programma>(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                            wxDefaultSize, wxDEFAULT_FRAME_STYLE);

@@ -5,6 +5,7 @@
 #include "fir_programma.h"
 #include "frequenties.h"
 #include "iir_programma.h"
+#include "png_hulp.h"
 #include "proces_hulp.h"
 #include "regels.h"
 
@@ -115,17 +116,11 @@ TEST(Filtercyclus, GebruiksFoutIsStatus2EnEenRegel)
   }
 }
 
-bool isPng(const std::string& pad, unsigned breedte, unsigned hoogte)
+// A PNG file libpng reads, of the given size.
+bool isPng(const fs::path& pad, Int breedte, Int hoogte)
 {
-  std::ifstream in(pad, std::ios::binary);
-  std::array<unsigned char, 24> kop{};
-  in.read(reinterpret_cast<char*>(kop.data()), kop.size());
-  const auto be32 = [&](std::size_t i) {
-    return (unsigned{kop[i]} << 24U) | (unsigned{kop[i + 1]} << 16U) |
-           (unsigned{kop[i + 2]} << 8U) | unsigned{kop[i + 3]};
-  };
-  return in && kop[1] == 'P' && kop[2] == 'N' && kop[3] == 'G' && be32(16) == breedte &&
-         be32(20) == hoogte;
+  const auto pixels = leesPng(leesBestand(pad));
+  return pixels && pixels->breedte == breedte && pixels->hoogte == hoogte;
 }
 
 TEST(FiltercyclusPng, ZonderSchermInDeGevraagdeGrootte)
@@ -143,15 +138,9 @@ TEST(FiltercyclusPng, ZonderSchermInDeGevraagdeGrootte)
   fs::remove(pad);
 }
 
-std::string inhoud(const fs::path& pad)
-{
-  std::ifstream in(pad, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 bool begintMetPng(const fs::path& pad)
 {
-  return inhoud(pad).rfind("\x89PNG", 0) == 0;
+  return leesBestand(pad).rfind("\x89PNG", 0) == 0;
 }
 
 fs::perms rechten(const fs::path& pad)
@@ -298,7 +287,7 @@ std::vector<Doelgeval> doelgevallen()
        1,
        "--png: cannot write 'c.png': Permission denied",
        [=](const fs::path& map, const Uitkomst&) {
-         EXPECT_EQ(inhoud(map / "c.png"), "old");
+         EXPECT_EQ(leesBestand(map / "c.png"), "old");
          EXPECT_EQ(rechten(map / "c.png"), alleenLezen);
        },
        true},
@@ -315,7 +304,7 @@ std::vector<Doelgeval> doelgevallen()
        1,
        "--svg: cannot write 'ro/c.png': Permission denied",
        [](const fs::path& map, const Uitkomst&) {
-         EXPECT_EQ(inhoud(map / "ro" / "c.png"), "old");
+         EXPECT_EQ(leesBestand(map / "ro" / "c.png"), "old");
          fs::permissions(map / "ro", perms::owner_all);
          EXPECT_EQ(std::distance(fs::directory_iterator(map / "ro"), fs::directory_iterator()), 1)
              << "no temporary file left behind";
@@ -349,7 +338,7 @@ std::vector<Doelgeval> doelgevallen()
        1,
        "--png: cannot write 'gedeeld/fig.png': Permission denied",
        [](const fs::path& map, const Uitkomst&) {
-         EXPECT_EQ(inhoud(map / "geheim"), "old");
+         EXPECT_EQ(leesBestand(map / "geheim"), "old");
          EXPECT_EQ(rechten(map / "geheim"), perms::owner_read | perms::owner_write);
          EXPECT_EQ(std::distance(fs::directory_iterator(map / "gedeeld"), fs::directory_iterator()),
                    1);
@@ -406,7 +395,7 @@ std::vector<Doelgeval> doelgevallen()
        "",
        [](const fs::path& map, const Uitkomst&) {
          EXPECT_TRUE(fs::is_symlink(map / "koppeling.svg"));
-         EXPECT_EQ(inhoud(map / "nieuw.svg").rfind("<?xml", 0), 0u);
+         EXPECT_EQ(leesBestand(map / "nieuw.svg").rfind("<?xml", 0), 0u);
        }},
       {"FIFO",
        [](const fs::path& map) { ASSERT_EQ(mkfifo((map / "f").c_str(), 0644), 0); },
@@ -444,7 +433,7 @@ std::vector<Doelgeval> doelgevallen()
        0,
        "",
        [](const fs::path& map, const Uitkomst&) {
-         EXPECT_EQ(inhoud(map / naamMax).rfind("<?xml", 0), 0u);
+         EXPECT_EQ(leesBestand(map / naamMax).rfind("<?xml", 0), 0u);
        }},
       {"longer than NAME_MAX",
        maakNiets,

@@ -88,6 +88,14 @@ SignaalBlok<Int16> gefilterd(UInt32 keuze, UInt16 amplitude, Float hoekFreq = pi
   return draaiCyclus<FIRProgramma>(keuze, amplitude, hoekFreq).gefilterd;
 }
 
+// Every output from `van` to the end of the block is `waarde`.
+void verwachtVanaf(const SignaalBlok<Int16>& y, std::size_t van, Int16 waarde)
+{
+  for (std::size_t n = van; n < BlokLengte; ++n) {
+    EXPECT_EQ(y[n], waarde) << n;
+  }
+}
+
 TEST(FIRTabel, SymmetrischMetDeJuisteSommen)
 {
   for (std::size_t k = 0; k < FilterLengte; ++k) {
@@ -121,9 +129,7 @@ TEST(FIRFilter, ImpulsVan20000)
   EXPECT_EQ(y[35], 12);
   EXPECT_EQ(y[62], 10996) << "the centre tap";
   EXPECT_EQ(y[92], 9);
-  for (std::size_t n = 93; n < BlokLengte; ++n) {
-    EXPECT_EQ(y[n], 0) << n;
-  }
+  verwachtVanaf(y, 93, 0);
 }
 
 TEST(FIRFilter, StapVan20000)
@@ -135,9 +141,7 @@ TEST(FIRFilter, StapVan20000)
   const auto piek = std::max_element(y.begin(), y.end());
   EXPECT_EQ(*piek, 21773);
   EXPECT_EQ(piek - y.begin(), 63);
-  for (std::size_t n = 92; n < BlokLengte; ++n) {
-    EXPECT_EQ(y[n], 20004) << n;
-  }
+  verwachtVanaf(y, 92, 20004);
 }
 
 // 32767 * 32775 / 32768 = 32773 does not fit 16 bits; it saturates instead of
@@ -145,9 +149,7 @@ TEST(FIRFilter, StapVan20000)
 TEST(FIRFilter, GroteUitvoerVerzadigt)
 {
   const auto y = gefilterd(stapfunktie, 32767);
-  for (std::size_t n = 92; n < BlokLengte; ++n) {
-    EXPECT_EQ(y[n], 32767) << n;
-  }
+  verwachtVanaf(y, 92, 32767);
   for (const Int16 s : gefilterd(blokgolf, 32768)) {
     EXPECT_GE(s, -32768);
   }

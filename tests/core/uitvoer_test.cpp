@@ -4,6 +4,7 @@
 #include "fir_programma.h"
 #include "iir_programma.h"
 #include "keuzes.h"
+#include "png_hulp.h"
 #include "proces_hulp.h"
 #include "regels.h"
 #include "respons.h"
@@ -18,7 +19,6 @@
 #include <fstream>
 #include <numbers>
 #include <optional>
-#include <png.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -271,34 +271,6 @@ TEST(FiltercyclusRespons, GelijkVerdeeldeFrequenties)
             100001u);
 }
 
-struct Pixels {
-  Int breedte = 0;
-  Int hoogte = 0;
-  std::vector<UInt8> rgba;
-
-  [[nodiscard]] const UInt8* pixel(Int x, Int y) const
-  {
-    return &rgba[4 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(breedte) +
-                      static_cast<std::size_t>(x))];
-  }
-};
-
-std::optional<Pixels> leesPng(const std::string& bytes)
-{
-  png_image kop{};
-  kop.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_memory(&kop, bytes.data(), bytes.size()) == 0) {
-    return std::nullopt;
-  }
-  kop.format = PNG_FORMAT_RGBA;
-  Pixels pixels{static_cast<Int>(kop.width), static_cast<Int>(kop.height), {}};
-  pixels.rgba.resize(PNG_IMAGE_SIZE(kop));
-  if (png_image_finish_read(&kop, nullptr, pixels.rgba.data(), 0, nullptr) == 0) {
-    return std::nullopt;
-  }
-  return pixels;
-}
-
 // How many pixels differ between two pictures that must be opaque.
 std::size_t verschil(const Pixels& a, const Pixels& b)
 {
@@ -324,12 +296,6 @@ bool heeftKleur(const Pixels& pixels, const Kleur& kleur)
     }
   }
   return false;
-}
-
-std::string leesBestand(const std::string& pad)
-{
-  std::ifstream in(pad, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A standard renderer, rsvg-convert, draws the SVG of a cycle at its own size

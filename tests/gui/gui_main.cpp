@@ -1,9 +1,9 @@
 // Runs the window tests inside a real wxWidgets event loop. A library
 // assertion fails the running test instead of opening a dialog.
+#include "firfilter.h"
+
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/image.h>
-#include <wx/log.h>
 
 namespace {
 
@@ -19,8 +19,7 @@ class TestApp : public wxApp {
 public:
   bool OnInit() override
   {
-    wxLog::SetLogLevel(wxLOG_Info);
-    wxInitAllImageHandlers();
+    bereidToolkitVoor();
     // Each test closes its own windows; the loop must outlive them.
     SetExitOnFrameDelete(false);
     return true;
