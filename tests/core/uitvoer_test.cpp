@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <numbers>
@@ -87,6 +89,34 @@ TEST(FiltercyclusCsv, ElkSignaalEnElkeFrequentie)
                                              "--frequentie", frequentie, "--amplitude", "1"}),
                                      keuze, 1, f);
     }
+  }
+}
+
+// Rows worked out by hand for the FIR filter (see the FIR tests): the
+// impulse of 20000 times the taps, shifted right by 15, and the step's end.
+TEST(FiltercyclusCsv, RijenMetHandwaarden)
+{
+  const struct {
+    std::vector<std::string> argumenten;
+    std::size_t n;
+    const char* rij;
+  } gevallen[] = {
+      {{"--programma", "fir", "--signaal", "impulsfunktie", "--amplitude", "20000"},
+       32,
+       "32,20000,9"},
+      {{"--programma", "fir", "--signaal", "impulsfunktie", "--amplitude", "20000"}, 33, "33,0,-3"},
+      {{"--programma", "fir", "--signaal", "impulsfunktie", "--amplitude", "20000"},
+       62,
+       "62,0,10996"},
+      {{"--programma", "fir", "--signaal", "stapfunktie", "--amplitude", "20000"},
+       127,
+       "127,20000,20004"},
+      {{"--programma", "iir", "--signaal", "stapfunktie", "--amplitude", "0"}, 40, "40,0,0"},
+  };
+  for (const auto& geval : gevallen) {
+    const auto r = regels(csvVan(geval.argumenten));
+    ASSERT_EQ(r.size(), BlokLengte + 1);
+    EXPECT_EQ(r[geval.n + 1], geval.rij);
   }
 }
 
@@ -238,21 +268,44 @@ TEST(FiltercyclusCoefficienten, AlsDeRekenkernZeGebruikt)
       }));
 }
 
+// |H| of both filters at the eight Float frequencies of the choice, from the
+// coefficient tables in Python's complex arithmetic:
+//   python3 tests/core/versterkingen.py
+struct Versterkingen {
+  Double iir;
+  Double fir;
+};
+constexpr Versterkingen versterkingTabel[] = {
+    {0.9999999999998068, 1.000213623046875},
+    {0.9999999999998073, 1.00016251493831},
+    {0.9999999999998087, 0.9996390628360902},
+    {0.999999999999815, 1.0002565822589478},
+    {0.9999986060866809, 0.9995949028183319},
+    {9.99990679152467e-05, 0.00505345150296515},
+    {2.5298769155332457e-05, 0.0001609567473358204},
+    {2.808547452228891e-05, 0.00033036125145928974},
+};
+
 TEST(FiltercyclusRespons, DeAchtFrequentiesVanDeKeuze)
 {
-  const auto r = regels(csvVan({"--programma", "iir", "--respons"}));
-  ASSERT_EQ(r.size(), 9u);
-  EXPECT_EQ(r[0], "frequentie,omega,versterking,dB,fase,groepslooptijd");
+  const auto iir = regels(csvVan({"--programma", "iir", "--respons"}));
+  const auto fir = regels(csvVan({"--programma", "fir", "--respons"}));
+  ASSERT_EQ(iir.size(), 9u);
+  ASSERT_EQ(fir.size(), 9u);
+  EXPECT_EQ(iir[0], "frequentie,omega,versterking,dB,fase,groepslooptijd");
   for (std::size_t i = 0; i < 8; ++i) {
-    const auto v = velden(r[i + 1]);
-    ASSERT_EQ(v.size(), 6u) << r[i + 1];
+    const auto v = velden(iir[i + 1]);
+    const auto w = velden(fir[i + 1]);
+    ASSERT_EQ(v.size(), 6u) << iir[i + 1];
+    ASSERT_EQ(w.size(), 6u) << fir[i + 1];
     EXPECT_EQ(v[0], frequentieLabels[i]);
     EXPECT_EQ(lees<Double>(v[1]), static_cast<Double>(*hoekFrequentie(static_cast<UInt32>(i))));
-    EXPECT_EQ(lees<Double>(v[2]), IIRProgramma::versterking(lees<Double>(v[1])));
+    const auto [iirVerwacht, firVerwacht] = versterkingTabel[i];
+    EXPECT_NEAR(lees<Double>(v[2]), iirVerwacht, 1e-13 * iirVerwacht) << v[0];
+    EXPECT_NEAR(lees<Double>(w[2]), firVerwacht, 1e-13 * firVerwacht) << w[0];
+    EXPECT_NEAR(lees<Double>(v[3]), 20.0 * std::log10(iirVerwacht), 1e-9) << v[0];
   }
-  EXPECT_NEAR(lees<Double>(velden(r[6])[3]), -80.0, 0.05);
-
-  const auto fir = regels(csvVan({"--programma", "fir", "--respons"}));
+  EXPECT_NEAR(lees<Double>(velden(iir[6])[3]), -80.0, 0.05);
   EXPECT_NEAR(lees<Double>(velden(fir[6])[3]), -45.9, 0.05);
 }
 
@@ -354,13 +407,19 @@ std::size_t tel(const std::string& tekst, const std::string& deel)
 // named with its label and the gain the engine gives it.
 TEST(FiltercyclusGrafiek, SvgNoemtDeAchtFrequentiesMetHunVersterking)
 {
+  // The gains of versterkingTabel to one decimal, by hand.
   const struct {
     const char* programma;
-    VersterkingVan versterking;
     const char* titel;
-  } programmas[] = {
-      {"iir", IIRProgramma::versterking, "Amplitudekarakteristiek van het IIR-filter"},
-      {"fir", FIRProgramma::versterking, "Amplitudekarakteristiek van het FIR-filter"}};
+    std::array<std::string, 8> labels;
+  } programmas[] = {{"iir",
+                     "Amplitudekarakteristiek van het IIR-filter",
+                     {"0,0 dB", "0,0 dB", "0,0 dB", "0,0 dB", "0,0 dB", "\u221280,0 dB",
+                      "\u221291,9 dB", "\u221291,0 dB"}},
+                    {"fir",
+                     "Amplitudekarakteristiek van het FIR-filter",
+                     {"0,0 dB", "0,0 dB", "0,0 dB", "0,0 dB", "0,0 dB", "\u221245,9 dB",
+                      "\u221275,9 dB", "\u221269,6 dB"}}};
   for (const auto& p : programmas) {
     const auto uitvoer =
         uitvoerVoor(keuzesVan({"--programma", p.programma, "--respons", "--svg", "-"}));
@@ -370,11 +429,10 @@ TEST(FiltercyclusGrafiek, SvgNoemtDeAchtFrequentiesMetHunVersterking)
     EXPECT_NE(svg.find(">Versterking (dB)</text>"), std::string::npos);
     EXPECT_NE(svg.find(">\u03a9 (rad/sample)</text>"), std::string::npos);
     EXPECT_EQ(tel(svg, "<text "), tel(svg, "font-family=\"sans-serif\""));
-    for (const auto& punt : berekenRespons(p.versterking, std::nullopt)) {
-      EXPECT_NE(svg.find(">" + punt.frequentie + "</text>"), std::string::npos) << punt.frequentie;
-      EXPECT_NE(svg.find(">" + decibelTekst(inDecibel(punt.versterking)) + "</text>"),
-                std::string::npos)
-          << punt.frequentie;
+    for (std::size_t i = 0; i < frequentieFactoren.size(); ++i) {
+      const std::string label(frequentieLabels[i]);
+      EXPECT_NE(svg.find(">" + label + "</text>"), std::string::npos) << label;
+      EXPECT_NE(svg.find(">" + p.labels[i] + "</text>"), std::string::npos) << label;
     }
     for (const char* as :
          {">DC</text>", ">0,5*PI</text>", ">1*PI</text>", ">0</text>", ">\u2212100</text>"}) {
