@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 #include <numbers>
+#include <optional>
 
 namespace {
 
@@ -16,6 +17,20 @@ void kies(cairo_t* cr, const Kleur& kleur)
 
 struct CairoTekenaar {
   cairo_t* cr;
+
+  // Fills the current path and, where there is one, strokes its outline.
+  void vulEnOmrand(const Kleur& vulling, const std::optional<Kleur>& rand, Double dikte) const
+  {
+    kies(cr, vulling);
+    if (!rand) {
+      cairo_fill(cr);
+      return;
+    }
+    cairo_fill_preserve(cr);
+    kies(cr, *rand);
+    cairo_set_line_width(cr, dikte);
+    cairo_stroke(cr);
+  }
 
   void operator()(const Lijn& l) const
   {
@@ -29,26 +44,14 @@ struct CairoTekenaar {
   void operator()(const Rechthoek& r) const
   {
     cairo_rectangle(cr, r.hoek.x, r.hoek.y, r.breedte, r.hoogte);
-    kies(cr, r.vulling);
-    if (r.rand) {
-      cairo_fill_preserve(cr);
-      kies(cr, *r.rand);
-      cairo_set_line_width(cr, r.randDikte);
-      cairo_stroke(cr);
-    } else {
-      cairo_fill(cr);
-    }
+    vulEnOmrand(r.vulling, r.rand, r.randDikte);
   }
 
   void operator()(const Cirkel& c) const
   {
     cairo_new_sub_path(cr);
     cairo_arc(cr, c.midden.x, c.midden.y, c.straal, 0.0, 2 * std::numbers::pi);
-    kies(cr, c.vulling);
-    cairo_fill_preserve(cr);
-    kies(cr, c.rand);
-    cairo_set_line_width(cr, c.randDikte);
-    cairo_stroke(cr);
+    vulEnOmrand(c.vulling, c.rand, c.randDikte);
   }
 
   void operator()(const Kromme& k) const

@@ -88,10 +88,10 @@ SignaalBlok<Int16> gefilterd(UInt32 keuze, UInt16 amplitude, Float hoekFreq = pi
   return draaiCyclus<FIRProgramma>(keuze, amplitude, hoekFreq).gefilterd;
 }
 
-// Every output from `van` to the end of the block is `waarde`.
-void verwachtVanaf(const SignaalBlok<Int16>& y, std::size_t van, Int16 waarde)
+// Every output from `van` up to `tot` is `waarde`.
+void verwachtGelijk(const SignaalBlok<Int16>& y, std::size_t van, std::size_t tot, Int16 waarde)
 {
-  for (std::size_t n = van; n < BlokLengte; ++n) {
+  for (std::size_t n = van; n < tot; ++n) {
     EXPECT_EQ(y[n], waarde) << n;
   }
 }
@@ -120,28 +120,24 @@ TEST(FIRFilter, NulInNulUit)
 TEST(FIRFilter, ImpulsVan20000)
 {
   const auto y = gefilterd(impulsfunktie, 20000);
-  for (std::size_t n = 0; n < 32; ++n) {
-    EXPECT_EQ(y[n], 0) << n;
-  }
+  verwachtGelijk(y, 0, 32, 0);
   EXPECT_EQ(y[32], 9);
   EXPECT_EQ(y[33], -3) << "-2.44 is rounded down by the shift";
   EXPECT_EQ(y[34], -19);
   EXPECT_EQ(y[35], 12);
   EXPECT_EQ(y[62], 10996) << "the centre tap";
   EXPECT_EQ(y[92], 9);
-  verwachtVanaf(y, 93, 0);
+  verwachtGelijk(y, 93, BlokLengte, 0);
 }
 
 TEST(FIRFilter, StapVan20000)
 {
   const auto y = gefilterd(stapfunktie, 20000);
-  for (std::size_t n = 0; n < 32; ++n) {
-    EXPECT_EQ(y[n], 0) << n;
-  }
+  verwachtGelijk(y, 0, 32, 0);
   const auto piek = std::max_element(y.begin(), y.end());
   EXPECT_EQ(*piek, 21773);
   EXPECT_EQ(piek - y.begin(), 63);
-  verwachtVanaf(y, 92, 20004);
+  verwachtGelijk(y, 92, BlokLengte, 20004);
 }
 
 // 32767 * 32775 / 32768 = 32773 does not fit 16 bits; it saturates instead of
@@ -149,7 +145,7 @@ TEST(FIRFilter, StapVan20000)
 TEST(FIRFilter, GroteUitvoerVerzadigt)
 {
   const auto y = gefilterd(stapfunktie, 32767);
-  verwachtVanaf(y, 92, 32767);
+  verwachtGelijk(y, 92, BlokLengte, 32767);
   for (const Int16 s : gefilterd(blokgolf, 32768)) {
     EXPECT_GE(s, -32768);
   }

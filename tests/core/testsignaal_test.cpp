@@ -141,12 +141,19 @@ TEST(TestSignaalInt16, CosinusBijDeStartwaarden)
   EXPECT_EQ(s[10], -19999) << "truncated toward zero, not rounded";
 }
 
+// A square wave at 0,1*PI: high for the first and last five samples of
+// every period of 20, low in between.
+void verwachtBlokgolf(const SignaalBlok<Int16>& s, Int16 hoog, Int16 laag)
+{
+  for (std::size_t n = 0; n < BlokLengte; ++n) {
+    EXPECT_EQ(s[n], (n % 20) < 5 || (n % 20) >= 15 ? hoog : laag) << n;
+  }
+}
+
 TEST(TestSignaalInt16, BlokgolfBijDeStartwaarden)
 {
   const auto s = bouw<Int16>(blokgolf, 20000, pi01);
-  for (std::size_t n = 0; n < BlokLengte; ++n) {
-    EXPECT_EQ(s[n], (n % 20) < 5 || (n % 20) >= 15 ? 20000 : -20000) << n;
-  }
+  verwachtBlokgolf(s, 20000, -20000);
 }
 
 TEST(TestSignaalInt16, Amplitude32767PastPrecies)
@@ -162,9 +169,7 @@ TEST(TestSignaalInt16, Amplitude32767PastPrecies)
 TEST(TestSignaalInt16, Amplitude32768Verzadigt)
 {
   const auto blok = bouw<Int16>(blokgolf, 32768, pi01);
-  for (std::size_t n = 0; n < BlokLengte; ++n) {
-    EXPECT_EQ(blok[n], (n % 20) < 5 || (n % 20) >= 15 ? 32767 : -32768) << n;
-  }
+  verwachtBlokgolf(blok, 32767, -32768);
   EXPECT_EQ(bouw<Int16>(impulsfunktie, 32768, pi01)[32], 32767);
   const auto stap = bouw<Int16>(stapfunktie, 32768, pi01);
   EXPECT_EQ(stap[31], 0);

@@ -168,9 +168,7 @@ TEST_F(RasterTest, GelijkAanHetScherm)
   }
 }
 
-// Off screen too, for sizes the window never has. A bitmap context draws the
-// right-hand outline of a bar that crosses the right edge at the edge, which
-// the window does not; so no bar here crosses it.
+// Off screen too, for sizes the window never has.
 TEST_F(RasterTest, GelijkAanEenBitmap)
 {
   std::mt19937 toeval(43);
