@@ -24,7 +24,7 @@ struct Vlakken {
     x1 = std::min(x1, breedte - 1);
     y1 = std::min(y1, hoogte - 1);
     if (x0 <= x1 && y0 <= y1) {
-      lijst.push_back({x0, y0, x1, y1, kleur});
+      lijst.push_back({{x0, y0, x1, y1}, kleur});
     }
   }
 
@@ -50,7 +50,7 @@ void verf(Beeld& beeld, const Vlak& vlak)
   for (Int x = vlak.x0; x <= vlak.x1; ++x) {
     beeld.zet(x, vlak.y0, vlak.kleur);
   }
-  const std::size_t bytes = 3 * static_cast<std::size_t>(vlak.x1 - vlak.x0 + 1);
+  const std::size_t bytes = 3 * static_cast<std::size_t>(vlak.breedte());
   for (Int y = vlak.y0 + 1; y <= vlak.y1; ++y) {
     std::memcpy(&beeld.rgb[index(beeld, vlak.x0, y)], &beeld.rgb[index(beeld, vlak.x0, vlak.y0)],
                 bytes);
@@ -124,8 +124,8 @@ Figuur alsFiguur(const std::vector<Vlak>& vlakken, Int breedte, Int hoogte)
   for (const Vlak& vlak : vlakken) {
     const auto d = [](Int waarde) { return static_cast<Double>(waarde); };
     figuur.vormen.emplace_back(Rechthoek{.hoek = {d(vlak.x0), d(vlak.y0)},
-                                         .breedte = d(vlak.x1 - vlak.x0 + 1),
-                                         .hoogte = d(vlak.y1 - vlak.y0 + 1),
+                                         .breedte = d(vlak.breedte()),
+                                         .hoogte = d(vlak.hoogte()),
                                          .vulling = vlak.kleur,
                                          .rand = std::nullopt,
                                          .randDikte = 0.0});

@@ -18,13 +18,19 @@ struct Beeld {
   [[nodiscard]] bool is(Int x, Int y, const Kleur& kleur) const;
 };
 
-// One filled rectangle of the picture: columns x0..x1 and rows y0..y1,
-// inclusive, already clipped to the picture.
-struct Vlak {
+// A rectangle of whole pixels: columns x0..x1 and rows y0..y1, inclusive.
+struct PixelVak {
   Int x0 = 0;
   Int y0 = 0;
   Int x1 = 0;
   Int y1 = 0;
+
+  [[nodiscard]] Int breedte() const { return x1 - x0 + 1; }
+  [[nodiscard]] Int hoogte() const { return y1 - y0 + 1; }
+};
+
+// One filled rectangle of the picture, already clipped to the picture.
+struct Vlak : PixelVak {
   Kleur kleur{};
 };
 

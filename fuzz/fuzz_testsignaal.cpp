@@ -10,22 +10,29 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace {
+
+// The value whose bytes stand at `positie` in the input.
+template <typename T>
+T lees(const std::uint8_t* data, std::size_t positie)
+{
+  T waarde{};
+  std::memcpy(&waarde, data + positie, sizeof waarde);
+  return waarde;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-  UInt32 keuze = 0;
-  UInt32 amplitude = 0;
-  Float hoekFreq = 0.0F;
-  Int32 breedte = 0;
-  Int32 hoogte = 0;
   if (size < 20) {
     return 0;
   }
-  std::memcpy(&keuze, data, 4);
-  std::memcpy(&amplitude, data + 4, 4);
-  std::memcpy(&hoekFreq, data + 8, 4);
-  std::memcpy(&breedte, data + 12, 4);
-  std::memcpy(&hoogte, data + 16, 4);
-  keuze %= 6; // the four signals and two that name none
+  const UInt32 keuze = lees<UInt32>(data, 0) % 6; // the four signals and two that name none
+  const auto amplitude = lees<UInt32>(data, 4);
+  const auto hoekFreq = lees<Float>(data, 8);
+  const auto breedte = lees<Int32>(data, 12);
+  const auto hoogte = lees<Int32>(data, 16);
 
   SignaalBlok<Double> d;
   SignaalBlok<Int16> i;

@@ -123,6 +123,6 @@ void GrafiekPaneel<Monster>::tekenOp(wxDC& dc, const wxSize& grootte) const
   const auto tekening = maakTekening(signaal, gefilterdSignaal, grootte.x, grootte.y);
   for (const Vlak& vlak : vlakken(tekening, grootte.x, grootte.y)) {
     dc.SetBrush(wxBrush(alsWxKleur(vlak.kleur)));
-    dc.DrawRectangle(vlak.x0, vlak.y0, vlak.x1 - vlak.x0 + 1, vlak.y1 - vlak.y0 + 1);
+    dc.DrawRectangle(vlak.x0, vlak.y0, vlak.breedte(), vlak.hoogte());
   }
 }

@@ -78,8 +78,8 @@ int main(int argc, char** argv)
         std::cerr << "paneelvergelijk: no graph panel in the screenshot\n";
         return 1;
       }
-      std::cout << paneel->breedte << ' ' << paneel->hoogte << ' ' << paneel->x << ' ' << paneel->y
-                << '\n';
+      std::cout << paneel->breedte() << ' ' << paneel->hoogte() << ' ' << paneel->x0 << ' '
+                << paneel->y0 << '\n';
       return 0;
     }
     if (opdracht == "beeld" && argc == 6) {

@@ -21,7 +21,7 @@ bool leesPpm(const char* pad, Beeld& beeld)
   return static_cast<bool>(in);
 }
 
-std::optional<PaneelVak> vindPaneel(const Beeld& scherm)
+std::optional<PixelVak> vindPaneel(const Beeld& scherm)
 {
   Int links = scherm.breedte;
   Int rechts = -1;
@@ -44,5 +44,5 @@ std::optional<PaneelVak> vindPaneel(const Beeld& scherm)
   if (links > 0 && scherm.is(links - 1, boven, asKleur) && scherm.is(links - 1, onder, asKleur)) {
     --links;
   }
-  return PaneelVak{links, boven, rechts - links + 1, onder - boven + 1};
+  return PixelVak{links, boven, rechts, onder};
 }

@@ -10,13 +10,6 @@
 // writes; false if the file is not one.
 bool leesPpm(const char* pad, Beeld& beeld);
 
-struct PaneelVak {
-  Int x = 0;
-  Int y = 0;
-  Int breedte = 0;
-  Int hoogte = 0;
-};
-
 // The graph panel's client area: the one area in the background colour, with
 // the red vertical axis in its column 0 when a cycle is shown.
-std::optional<PaneelVak> vindPaneel(const Beeld& scherm);
+std::optional<PixelVak> vindPaneel(const Beeld& scherm);

@@ -39,17 +39,17 @@ int main(int argc, char** argv)
   }
 
   const auto paneel = vindPaneel(beeld);
-  const auto schaal = paneel ? schaalVoor(paneel->breedte, paneel->hoogte) : std::nullopt;
+  const auto schaal = paneel ? schaalVoor(paneel->breedte(), paneel->hoogte()) : std::nullopt;
   if (!schaal) {
     std::cerr << "staafcontrole: no graph panel in the screenshot\n";
     return 1;
   }
-  const int links = paneel->x;
-  const int boven = paneel->y;
-  const int hoogte = paneel->hoogte;
+  const int links = paneel->x0;
+  const int boven = paneel->y0;
+  const int hoogte = paneel->hoogte();
   const int onder = boven + hoogte - 1;
   const int midden = boven + hoogte / 2;
-  std::cout << "panel " << paneel->breedte << "x" << hoogte << " at " << links << "," << boven
+  std::cout << "panel " << paneel->breedte() << "x" << hoogte << " at " << links << "," << boven
             << ", W=" << schaal->staafBreedte << " H=" << schaal->eenhedenPerPixel << "\n";
 
   int fouten = 0;
