@@ -58,6 +58,16 @@ int vergelijk(const Beeld& scherm, Int x, Int y, const Beeld& verwacht)
   return verschillend == 0 ? 0 : 1;
 }
 
+// Reads a P6 picture, or says on stderr that the file is not one.
+bool leesPpmOfMeld(const char* pad, Beeld& beeld)
+{
+  if (leesPpm(pad, beeld)) {
+    return true;
+  }
+  std::cerr << "paneelvergelijk: " << pad << " is not a P6 picture\n";
+  return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -67,8 +77,7 @@ int main(int argc, char** argv)
   }
   const std::string opdracht = argv[1];
   Beeld scherm;
-  if (!leesPpm(argv[2], scherm)) {
-    std::cerr << "paneelvergelijk: " << argv[2] << " is not a P6 picture\n";
+  if (!leesPpmOfMeld(argv[2], scherm)) {
     return 2;
   }
   try {
@@ -84,8 +93,7 @@ int main(int argc, char** argv)
     }
     if (opdracht == "beeld" && argc == 6) {
       Beeld verwacht;
-      if (!leesPpm(argv[5], verwacht)) {
-        std::cerr << "paneelvergelijk: " << argv[5] << " is not a P6 picture\n";
+      if (!leesPpmOfMeld(argv[5], verwacht)) {
         return 2;
       }
       return vergelijk(scherm, std::stoi(argv[3]), std::stoi(argv[4]), verwacht);

@@ -166,7 +166,7 @@ TYPED_TEST(GrafiekTest, TekenDraaitEenCyclusMetDeGetoondeAmplitude)
   // The screen shows exactly what the panel's drawing gives at its size.
   const wxImage scherm = this->scherm();
   EXPECT_FALSE(alleenAchtergrond(scherm));
-  EXPECT_TRUE(gelijkeBeelden(scherm, render(*ik.paneel(), ik.paneel()->GetClientSize())));
+  EXPECT_EQ(beeldVerschil(scherm, render(*ik.paneel(), ik.paneel()->GetClientSize())), "");
 }
 
 TYPED_TEST(GrafiekTest, StopMaaktSchoonEnGeeftDeBesturingVrij)
@@ -201,7 +201,7 @@ TYPED_TEST(GrafiekTest, ExportGelijkAanHetScherm)
   ASSERT_EQ(std::system(opdracht.c_str()), 0) << opdracht;
   const wxImage export_(pad, wxBITMAP_TYPE_PNG);
   ASSERT_TRUE(export_.IsOk());
-  EXPECT_TRUE(gelijkeBeelden(this->scherm(), export_));
+  EXPECT_EQ(beeldVerschil(this->scherm(), export_), "");
   std::remove(pad.c_str());
 }
 
@@ -211,7 +211,7 @@ TYPED_TEST(GrafiekTest, TweeCycliGevenHetzelfdeBeeld)
   const wxImage eerste = this->scherm();
   this->klikStart();
   this->klikStart();
-  EXPECT_TRUE(gelijkeBeelden(eerste, this->scherm()));
+  EXPECT_EQ(beeldVerschil(eerste, this->scherm()), "");
 }
 
 TYPED_TEST(GrafiekTest, ImpulsEnStapZettenDeFrequentieUit)

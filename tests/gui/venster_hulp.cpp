@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -220,12 +221,25 @@ wxColour pixel(const wxImage& beeld, int x, int y)
   return {beeld.GetRed(x, y), beeld.GetGreen(x, y), beeld.GetBlue(x, y)};
 }
 
-bool gelijkeBeelden(const wxImage& a, const wxImage& b)
+std::string beeldVerschil(const wxImage& a, const wxImage& b)
 {
-  if (!a.IsOk() || !b.IsOk() || a.GetSize() != b.GetSize()) {
-    return false;
+  if (!a.IsOk() || !b.IsOk()) {
+    return "a picture is missing";
   }
-  const auto bytes =
-      static_cast<std::size_t>(a.GetWidth()) * static_cast<std::size_t>(a.GetHeight()) * 3;
-  return std::equal(a.GetData(), a.GetData() + bytes, b.GetData());
+  if (a.GetSize() != b.GetSize()) {
+    return "sizes differ";
+  }
+  int verschil = 0;
+  std::string eerste;
+  for (int y = 0; y < a.GetHeight(); ++y) {
+    for (int x = 0; x < a.GetWidth(); ++x) {
+      if (pixel(a, x, y) != pixel(b, x, y) && ++verschil <= 5) {
+        std::ostringstream kleuren;
+        kleuren << " (" << x << "," << y << ") " << pixel(a, x, y).GetAsString(wxC2S_HTML_SYNTAX)
+                << "/" << pixel(b, x, y).GetAsString(wxC2S_HTML_SYNTAX);
+        eerste += kleuren.str();
+      }
+    }
+  }
+  return verschil == 0 ? "" : std::to_string(verschil) + " pixels differ, first at" + eerste;
 }

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <ostream>
+#include <string>
 #include <utility>
 
 // Lets a failed comparison of colours show the colours.
@@ -115,8 +116,9 @@ wxImage leesScherm(wxWindow* venster);
 
 wxColour pixel(const wxImage& beeld, int x, int y);
 
-// Whether two pictures have the same size and the same pixels.
-bool gelijkeBeelden(const wxImage& a, const wxImage& b);
+// Empty when two pictures have the same size and the same pixels, else how
+// many pixels differ and where the first few are.
+std::string beeldVerschil(const wxImage& a, const wxImage& b);
 
 // What a graph panel draws for its current data at `grootte`, rendered off
 // screen into a bitmap of that size (or of `bitmapGrootte`, when given).
