@@ -5,12 +5,6 @@
 
 namespace {
 
-std::size_t index(const Beeld& beeld, Int x, Int y)
-{
-  return 3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(beeld.breedte) +
-              static_cast<std::size_t>(x));
-}
-
 struct Vlakken {
   Int breedte = 0;
   Int hoogte = 0;
@@ -52,16 +46,22 @@ void verf(Beeld& beeld, const Vlak& vlak)
   }
   const std::size_t bytes = 3 * static_cast<std::size_t>(vlak.breedte());
   for (Int y = vlak.y0 + 1; y <= vlak.y1; ++y) {
-    std::memcpy(&beeld.rgb[index(beeld, vlak.x0, y)], &beeld.rgb[index(beeld, vlak.x0, vlak.y0)],
+    std::memcpy(&beeld.rgb[beeld.index(vlak.x0, y)], &beeld.rgb[beeld.index(vlak.x0, vlak.y0)],
                 bytes);
   }
 }
 
 } // namespace
 
+std::size_t Beeld::index(Int x, Int y) const
+{
+  return 3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(breedte) +
+              static_cast<std::size_t>(x));
+}
+
 void Beeld::zet(Int x, Int y, const Kleur& kleur)
 {
-  const std::size_t i = index(*this, x, y);
+  const std::size_t i = index(x, y);
   rgb[i] = kleur.rood;
   rgb[i + 1] = kleur.groen;
   rgb[i + 2] = kleur.blauw;
@@ -69,7 +69,7 @@ void Beeld::zet(Int x, Int y, const Kleur& kleur)
 
 bool Beeld::is(Int x, Int y, const Kleur& kleur) const
 {
-  const std::size_t i = index(*this, x, y);
+  const std::size_t i = index(x, y);
   return rgb[i] == kleur.rood && rgb[i + 1] == kleur.groen && rgb[i + 2] == kleur.blauw;
 }
 

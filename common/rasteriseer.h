@@ -14,6 +14,8 @@ struct Beeld {
   Int hoogte = 0;
   std::vector<UInt8> rgb; // rows top to bottom, 3 bytes a pixel
 
+  // Where pixel (x, y) begins in rgb.
+  [[nodiscard]] std::size_t index(Int x, Int y) const;
   void zet(Int x, Int y, const Kleur& kleur);
   [[nodiscard]] bool is(Int x, Int y, const Kleur& kleur) const;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "algdef.h"
+#include "rasteriseer.h"
 
 #include <filesystem>
 #include <fstream>
@@ -19,19 +20,10 @@ inline std::string leesBestand(const std::filesystem::path& pad)
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct Pixels {
-  Int breedte = 0;
-  Int hoogte = 0;
-  std::vector<UInt8> rgba;
-
-  [[nodiscard]] const UInt8* pixel(Int x, Int y) const
-  {
-    return &rgba[4 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(breedte) +
-                      static_cast<std::size_t>(x))];
-  }
-};
-
-inline std::optional<Pixels> leesPng(const std::string& bytes)
+// The picture in a PNG, as the rasteriser's Beeld: nothing when libpng cannot
+// read it or when any pixel is not fully opaque (every picture the tool
+// writes or a renderer makes of it must be).
+inline std::optional<Beeld> leesPng(const std::string& bytes)
 {
   png_image kop{};
   kop.version = PNG_IMAGE_VERSION;
@@ -39,10 +31,16 @@ inline std::optional<Pixels> leesPng(const std::string& bytes)
     return std::nullopt;
   }
   kop.format = PNG_FORMAT_RGBA;
-  Pixels pixels{static_cast<Int>(kop.width), static_cast<Int>(kop.height), {}};
-  pixels.rgba.resize(PNG_IMAGE_SIZE(kop));
-  if (png_image_finish_read(&kop, nullptr, pixels.rgba.data(), 0, nullptr) == 0) {
+  std::vector<UInt8> rgba(PNG_IMAGE_SIZE(kop));
+  if (png_image_finish_read(&kop, nullptr, rgba.data(), 0, nullptr) == 0) {
     return std::nullopt;
   }
-  return pixels;
+  Beeld beeld{static_cast<Int>(kop.width), static_cast<Int>(kop.height), {}};
+  for (std::size_t i = 0; i < rgba.size(); i += 4) {
+    if (rgba[i + 3] != 255) {
+      return std::nullopt;
+    }
+    beeld.rgb.insert(beeld.rgb.end(), {rgba[i], rgba[i + 1], rgba[i + 2]});
+  }
+  return beeld;
 }
