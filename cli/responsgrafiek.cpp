@@ -30,16 +30,17 @@ constexpr Double stapDb = 10.0;
 
 enum class Letter { gewoon, vet };
 
-// A text centred on its place, upright, in the plot's black.
-Tekst middenTekst(Plek plek, std::string tekst, Double grootte, Letter letter)
+// An upright text, by default centred on its place in the plot's black.
+Tekst rechteTekst(Plek plek, std::string tekst, Double grootte, Letter letter,
+                  Anker anker = Anker::midden, Kleur kleur = zwart)
 {
   return Tekst{.plek = plek,
                .tekst = std::move(tekst),
                .grootte = grootte,
                .vet = letter == Letter::vet,
-               .anker = Anker::midden,
+               .anker = anker,
                .staand = false,
-               .kleur = zwart};
+               .kleur = kleur};
 }
 
 // An estimate of the width of a sans-serif text (DejaVu Sans digits are
@@ -102,7 +103,7 @@ void raster(const Opmaak& o, std::vector<Vorm>& vormen)
     const Double factor = static_cast<Double>(i) / stappenPi;
     const Double x = o.x(factor * std::numbers::pi);
     vormen.emplace_back(Lijn{{x, o.gebied.y0}, {x, o.gebied.y1}, rasterKleur, 1.0 * s});
-    vormen.emplace_back(middenTekst({x, o.gebied.y1 + 24.0 * s}, frequentieTekst(factor),
+    vormen.emplace_back(rechteTekst({x, o.gebied.y1 + 24.0 * s}, frequentieTekst(factor),
                                     schaalGrootte * s, Letter::gewoon));
   }
   const auto lijnen = static_cast<Int>(-grafiekOnderDb / stapDb);
@@ -112,13 +113,8 @@ void raster(const Opmaak& o, std::vector<Vorm>& vormen)
     vormen.emplace_back(
         Lijn{{o.gebied.x0, y}, {o.gebied.x1, y}, dB == 0.0 ? nulLijnKleur : rasterKleur, 1.0 * s});
     const std::string tekst = dB == 0.0 ? "0" : minTeken + std::to_string(static_cast<Int>(-dB));
-    vormen.emplace_back(Tekst{.plek = {o.gebied.x0 - 10.0 * s, y + 5.0 * s},
-                              .tekst = tekst,
-                              .grootte = schaalGrootte * s,
-                              .vet = false,
-                              .anker = Anker::einde,
-                              .staand = false,
-                              .kleur = zwart});
+    vormen.emplace_back(rechteTekst({o.gebied.x0 - 10.0 * s, y + 5.0 * s}, tekst, schaalGrootte * s,
+                                    Letter::gewoon, Anker::einde));
   }
 }
 
@@ -269,9 +265,9 @@ void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::ve
     labels.emplace_back(
         Rechthoek{{vak.x0, vak.y0}, vak.x1 - vak.x0, vak.y1 - vak.y0, wit, labelRand, 1.0 * s});
     const Double midden = (vak.x0 + vak.x1) / 2;
-    labels.emplace_back(middenTekst({midden, vak.y0 + rand + labelGrootte * s}, naam,
+    labels.emplace_back(rechteTekst({midden, vak.y0 + rand + labelGrootte * s}, naam,
                                     labelGrootte * s, Letter::vet));
-    labels.emplace_back(middenTekst({midden, vak.y0 + rand + labelGrootte * s + regel}, waarde,
+    labels.emplace_back(rechteTekst({midden, vak.y0 + rand + labelGrootte * s + regel}, waarde,
                                     labelGrootte * s, Letter::gewoon));
   }
   for (const Plek& merk : merken) {
@@ -303,13 +299,8 @@ Vak gekozenLabel(const Opmaak& o, const std::string& tekst, std::vector<Vorm>& v
   const Vak vak{o.gebied.x1 - 8.0 * s - breedte, o.gebied.y0 + 8.0 * s, o.gebied.x1 - 8.0 * s,
                 o.gebied.y0 + 8.0 * s + hoogte};
   vormen.emplace_back(Rechthoek{{vak.x0, vak.y0}, breedte, hoogte, wit, merkKleur, 1.5 * s});
-  vormen.emplace_back(Tekst{.plek = {(vak.x0 + vak.x1) / 2, vak.y1 - rand - 0.2 * grootte},
-                            .tekst = tekst,
-                            .grootte = grootte,
-                            .vet = true,
-                            .anker = Anker::midden,
-                            .staand = false,
-                            .kleur = merkKleur});
+  vormen.emplace_back(rechteTekst({(vak.x0 + vak.x1) / 2, vak.y1 - rand - 0.2 * grootte}, tekst,
+                                  grootte, Letter::vet, Anker::midden, merkKleur));
   return vak;
 }
 
@@ -370,8 +361,8 @@ Figuur responsGrafiek(const std::string& titel, VersterkingVan versterking, Groo
   frequentieMerken(o, versterking, kromme, bezet, vormen);
 
   const Double midden = (o.gebied.x0 + o.gebied.x1) / 2;
-  vormen.emplace_back(middenTekst({midden, 42.0 * s}, titel, titelGrootte * s, Letter::vet));
-  vormen.emplace_back(middenTekst({midden, grootte.hoogte - 22.0 * s}, "Ω (rad/sample)",
+  vormen.emplace_back(rechteTekst({midden, 42.0 * s}, titel, titelGrootte * s, Letter::vet));
+  vormen.emplace_back(rechteTekst({midden, grootte.hoogte - 22.0 * s}, "Ω (rad/sample)",
                                   asTitelGrootte * s, Letter::gewoon));
   vormen.emplace_back(Tekst{.plek = {32.0 * s, (o.gebied.y0 + o.gebied.y1) / 2},
                             .tekst = "Versterking (dB)",

@@ -156,25 +156,19 @@ TEST(TestSignaalInt16, BlokgolfBijDeStartwaarden)
   verwachtBlokgolf(s, 20000, -20000);
 }
 
-TEST(TestSignaalInt16, Amplitude32767PastPrecies)
+// 32767 fits 16 bits exactly; +32768 does not: it saturates to +32767
+// instead of wrapping.
+TEST(TestSignaalInt16, GrootsteAmplitudes)
 {
-  EXPECT_EQ(bouw<Int16>(cosinus, 32767, pi01)[0], 32767);
-  const auto stap = bouw<Int16>(stapfunktie, 32767, pi01);
-  EXPECT_EQ(stap[31], 0);
-  EXPECT_EQ(stap[32], 32767);
-  EXPECT_EQ(stap[127], 32767);
-}
-
-// +32768 does not fit 16 bits: it saturates to +32767 instead of wrapping.
-TEST(TestSignaalInt16, Amplitude32768Verzadigt)
-{
-  const auto blok = bouw<Int16>(blokgolf, 32768, pi01);
-  verwachtBlokgolf(blok, 32767, -32768);
-  EXPECT_EQ(bouw<Int16>(impulsfunktie, 32768, pi01)[32], 32767);
-  const auto stap = bouw<Int16>(stapfunktie, 32768, pi01);
-  EXPECT_EQ(stap[31], 0);
-  EXPECT_EQ(stap[32], 32767);
-  EXPECT_EQ(bouw<Int16>(cosinus, 32768, pi01)[0], 32767);
+  for (const UInt32 amplitude : {32767U, 32768U}) {
+    EXPECT_EQ(bouw<Int16>(cosinus, amplitude, pi01)[0], 32767) << amplitude;
+    EXPECT_EQ(bouw<Int16>(impulsfunktie, amplitude, pi01)[32], 32767) << amplitude;
+    const auto stap = bouw<Int16>(stapfunktie, amplitude, pi01);
+    EXPECT_EQ(stap[31], 0) << amplitude;
+    EXPECT_EQ(stap[32], 32767) << amplitude;
+    EXPECT_EQ(stap[127], 32767) << amplitude;
+  }
+  verwachtBlokgolf(bouw<Int16>(blokgolf, 32768, pi01), 32767, -32768);
   for (const Int16 s : bouw<Int16>(cosinus, 32768, 0.0F)) {
     EXPECT_EQ(s, 32767);
   }

@@ -97,10 +97,6 @@ TEST_F(PaneelTest, MaakSchoonBlijftSchoon)
 
 namespace {
 
-// The exporter's rasterisation and the toolkit's drawing give the same
-// pixels, for odd sizes, bars beyond the edges, and both signs.
-class RasterTest : public PaneelTest {};
-
 wxImage alsImage(const Beeld& beeld)
 {
   wxImage image(beeld.breedte, beeld.hoogte);
@@ -131,6 +127,20 @@ wxImage raster(const Signalen& s, const wxSize& grootte)
       rasteriseer(maakTekening(s.invoer, s.uitvoer, grootte.x, grootte.y), grootte.x, grootte.y));
 }
 
+// The exporter's rasterisation and the toolkit's drawing give the same
+// pixels, for odd sizes, bars beyond the edges, and both signs.
+class RasterTest : public PaneelTest {
+protected:
+  // Loads random signals into the panel; returns what the rasteriser makes
+  // of them at `grootte`.
+  wxImage laadWillekeurig(std::mt19937& toeval, const wxSize& grootte)
+  {
+    const Signalen s = willekeurig(toeval);
+    EXPECT_EQ(paneel->kopieerSignaal(s.invoer.data(), s.uitvoer.data()), Ok);
+    return raster(s, grootte);
+  }
+};
+
 TEST_F(RasterTest, GelijkAanHetScherm)
 {
   std::mt19937 toeval(42);
@@ -140,10 +150,8 @@ TEST_F(RasterTest, GelijkAanHetScherm)
       ASSERT_TRUE(verfNaGrootte(paneel, [&] { frame->SetClientSize(grootte); }));
     }
     ASSERT_EQ(paneel->GetClientSize(), grootte);
-    const Signalen s = willekeurig(toeval);
-    ASSERT_EQ(paneel->kopieerSignaal(s.invoer.data(), s.uitvoer.data()), Ok);
-    EXPECT_EQ(beeldVerschil(geschilderd(), raster(s, grootte)), "")
-        << grootte.x << "x" << grootte.y;
+    const wxImage verwacht = laadWillekeurig(toeval, grootte);
+    EXPECT_EQ(beeldVerschil(geschilderd(), verwacht), "") << grootte.x << "x" << grootte.y;
   }
 }
 
@@ -153,9 +161,8 @@ TEST_F(RasterTest, GelijkAanEenBitmap)
   std::mt19937 toeval(43);
   const wxSize groottes[] = {{130, 2}, {200, 3}, {700, 1001}, {1000, 333}, {888, 500}};
   for (const wxSize& grootte : groottes) {
-    const Signalen s = willekeurig(toeval);
-    ASSERT_EQ(paneel->kopieerSignaal(s.invoer.data(), s.uitvoer.data()), Ok);
-    EXPECT_EQ(beeldVerschil(render(grootte.x, grootte.y), raster(s, grootte)), "")
+    const wxImage verwacht = laadWillekeurig(toeval, grootte);
+    EXPECT_EQ(beeldVerschil(render(grootte.x, grootte.y), verwacht), "")
         << grootte.x << "x" << grootte.y;
   }
 }

@@ -36,11 +36,22 @@ FREQUENTIES = ["DC", "0,05*PI", "0,1*PI", "0,2*PI", "0,4*PI", "0,6*PI", "0,8*PI"
 AMPLITUDES = [1, 12345, 32768]
 ACHTERGROND = (255, 251, 223)
 VENSTER = (1280, 900)
+
+
+def programmas():
+    """Each program's identity as data/programmas.env, its one source, states it."""
+    bron = pathlib.Path(__file__).resolve().parents[2] / "data" / "programmas.env"
+    waarden = {}
+    for regel in bron.read_text(encoding="utf-8").splitlines():
+        if "=" in regel and not regel.startswith("#"):
+            naam, waarde = regel.split("=", 1)
+            waarden[naam] = waarde.strip('"')
+    return waarden
+
+
 BEGIN = {  # title, header, start amplitude
-    "iir": ("IIR filter implementatie demo",
-            "Implementatie van een double floating point IIR filter", "8192"),
-    "fir": ("FIR filter implementatie demo",
-            "Implementatie van een signed 16 bit integer FIR filter", "20000"),
+    p: (programmas()[p + "_titel"], programmas()[p + "_koptekst"],
+        programmas()[p + "_start_amplitude"]) for p in ("iir", "fir")
 }
 WACHT = 20  # seconds at most for any condition
 
