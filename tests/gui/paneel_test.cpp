@@ -141,29 +141,27 @@ protected:
   }
 };
 
-TEST_F(RasterTest, GelijkAanHetScherm)
+// On screen at sizes the window takes, and off screen in a bitmap at sizes
+// the window never has.
+TEST_F(RasterTest, GelijkOpSchermEnInEenBitmap)
 {
   std::mt19937 toeval(42);
-  const wxSize groottes[] = {{512, 500}, {513, 501}, {600, 700}, {1000, 533}, {641, 900}};
-  for (const wxSize& grootte : groottes) {
-    if (paneel->GetClientSize() != grootte) {
+  const struct {
+    wxSize grootte;
+    bool opScherm;
+  } gevallen[] = {{{512, 500}, true},  {{513, 501}, true},   {{600, 700}, true},
+                  {{1000, 533}, true}, {{641, 900}, true},   {{130, 2}, false},
+                  {{200, 3}, false},   {{700, 1001}, false}, {{1000, 333}, false},
+                  {{888, 500}, false}};
+  for (const auto& [grootte, opScherm] : gevallen) {
+    if (opScherm && paneel->GetClientSize() != grootte) {
       ASSERT_TRUE(verfNaGrootte(paneel, [&] { frame->SetClientSize(grootte); }));
+      ASSERT_EQ(paneel->GetClientSize(), grootte);
     }
-    ASSERT_EQ(paneel->GetClientSize(), grootte);
     const wxImage verwacht = laadWillekeurig(toeval, grootte);
-    EXPECT_EQ(beeldVerschil(geschilderd(), verwacht), "") << grootte.x << "x" << grootte.y;
-  }
-}
-
-// Off screen too, for sizes the window never has.
-TEST_F(RasterTest, GelijkAanEenBitmap)
-{
-  std::mt19937 toeval(43);
-  const wxSize groottes[] = {{130, 2}, {200, 3}, {700, 1001}, {1000, 333}, {888, 500}};
-  for (const wxSize& grootte : groottes) {
-    const wxImage verwacht = laadWillekeurig(toeval, grootte);
-    EXPECT_EQ(beeldVerschil(render(grootte.x, grootte.y), verwacht), "")
-        << grootte.x << "x" << grootte.y;
+    const wxImage getekend = opScherm ? geschilderd() : render(grootte.x, grootte.y);
+    EXPECT_EQ(beeldVerschil(getekend, verwacht), "")
+        << grootte.x << "x" << grootte.y << (opScherm ? " on screen" : " in a bitmap");
   }
 }
 
