@@ -10,14 +10,10 @@
 
 #include <span>
 
-struct FIRProgramma : MetGegevens<firGegevens> {
+struct FIRProgramma : MetGegevens<firGegevens, UInt16> {
   using Monster = Int16;
-  using Amplitude = UInt16;
   // The FIR engine keeps its delay line to itself; the window holds no record.
   struct FilterRecord {};
-
-  static constexpr const char* naam = "fir";
-  static constexpr auto startAmplitude = static_cast<Amplitude>(firGegevens.startAmplitude);
 
   static void bindFilterRecord(FilterRecord& /*filter*/) {}
 

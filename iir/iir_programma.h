@@ -10,13 +10,9 @@
 
 #include <span>
 
-struct IIRProgramma : MetGegevens<iirGegevens> {
+struct IIRProgramma : MetGegevens<iirGegevens, UInt32> {
   using Monster = Double;
-  using Amplitude = UInt32;
   using FilterRecord = FilterIIR_Double_2;
-
-  static constexpr const char* naam = "iir";
-  static constexpr auto startAmplitude = static_cast<Amplitude>(iirGegevens.startAmplitude);
 
   static void bindFilterRecord(FilterRecord& filter) { bindFilter(filter); }
 

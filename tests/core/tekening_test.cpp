@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <limits>
 
 namespace {
@@ -109,42 +108,38 @@ struct Pixel {
   const char* waarom;
 };
 
-void verwachtPixels(const Beeld& beeld, std::initializer_list<Pixel> pixels, Int verschuiving = 0)
-{
-  for (const Pixel& p : pixels) {
-    EXPECT_TRUE(beeld.is(p.x + verschuiving, p.y, p.kleur))
-        << "(" << p.x + verschuiving << "," << p.y << "): " << p.waarom;
-  }
-}
-
 // 512 x 500: W = 4, H = 131, middle line at row 250; 8192 gives +62,
 // -20000 gives -152.
 TEST(Vlakken, UitgewerktVoorbeeld)
 {
   const Beeld b = beeldVan(8192.0, -20000.0, 512, 500);
-  for (const Int n : {1, 22, 64, 127}) {
-    verwachtPixels(b,
-                   {{0, 200, invoerKleur, "input bar: left outline"},
-                    {1, 200, wit, "input bar: inside"},
-                    {1, 188, invoerKleur, "input bar: top outline, 62 rows above the line"},
-                    {1, 187, achtergrondKleur, "above the input bar"},
-                    {1, 249, invoerKleur, "input bar: bottom outline, the row above the line"}},
-                   4 * n);
+  // Input bar n: columns 4n..4n+3, rows 188..249 (62 rows above the line).
+  // Output bar n: two columns further right, rows 250..401 (152 rows from
+  // the line's row down).
+  const struct {
+    Int links;
+    Kleur kleur;
+    Int boven;  // top outline
+    Int binnen; // a row inside
+    Int onder;  // bottom outline
+    Int buiten; // the background row beyond the bar's end
+  } staven[] = {
+      {4 * 1, invoerKleur, 188, 200, 249, 187},
+      {4 * 22, invoerKleur, 188, 200, 249, 187},
+      {4 * 64, invoerKleur, 188, 200, 249, 187},
+      {4 * 127, invoerKleur, 188, 200, 249, 187},
+      {4 * 0 + 2, uitvoerKleur, 250, 300, 401, 402},
+      {4 * 21 + 2, uitvoerKleur, 250, 300, 401, 402},
+      {4 * 63 + 2, uitvoerKleur, 250, 300, 401, 402},
+      {4 * 126 + 2, uitvoerKleur, 250, 300, 401, 402},
+  };
+  for (const auto& s : staven) {
+    EXPECT_TRUE(b.is(s.links, s.binnen, s.kleur)) << s.links << ": left outline";
+    EXPECT_TRUE(b.is(s.links + 1, s.binnen, wit)) << s.links << ": inside";
+    EXPECT_TRUE(b.is(s.links + 1, s.boven, s.kleur)) << s.links << ": top outline";
+    EXPECT_TRUE(b.is(s.links + 1, s.onder, s.kleur)) << s.links << ": bottom outline";
+    EXPECT_TRUE(b.is(s.links + 1, s.buiten, achtergrondKleur)) << s.links << ": beyond the end";
   }
-  for (const Int n : {0, 21, 63, 126}) {
-    verwachtPixels(b,
-                   {{0, 300, uitvoerKleur, "output bar: left outline, 2 pixels right"},
-                    {1, 300, wit, "output bar: inside"},
-                    {1, 250, uitvoerKleur, "output bar: top outline on the line's row"},
-                    {1, 401, uitvoerKleur, "output bar: bottom outline, 152 rows"},
-                    {1, 402, achtergrondKleur, "below the output bar"}},
-                   4 * n + 2);
-  }
-  verwachtPixels(b, {{0, 0, asKleur, "vertical axis, full height"},
-                     {0, 100, asKleur, "vertical axis"},
-                     {0, 499, asKleur, "vertical axis, last row"},
-                     {1, 100, achtergrondKleur, "the vertical axis is one column wide"},
-                     {300, 100, achtergrondKleur, "background"}});
 }
 
 TEST(Vlakken, PositiefEnNegatiefEvenLang)
@@ -160,19 +155,34 @@ TEST(Vlakken, PositiefEnNegatiefEvenLang)
   EXPECT_EQ(boven, 152 - 2) << "152 rows, less the outline at both ends";
 }
 
-// 600 x 700: W = 4, H = 93; the bars end at x = 512 while the horizontal axis
-// runs to the right edge; 32767 gives 352 rows, cut off at the top.
-TEST(Vlakken, StrookZonderStavenRechts)
+// The axes and the edges, in the worked example (512 x 500) and at 600 x 700:
+// W = 4, H = 93; the bars end at x = 512 while the horizontal axis runs to
+// the right edge; 32767 gives 352 rows, cut off at the top.
+TEST(Vlakken, AssenEnRanden)
 {
-  verwachtPixels(beeldVan(32767.0, 0.0, 600, 700),
-                 {{520, 349, asKleur, "horizontal axis, upper row"},
-                  {520, 350, asKleur, "horizontal axis, lower row"},
-                  {599, 350, asKleur, "horizontal axis to the right edge"},
-                  {520, 348, achtergrondKleur, "above the axis"},
-                  {520, 100, achtergrondKleur, "right of the bars"},
-                  {511, 100, invoerKleur, "right edge of the last input bar"},
-                  {512, 100, achtergrondKleur, "no bar beyond 128 x W"},
-                  {509, 0, wit, "the bar reaches beyond the top edge"}});
+  const Beeld voorbeeld = beeldVan(8192.0, -20000.0, 512, 500);
+  const Beeld breed = beeldVan(32767.0, 0.0, 600, 700);
+  const struct {
+    const Beeld& beeld;
+    Pixel pixel;
+  } gevallen[] = {
+      {voorbeeld, {0, 0, asKleur, "vertical axis, full height"}},
+      {voorbeeld, {0, 100, asKleur, "vertical axis"}},
+      {voorbeeld, {0, 499, asKleur, "vertical axis, last row"}},
+      {voorbeeld, {1, 100, achtergrondKleur, "the vertical axis is one column wide"}},
+      {voorbeeld, {300, 100, achtergrondKleur, "background"}},
+      {breed, {520, 349, asKleur, "horizontal axis, upper row"}},
+      {breed, {520, 350, asKleur, "horizontal axis, lower row"}},
+      {breed, {599, 350, asKleur, "horizontal axis to the right edge"}},
+      {breed, {520, 348, achtergrondKleur, "above the axis"}},
+      {breed, {520, 100, achtergrondKleur, "right of the bars"}},
+      {breed, {511, 100, invoerKleur, "right edge of the last input bar"}},
+      {breed, {512, 100, achtergrondKleur, "no bar beyond 128 x W"}},
+      {breed, {509, 0, wit, "the bar reaches beyond the top edge"}},
+  };
+  for (const auto& [beeld, p] : gevallen) {
+    EXPECT_TRUE(beeld.is(p.x, p.y, p.kleur)) << "(" << p.x << "," << p.y << "): " << p.waarom;
+  }
 }
 
 TEST(Vlakken, KleineMonstersGevenGeenStaaf)
