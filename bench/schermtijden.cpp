@@ -4,6 +4,8 @@
 // the screen. Prints every measurement and the medians.
 //
 // usage: schermtijden PROGRAM "WINDOW TITLE" [RUNS]
+#include "tekening.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -25,14 +27,6 @@ namespace {
 
 using Klok = std::chrono::steady_clock;
 using namespace std::chrono_literals;
-
-struct Rgb {
-  unsigned rood, groen, blauw;
-  bool operator==(const Rgb&) const = default;
-};
-
-constexpr Rgb achtergrond{255, 251, 223};
-constexpr Rgb as{255, 0, 0};
 
 Window zoekVenster(Display* scherm, Window ouder, const std::string& titel)
 {
@@ -63,9 +57,9 @@ Window zoekVenster(Display* scherm, Window ouder, const std::string& titel)
 }
 
 // The colours of one column of the screen, from y0 for `hoogte` pixels.
-std::vector<Rgb> kolom(Display* scherm, int x, int y0, int hoogte)
+std::vector<Kleur> kolom(Display* scherm, int x, int y0, int hoogte)
 {
-  std::vector<Rgb> kleuren;
+  std::vector<Kleur> kleuren;
   XImage* beeld = XGetImage(scherm, DefaultRootWindow(scherm), x, y0, 1,
                             static_cast<unsigned>(hoogte), AllPlanes, ZPixmap);
   if (beeld == nullptr) {
@@ -73,17 +67,18 @@ std::vector<Rgb> kolom(Display* scherm, int x, int y0, int hoogte)
   }
   for (int y = 0; y < hoogte; ++y) {
     const unsigned long p = XGetPixel(beeld, 0, y);
-    kleuren.push_back({static_cast<unsigned>((p & beeld->red_mask) >> 16U),
-                       static_cast<unsigned>((p & beeld->green_mask) >> 8U),
-                       static_cast<unsigned>(p & beeld->blue_mask)});
+    kleuren.push_back({static_cast<UInt8>((p & beeld->red_mask) >> 16U),
+                       static_cast<UInt8>((p & beeld->green_mask) >> 8U),
+                       static_cast<UInt8>(p & beeld->blue_mask)});
   }
   XDestroyImage(beeld);
   return kleuren;
 }
 
-bool bevat(const std::vector<Rgb>& kleuren, Rgb kleur)
+bool bevat(const std::vector<Kleur>& kleuren, const Kleur& kleur)
 {
-  return std::find(kleuren.begin(), kleuren.end(), kleur) != kleuren.end();
+  return std::any_of(kleuren.begin(), kleuren.end(),
+                     [&](const Kleur& k) { return zelfdeKleur(k, kleur); });
 }
 
 struct Geometrie {
@@ -174,7 +169,7 @@ int main(int argc, char** argv)
         return false;
       }
       g = *geo;
-      return bevat(kolom(scherm, g.x + g.breedte - 20, g.y, g.hoogte), achtergrond);
+      return bevat(kolom(scherm, g.x + g.breedte - 20, g.y, g.hoogte), achtergrondKleur);
     });
     if (!geschilderd) {
       std::fprintf(stderr, "schermtijden: no painted window titled '%s'\n", titel.c_str());
@@ -195,14 +190,14 @@ int main(int argc, char** argv)
     for (int keer = 0; keer < 2; ++keer) {
       const auto druk = Klok::now();
       toets(scherm, XK_space); // "Teken"
-      if (!wachtTot([&] { return bevat(kolom(scherm, x, g.y, g.hoogte), as); })) {
+      if (!wachtTot([&] { return bevat(kolom(scherm, x, g.y, g.hoogte), asKleur); })) {
         std::fprintf(stderr, "schermtijden: no picture after \"Teken\"\n");
         kill(kind, SIGKILL);
         return 1;
       }
       klik.push_back(ms(Klok::now() - druk));
       toets(scherm, XK_space); // "Stop"
-      wachtTot([&] { return !bevat(kolom(scherm, x, g.y, g.hoogte), as); });
+      wachtTot([&] { return !bevat(kolom(scherm, x, g.y, g.hoogte), asKleur); });
     }
     toets(scherm, XK_Tab);
     toets(scherm, XK_space); // "Einde"

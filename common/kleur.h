@@ -13,4 +13,10 @@ struct Kleur {
   const char* naam = "";
 };
 
+// The same colour: the same RGB value, whatever the names say.
+constexpr bool zelfdeKleur(const Kleur& a, const Kleur& b)
+{
+  return a.rood == b.rood && a.groen == b.groen && a.blauw == b.blauw;
+}
+
 inline constexpr Kleur wit{.rood = 255, .groen = 255, .blauw = 255, .naam = "WHITE"};
