@@ -1,13 +1,10 @@
 // filtercyclus run as a real process, for what only a process shows: the
 // exit status, stdout and stderr, and what happens to the files it writes.
 // Its outputs themselves are tested in-process (uitvoer_test.cpp).
-#include "cyclus.h"
-#include "fir_programma.h"
-#include "frequenties.h"
-#include "iir_programma.h"
 #include "png_hulp.h"
 #include "proces_hulp.h"
 #include "regels.h"
+#include "signaal.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -46,20 +42,6 @@ Uitkomst draai(const std::vector<std::string>& argumenten, const ProcesOpties& o
                      argumenten, opties);
 }
 
-template <typename Programma>
-std::string verwachteCsv(typename Programma::Amplitude amplitude)
-{
-  const auto cyclus = draaiCyclus<Programma>(cosinus, amplitude, startHoekFreq);
-  std::string csv = "n,signaal,gefilterd\n";
-  for (std::size_t n = 0; n < BlokLengte; ++n) {
-    std::ostringstream rij;
-    rij.precision(17);
-    rij << n << ',' << +cyclus.signaal[n] << ',' << +cyclus.gefilterd[n] << '\n';
-    csv += rij.str();
-  }
-  return csv;
-}
-
 TEST(Filtercyclus, StandaardIsDeStartToestandVanElkProgramma)
 {
   const auto iir = draai({"--programma", "iir"});
@@ -71,7 +53,7 @@ TEST(Filtercyclus, StandaardIsDeStartToestandVanElkProgramma)
   const auto fir = draai({"--programma", "fir"});
   ASSERT_EQ(fir.status, 0) << fir.fout;
   EXPECT_EQ(fir.fout, "");
-  EXPECT_EQ(fir.uit, verwachteCsv<FIRProgramma>(FIRProgramma::startAmplitude));
+  ASSERT_EQ(regels(fir.uit).size(), BlokLengte + 1);
   EXPECT_EQ(regels(fir.uit)[1], "0,20000,9");
   EXPECT_EQ(regels(fir.uit)[2], "1,19021,6");
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""filtercyclus's WAV, exact column and response phase against an independent
-computation: the filters' definitions rebuilt here from the coefficient tables
-in the sources, in Python's own doubles and numpy.
+"""filtercyclus's CSV, WAV, exact column and response phase against an
+independent computation: the filters' definitions rebuilt here from the
+coefficient tables in the sources, in Python's own doubles and numpy.
 
 usage: onafhankelijk.py SOURCE_DIR FILTERCYCLUS
 """
@@ -147,6 +147,34 @@ for soort, a in (("blokgolf", 32768), ("cosinus", 20000)):
     controleer(all(float(rij[3]) == e / 32768 for rij, e in zip(rijen[1:], exact)),
                f"exact column of {soort}")
 
+# The cycle as CSV, every signal at every frequency for both programs at the
+# start amplitude and two others, against the filters computed here: FIR in
+# exact integers, IIR in the same operations in the same order, so equal to
+# the last bit. Without options a program runs cosinus at 0,1*PI and its
+# start amplitude.
+START = {"iir": 8192, "fir": 20000}
+CSV = [(p, s, f, a) for p, anders in (("iir", (32768, 0)), ("fir", (32768, 1)))
+       for a in (START[p], *anders)
+       for s in ("cosinus", "blokgolf", "impulsfunktie", "stapfunktie") for f in FREQ]
+
+
+def cyclus_klopt(rijen, programma, soort, freq, a):
+    x = signaal(soort, a, float(np.float32(FREQ[freq] * math.pi)), 128, programma == "fir")
+    y = fir(x) if programma == "fir" else iir(x)
+    geheel = programma == "fir"  # integers as they are; doubles as they read back
+    verwacht = [[str(n), *(str(int(v)) if geheel else v for v in (x[n], y[n]))] for n in range(128)]
+    gelezen = [[rij[0], *(v if geheel else float(v) for v in rij[1:])] for rij in rijen[1:]]
+    return rijen[0] == ["n", "signaal", "gefilterd"] and gelezen == verwacht
+
+
+for programma, soort, freq, a in CSV:
+    rijen = csv_van("--programma", programma, "--signaal", soort, "--frequentie", freq,
+                    "--amplitude", str(a))
+    controleer(cyclus_klopt(rijen, programma, soort, freq, a), f"CSV {programma} {soort} {freq} {a}")
+for programma, a in START.items():
+    controleer(cyclus_klopt(csv_van("--programma", programma), programma, "cosinus", "0,1*PI", a),
+               f"CSV {programma} without options")
+
 # Phase against numpy's unwrap on a grid of 2^16 steps, group delay against
 # a numerical derivative of it; FIR: 30 samples where the gain is not negligible.
 rooster = np.linspace(0, np.pi, 2**16 + 1)
@@ -170,5 +198,5 @@ iir_01 = csv_van("--programma", "iir", "--respons")[3]
 # 2.6312: the derivative of numpy's unwrapped phase at 0.1*pi, as above.
 controleer(iir_01[0] == "0,1*PI" and abs(float(iir_01[5]) - 2.6312) < 1e-4, f"iir delay {iir_01}")
 
-print("\n".join(FOUTEN) or f"{len(WAV)} WAVs, {len(FOUT)} usage errors, exact, phase: all equal")
+print("\n".join(FOUTEN) or f"{len(WAV)} WAVs, {len(CSV)} CSVs, {len(FOUT)} usage errors, exact, phase: all equal")
 sys.exit(1 if FOUTEN else 0)
