@@ -85,23 +85,28 @@ def draai(*argumenten):
 
 
 def csv_van(*argumenten):
-    return list(csv.reader(draai(*argumenten).stdout.decode().splitlines()))
+    r = draai(*argumenten)
+    controleer(r.returncode == 0 and r.stderr == b"", f"{argumenten}: {r.returncode} {r.stderr!r}")
+    return list(csv.reader(r.stdout.decode().splitlines()))
 
 
 # One table: every signal at two frequencies for both programs (2 s at 8000
 # samples per second), another rate and duration, and the usage errors with
-# what their one line must name.
+# what their one line must name (status 2, nothing on stdout).
 WAV = [(p, s, f, a, None, None)
        for p, a in (("iir", 8192), ("fir", 20000))
        for s in ("cosinus", "blokgolf", "impulsfunktie", "stapfunktie")
        for f in ("0,1*PI", "0,9*PI")]
 WAV += [("fir", "blokgolf", "0,05*PI", 32768, "0.1", "11025"),
         ("iir", "stapfunktie", "0,1*PI", 32768, "0,25", "48000")]
-FOUT = [(["--duur", "0,09"], "0,09"), (["--duur", "60,000001"], "60,000001"),
+FOUT = [(["--programma", "iir", "--wav", "-", *extra], genoemd) for extra, genoemd in (
+        (["--duur", "0,09"], "0,09"), (["--duur", "60,000001"], "60,000001"),
         (["--duur", ",5"], ",5"), (["--duur", "1e1"], "1e1"), (["--duur", "0,1234567"], "0,1234567"),
         (["--bemonstering", "7999"], "7999"), (["--bemonstering", "48001"], "48001"),
         (["--bemonstering", "8000.5"], "8000.5"), (["--respons"], "--respons"),
-        (["--exact"], "--exact"), (["--png", "-"], "stdout")]
+        (["--exact"], "--exact"), (["--png", "-"], "stdout"))]
+FOUT += [([], "--programma"), (["--programma", "iir", "--signaal", "zaagtand"], "zaagtand"),
+         (["--programma", "iir", "--png", ""], "--png")]
 # 0,1 s at 11025/s: 1102,5 -> 1103 samples, silence 5512,5 -> 5513; 7719 in all.
 KOP_11025 = bytes.fromhex("52494646 723C0000 57415645 666D7420 10000000 0100 0100"
                           "112B0000 22560000 0200 1000 64617461 4E3C0000")
@@ -132,11 +137,11 @@ with tempfile.TemporaryDirectory() as map_:
         monsters = list(struct.unpack(f"<{(len(data) - 44) // 2}h", data[44:]))
         controleer(monsters == verwacht, f"{geval}: samples differ, first at " + str(next(
             (i for i, (m, v) in enumerate(zip(monsters, verwacht)) if m != v), len(verwacht))))
-    for extra, genoemd in FOUT:
-        r = draai("--programma", "iir", "--wav", "-", *extra)
+    for argumenten, genoemd in FOUT:
+        r = draai(*argumenten)
         regels = r.stderr.decode().splitlines()
         controleer(r.returncode == 2 and len(regels) == 1 and genoemd in regels[0]
-                   and r.stdout == b"", f"usage error {extra}: {r.returncode} {r.stderr!r}")
+                   and r.stdout == b"", f"usage error {argumenten}: {r.returncode} {r.stderr!r}")
 
 # --exact: the fourth column is the sum of the 61 products over 32768.
 for soort, a in (("blokgolf", 32768), ("cosinus", 20000)):
