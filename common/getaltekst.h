@@ -17,3 +17,12 @@ std::string vasteTekst(Double waarde, int decimalen);
 
 // The decimal point as the programs' Dutch texts write it: a comma.
 std::string metKomma(std::string tekst);
+
+// The same bytes through the C library's printf and strtod, for a C++ library
+// without floating-point to_chars (Emscripten's); built everywhere, so that
+// the tests compare both ways. Needs the "C" locale, which the browser
+// edition never leaves.
+namespace viaPrintf {
+std::string kortsteTekst(Double waarde);
+std::string vasteTekst(Double waarde, int decimalen);
+} // namespace viaPrintf
