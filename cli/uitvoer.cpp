@@ -72,10 +72,10 @@ std::vector<Uitvoer> cyclusUitvoer(const Keuzes& keuzes, Melder meld)
 }
 
 template <typename Programma>
-std::vector<Uitvoer> responsUitvoer(const Keuzes& keuzes, const std::string& titel)
+std::vector<Uitvoer> responsUitvoer(const Keuzes& keuzes)
 {
-  const auto figuur = [titel, grootte = keuzes.grootte] {
-    return responsGrafiek(titel, Programma::versterking, grootte);
+  const auto figuur = [grootte = keuzes.grootte] {
+    return responsGrafiek(Programma::grafiekTitel, Programma::versterking, grootte);
   };
   return kiesUitvoer(
       keuzes, [=] { return figuurPng(figuur()); }, [=] { return figuurSvg(figuur()); },
@@ -87,9 +87,9 @@ std::vector<Uitvoer> responsUitvoer(const Keuzes& keuzes, const std::string& tit
 }
 
 template <typename Programma>
-std::vector<Uitvoer> uitvoerVan(const Keuzes& keuzes, const std::string& titel, Melder meld)
+std::vector<Uitvoer> uitvoerVan(const Keuzes& keuzes, Melder meld)
 {
-  return keuzes.respons ? responsUitvoer<Programma>(keuzes, titel)
+  return keuzes.respons ? responsUitvoer<Programma>(keuzes)
                         : cyclusUitvoer<Programma>(keuzes, meld);
 }
 
@@ -101,7 +101,6 @@ std::vector<Uitvoer> uitvoerVoor(const Keuzes& keuzes, Melder meld)
     return {{"CSV", standaardUitvoer,
              keuzes.programma == ProgrammaKeuze::iir ? iirCoefficientenCsv : firCoefficientenCsv}};
   }
-  return keuzes.programma == ProgrammaKeuze::iir
-             ? uitvoerVan<IIRProgramma>(keuzes, "Amplitudekarakteristiek van het IIR-filter", meld)
-             : uitvoerVan<FIRProgramma>(keuzes, "Amplitudekarakteristiek van het FIR-filter", meld);
+  return keuzes.programma == ProgrammaKeuze::iir ? uitvoerVan<IIRProgramma>(keuzes, meld)
+                                                 : uitvoerVan<FIRProgramma>(keuzes, meld);
 }
