@@ -6,6 +6,7 @@
 #include "figuur.h"
 #include "frequenties.h"
 #include "geluid.h"
+#include "responsgrafiek.h"
 #include "testsignaal.h"
 
 #include <optional>
@@ -66,9 +67,9 @@ using Ontleding = std::variant<Keuzes, Afsluiting>;
 // `argumenten` are the words after the program's name.
 Ontleding leesKeuzes(std::vector<std::string> argumenten);
 
-// The cycle picture's size when --grootte is not given, and the plot's.
+// The cycle picture's size when --grootte is not given (the plot's is
+// standaardGrafiekGrootte).
 inline constexpr Grootte standaardCyclusGrootte = {512, 500};
-inline constexpr Grootte standaardGrafiekGrootte = {960, 600};
 
 // Whether this build can write the response plot as PNG (it needs cairo).
 bool grafiekAlsPng();

@@ -18,6 +18,10 @@
 inline constexpr Double grafiekBovenDb = 5.0;
 inline constexpr Double grafiekOnderDb = -100.0;
 
+// The plot's size where none is asked for: filtercyclus's default, and the
+// browser pages'.
+inline constexpr Grootte standaardGrafiekGrootte = {960, 600};
+
 // With `gekozen` (an item 0..7 of the frequency choice) that frequency is
 // marked, and its gain written in the plot as gekozenTekst gives it; without
 // it, or for an item that names no frequency, the plot is as it always was.

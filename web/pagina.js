@@ -173,6 +173,16 @@ function toonKosten(kern) {
   );
 }
 
+// The filter's magnitude response from the core, the chosen frequency
+// marked: its SVG parsed and put in the page as it is.
+function toonRespons(kern) {
+  const svg = new DOMParser().parseFromString(
+    kern.UTF8ToString(kern._responsSvg()),
+    "image/svg+xml",
+  ).documentElement;
+  element("respons").replaceChildren(document.importNode(svg, true));
+}
+
 function start(kern) {
   if (!kern.ccall("kiesProgramma", "number", ["string"], [document.body.dataset.programma])) {
     throw new Error(`onbekend programma "${document.body.dataset.programma}"`);
@@ -205,7 +215,10 @@ function start(kern) {
   amplitude.addEventListener("change", () => {
     amplitude.value = String(kern._zetAmplitude(amplitude.valueAsNumber));
   });
-  frequentie.addEventListener("change", () => kern._kiesFrequentie(frequentie.selectedIndex));
+  frequentie.addEventListener("change", () => {
+    kern._kiesFrequentie(frequentie.selectedIndex);
+    toonRespons(kern);
+  });
 
   teken.addEventListener("click", () => {
     const ingedrukt = teken.getAttribute("aria-pressed") !== "true";
@@ -236,6 +249,7 @@ function start(kern) {
     melding.hidden = false;
   });
 
+  toonRespons(kern);
   zetInvoerAan(true);
   teken.disabled = false;
   einde.disabled = false;

@@ -12,14 +12,14 @@
 #include "fir_programma.h"
 #include "frequenties.h"
 #include "geluid.h"
+#include "getaltekst.h"
 #include "iir_programma.h"
 #include "rasteriseer.h"
+#include "responsgrafiek.h"
 #include "testsignaal.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <emscripten/emscripten.h>
 #include <memory>
 #include <optional>
@@ -54,18 +54,8 @@ public:
   [[nodiscard]] virtual Double monster(bool gefilterd, std::size_t n) const = 0;
   [[nodiscard]] virtual std::vector<Int16> luisterMonsters() const = 0;
   [[nodiscard]] virtual std::string kostenTekst() const = 0;
+  [[nodiscard]] virtual std::string responsSvg() const = 0;
 };
-
-// A value with two decimals and a decimal comma, as the page writes it.
-// (Emscripten's C++ library has no std::to_chars for floating point.)
-std::string tweeDecimalen(Double waarde)
-{
-  std::array<char, 64> buffer{};
-  const int lengte = std::snprintf(buffer.data(), buffer.size(), "%.2f", waarde);
-  std::string tekst(buffer.data(), static_cast<std::size_t>(std::clamp(lengte, 0, 63)));
-  std::replace(tekst.begin(), tekst.end(), '.', ',');
-  return tekst;
-}
 
 // What 16-bit arithmetic cost the shown cycle: only the FIR computes in 16
 // bits.
@@ -81,7 +71,7 @@ std::string kostenVan(const CyclusResultaat<FIRProgramma>& cyclus)
   const FirAfwijking afwijking =
       firAfwijking(cyclus.signaal.data(), cyclus.gefilterd.data(), BlokLengte);
   return "Grootste afwijking van de exacte uitkomst: " +
-         tweeDecimalen(afwijking.grootsteAfwijking) +
+         metKomma(vasteTekst(afwijking.grootsteAfwijking, 2)) +
          "\nVerzadigd: " + std::to_string(afwijking.verzadigd);
 }
 
@@ -115,6 +105,7 @@ public:
   {
     if (const auto frequentie = hoekFrequentie(keuze)) {
       hoekFreq = *frequentie;
+      frequentieKeuze = keuze;
     }
   }
 
@@ -159,9 +150,19 @@ public:
     return zichtbaar && cyclus ? kostenVan(*cyclus) : std::string{};
   }
 
+  // The filter's magnitude response as filtercyclus --respons --svg draws
+  // it, the chosen frequency marked with its gain. The impulse and the step
+  // keep the mark where the (then disabled) frequency control stands.
+  [[nodiscard]] std::string responsSvg() const override
+  {
+    return figuurSvg(responsGrafiek(Programma::grafiekTitel, Programma::versterking,
+                                    standaardGrafiekGrootte, frequentieKeuze));
+  }
+
 private:
   Amplitude amplitude = Programma::startAmplitude;
   Float hoekFreq = startHoekFreq;
+  UInt32 frequentieKeuze = startFrequentieKeuze; // the item that set hoekFreq
   std::optional<CyclusResultaat<Programma>> cyclus;
   UInt32 getekendSignaal = cosinus;
   bool zichtbaar = false;
@@ -290,6 +291,12 @@ EMSCRIPTEN_KEEPALIVE UInt32 luisterBemonstering()
 EMSCRIPTEN_KEEPALIVE const char* kostenTekst()
 {
   return geefTekst(venster->kostenTekst());
+}
+
+// The magnitude response plot as SVG, the chosen frequency marked.
+EMSCRIPTEN_KEEPALIVE const char* responsSvg()
+{
+  return geefTekst(venster->responsSvg());
 }
 
 } // extern "C"
