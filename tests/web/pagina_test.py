@@ -18,6 +18,7 @@ import io
 import itertools
 import json
 import pathlib
+import re
 import subprocess
 import sys
 import threading
@@ -340,6 +341,48 @@ def geen_kosten(p):
     waar(p.d.find_element(By.ID, "kosten").text == "", "the IIR page shows 16-bit costs")
 
 
+# The plot's elements as the page shows them and as filtercyclus writes them,
+# each serialised the same way.
+LEES_SVG = """
+const schrijver = new XMLSerializer();
+const delen = (svg) => svg ? [...svg.children].map((e) => schrijver.serializeToString(e)) : [];
+const gereedschap = new DOMParser().parseFromString(arguments[0], "image/svg+xml");
+return [delen(document.querySelector("#respons svg")), delen(gereedschap.documentElement)];
+"""
+
+
+def respons(p):
+    """filtercyclus's plot with the chosen frequency marked: a line and a ring
+    under the curve, and a box with its gain as filtercyclus's label gives it."""
+    svg = subprocess.run([p.filtercyclus, "--programma", p.programma, "--respons", "--svg", "-"],
+                         check=True, capture_output=True, text=True).stdout
+
+    def gemarkeerd(frequentie):
+        pagina, gereedschap = p.d.execute_script(LEES_SVG, svg)
+        tekst = [re.sub(r"<[^>]*>", "", e) for e in gereedschap]
+        # The frequency's label: its name in bold (the axis has it too), its gain below.
+        naam = next(i for i, e in enumerate(gereedschap)
+                    if tekst[i] == frequentie and 'font-weight="bold"' in e)
+        verwacht = f"{frequentie}: {tekst[naam + 1]}"
+        rest, i = [], 0
+        for e in pagina:
+            if i < len(gereedschap) and e == gereedschap[i]:
+                i += 1
+            else:
+                rest.append(e)
+        soorten = [re.match(r"<(\w+)", e)[1] for e in rest]
+        return (i == len(gereedschap) and soorten == ["line", "circle", "rect", "text"]
+                and re.sub(r"<[^>]*>", "", rest[3]) == verwacht)
+
+    for stap, frequentie in [(None, "0,1*PI"), ("0,6*PI", "0,6*PI"), (9, "0,6*PI"),
+                             ("impulsfunktie", "0,6*PI")]:
+        if stap == "impulsfunktie":
+            p.besturing(stap).click()
+        elif stap is not None:
+            p.kies("Signaalfrequentie", stap)
+        p.wacht(lambda: gemarkeerd(frequentie), f"plot not marked at {frequentie} after {stap}")
+
+
 GEVALLEN = [
     ("start values", "iir", begin),
     ("start values", "fir", begin),
@@ -357,6 +400,7 @@ GEVALLEN = [
     ("Luister plays the shown cycle", "iir", luister),
     ("what 16-bit arithmetic costs", "fir", kosten),
     ("what 16-bit arithmetic costs", "iir", geen_kosten),
+    ("where the chosen frequency falls", "fir", respons),
 ]
 # Run again at device pixel ratio 2, and from a web server.
 HIDPI = ["Teken and Stop", "resize redraws, Stop stays empty"]
@@ -417,11 +461,13 @@ def index_geval(paginas):
             driver.find_element(By.LINK_TEXT, f"{programma}_demo").click()
             WebDriverWait(driver, WACHT).until(lambda d: d.title == BEGIN[programma][0])
             driver.back()
+        driver.find_element(By.LINK_TEXT, "handleiding").click()
+        WebDriverWait(driver, WACHT).until(lambda d: d.title == "Handleiding iir_demo en fir_demo")
     except Exception as uitzondering:
         fout = f"{type(uitzondering).__name__}: {uitzondering}"
     finally:
         driver.quit()
-    yield "index links to both pages", fout
+    yield "index links to both pages and the guide", fout
 
 
 def main():
