@@ -263,7 +263,7 @@ void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::ve
     const Plek aanhechting = naastePunt(vak, merken[i]);
     vormen.emplace_back(Lijn{merken[i], aanhechting, kaderKleur, 1.0 * s});
     labels.emplace_back(
-        Rechthoek{{vak.x0, vak.y0}, vak.x1 - vak.x0, vak.y1 - vak.y0, wit, labelRand, 1.0 * s});
+        Rechthoek{{vak.x0, vak.y0}, breedte, hoogte, wit, labelRand, 1.0 * s});
     const Double midden = (vak.x0 + vak.x1) / 2;
     labels.emplace_back(rechteTekst({midden, vak.y0 + rand + labelGrootte * s}, naam,
                                     labelGrootte * s, Letter::vet));

@@ -401,6 +401,7 @@ GEVALLEN = [
     ("what 16-bit arithmetic costs", "fir", kosten),
     ("what 16-bit arithmetic costs", "iir", geen_kosten),
     ("where the chosen frequency falls", "fir", respons),
+    ("where the chosen frequency falls", "iir", respons),
 ]
 # Run again at device pixel ratio 2, and from a web server.
 HIDPI = ["Teken and Stop", "resize redraws, Stop stays empty"]
