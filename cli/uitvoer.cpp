@@ -55,11 +55,10 @@ std::vector<Uitvoer> cyclusUitvoer(const Keuzes& keuzes, Melder meld)
   const auto amplitude = keuzes.amplitude
                              ? static_cast<typename Programma::Amplitude>(*keuzes.amplitude)
                              : Programma::startAmplitude;
-  const auto cyclus =
-      draaiCyclus<Programma>(keuzes.signaal, amplitude, *hoekFrequentie(keuzes.frequentie), meld);
-  const Grootte grootte = keuzes.grootte;
   const UInt32 keuze = keuzes.signaal;
   const Float hoekFreq = *hoekFrequentie(keuzes.frequentie);
+  const auto cyclus = draaiCyclus<Programma>(keuze, amplitude, hoekFreq, meld);
+  const Grootte grootte = keuzes.grootte;
   return kiesUitvoer(
       keuzes, [=] { return cyclusPng(cyclus, grootte); },
       [=] { return cyclusSvg(cyclus, grootte); },

@@ -126,12 +126,12 @@ constexpr std::array<Double, FilterLengte> tapsAlsDouble = [] {
 
 Double firVersterking(Double omega)
 {
-  return std::abs(tapSom(omega)) / 32768.0;
+  return std::abs(tapSom(omega)) / q15Eenheid;
 }
 
 std::complex<Double> firOverdracht(Double omega)
 {
-  return tapSom(omega) / 32768.0;
+  return tapSom(omega) / q15Eenheid;
 }
 
 Double firGroepslooptijd(Double omega)

@@ -17,6 +17,9 @@
 
 inline constexpr std::size_t FilterLengte = 61;
 
+// A Q15 number q stands for q / 2^15: a tap weighs h[k] / q15Eenheid.
+inline constexpr Double q15Eenheid = 32768.0;
+
 // Tap weights in Q15: tap k weighs h[k] / 32768. Symmetric, centre tap 18017,
 // sum 32775 (a DC gain of 1.0002).
 // clang-format off

@@ -14,7 +14,7 @@ void firExactSignaal(const Int16* signaal, Double* exact, std::size_t aantal)
     for (std::size_t k = 0; k < FilterLengte && k <= n; ++k) {
       som += Int64{firCoefficienten[k]} * signaal[n - k];
     }
-    exact[n] = static_cast<Double>(som) / 32768.0;
+    exact[n] = static_cast<Double>(som) / q15Eenheid;
   }
 }
 
