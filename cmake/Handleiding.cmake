@@ -1,26 +1,46 @@
-# The guide docs/handleiding.md as one HTML page with its figures inside
-# (pandoc --self-contained), for the package, cmake --install, the Windows
-# installer and the browser edition. Pandoc runs on the build machine, so a
-# cross build makes the same page.
+# The guide docs/handleiding.md in its two editions, each one HTML page with
+# its figures inside (pandoc --self-contained), for the package, cmake
+# --install, the Windows installer and the browser edition:
+#   handleiding.html         the students' edition: no answer before Teken
+#   handleiding-docent.html  the lecturer's edition: figures, numbers, answers
+# docs/editie.lua picks each edition's blocks from the one source. Pandoc runs
+# on the build machine, so a cross build makes the same pages.
 #
-#   handleiding_html(BESTAND DOEL)   a rule that writes BESTAND, and the
-#                                    target DOEL that makes it by default
-#
-# The browser edition does the same in its build directory, beside its pages:
-#   handleiding_html(${CMAKE_BINARY_DIR}/handleiding.html web_handleiding)
+#   handleiding_html(MAP PAGINAS DOEL)
+#     a rule that writes both editions into MAP, and the target DOEL that
+#     makes them by default; PAGINAS is the relative path from MAP to the
+#     pages iir_demo.html and fir_demo.html ("" when they lie beside it), put
+#     before every link "Open deze proef".
 find_program(PANDOC pandoc REQUIRED)
 
-function(handleiding_html BESTAND DOEL)
+set(HANDLEIDING_EDITIES handleiding.html handleiding-docent.html)
+
+function(handleiding_html MAP PAGINAS DOEL)
   set(bron ${PROJECT_SOURCE_DIR}/docs)
   file(GLOB figuren CONFIGURE_DEPENDS ${bron}/figuren/*.svg ${bron}/figuren/*.png)
-  add_custom_command(
-    OUTPUT ${BESTAND}
-    COMMAND ${PANDOC} --from markdown --to html5 --standalone --self-contained
-            --resource-path=${bron} --metadata lang=nl
-            "--metadata=pagetitle:Handleiding iir_demo en fir_demo" --output ${BESTAND}
-            ${bron}/handleiding.md
-    DEPENDS ${bron}/handleiding.md ${figuren}
-    COMMENT "The guide as one HTML page"
-    VERBATIM)
-  add_custom_target(${DOEL} ALL DEPENDS ${BESTAND})
+  set(titel "Handleiding iir_demo en fir_demo")
+  set(bestanden "")
+  foreach(editie student docent)
+    if(editie STREQUAL "student")
+      set(bestand ${MAP}/handleiding.html)
+      set(paginatitel "${titel}")
+      set(ondertitel "Voor studenten")
+    else()
+      set(bestand ${MAP}/handleiding-docent.html)
+      set(paginatitel "${titel}, voor de docent")
+      set(ondertitel "Voor de docent: met figuren, getallen en antwoorden")
+    endif()
+    add_custom_command(
+      OUTPUT ${bestand}
+      COMMAND ${PANDOC} --from markdown --to html5 --standalone --self-contained --mathml
+              --toc --toc-depth=3 --lua-filter=${bron}/editie.lua --css=${bron}/handleiding.css
+              --resource-path=${bron} --metadata lang=nl --metadata editie=${editie}
+              "--metadata=paginas:${PAGINAS}" "--metadata=toc-title:Inhoud"
+              "--metadata=pagetitle:${paginatitel}" "--metadata=subtitle:${ondertitel}" --output ${bestand} ${bron}/handleiding.md
+      DEPENDS ${bron}/handleiding.md ${bron}/editie.lua ${bron}/handleiding.css ${figuren}
+      COMMENT "The guide's ${editie} edition as one HTML page"
+      VERBATIM)
+    list(APPEND bestanden ${bestand})
+  endforeach()
+  add_custom_target(${DOEL} ALL DEPENDS ${bestanden})
 endfunction()

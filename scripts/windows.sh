@@ -3,7 +3,8 @@
 #   build/windows/{iir,fir,cli}/*.exe and build/windows/filterdemo-<version>-setup.exe
 # Installs the toolchain from Debian's packages (scripts/setup-debian.sh --windows),
 # cross-builds libpng and wxWidgets once (scripts/windows-deps.sh, cached under
-# ~/.cache/filterdemo), builds the `windows` preset, and runs the checks of
+# ~/.cache/filterdemo), builds the browser pages the installer carries
+# (scripts/web.sh --bouw), builds the `windows` preset, and runs the checks of
 # tests/windows/wine_test.sh on a headless X server against the native build
 # (the `default` preset's filtercyclus).
 #   --geen-test   build only
@@ -30,6 +31,9 @@ echo "== Windows libraries (libpng, wxWidgets)"
 prefixen=$(scripts/windows-deps.sh)
 eval "$prefixen"
 export FILTERDEMO_WX_PREFIX FILTERDEMO_PNG_PREFIX
+
+echo "== browser pages (the installer carries them beside the guide)"
+scripts/web.sh --bouw
 
 echo "== Windows build"
 cmake --preset windows >/dev/null

@@ -106,15 +106,19 @@ stap "the installer shows the licence before installing; cancelled there, nothin
 
 timeout 120 wine "$setup" /S || fout "the silent installation failed (status $?)"
 timeout 60 wineserver -w || true
-for bestand in iir_demo.exe fir_demo.exe filtercyclus.exe handleiding.html uninstall.exe; do
+for bestand in iir_demo.exe fir_demo.exe filtercyclus.exe handleiding.html handleiding-docent.html \
+  index.html iir_demo.html fir_demo.html uninstall.exe; do
   [ -f "$prefix_programmamap/$bestand" ] || fout "not installed: $programmamap\\$bestand"
 done
-for titel in "$iir_titel" "$fir_titel" Handleiding; do
+for titel in "$iir_titel" "$fir_titel" Handleiding "Handleiding voor de docent"; do
   [ -f "$startmenu/$titel.lnk" ] || fout "no Start-menu entry \"$titel\""
 done
-# The guide is one page: its figures are inside it, not beside it.
-grep -q 'src="data:image/svg+xml' "$prefix_programmamap/handleiding.html" ||
-  fout "handleiding.html has no figures inside"
+# The lecturer's guide is one page: its figures are inside it, not beside it.
+# The students' one opens the pages beside it.
+grep -q 'src="data:image/svg+xml' "$prefix_programmamap/handleiding-docent.html" ||
+  fout "handleiding-docent.html has no figures inside"
+grep -q 'href="fir_demo.html#' "$prefix_programmamap/handleiding.html" ||
+  fout "handleiding.html does not link the pages beside it"
 timeout 60 wine reg query "$sleutel" >"$werk/sleutel.txt" 2>/dev/null ||
   fout "no Add/Remove Programs entry $sleutel"
 for waarde in "DisplayVersion    REG_SZ    $versie" "Publisher    REG_SZ    " \
@@ -123,7 +127,7 @@ for waarde in "DisplayVersion    REG_SZ    $versie" "Publisher    REG_SZ    " \
   "DisplayIcon    REG_SZ    "; do
   grep -qF "$waarde" "$werk/sleutel.txt" || fout "the uninstall entry lacks '$waarde'"
 done
-stap "installed silently: 3 programs and the guide, 3 Start-menu entries, uninstall entry of version $versie"
+stap "installed silently: 3 programs, the pages and the guide's two editions, 4 Start-menu entries, uninstall entry of version $versie"
 
 # --- filtercyclus.exe against the native build --------------------------------
 
@@ -295,7 +299,7 @@ programma_test fir "$fir_titel" "$fir_start_amplitude"
 timeout 120 wine "$programmamap\\uninstall.exe" /S || fout "the silent uninstallation failed"
 timeout 120 wineserver -w || fout "the uninstaller did not finish"
 [ ! -e "$prefix_programmamap" ] || fout "left after uninstalling: $(ls "$prefix_programmamap")"
-for titel in "$iir_titel" "$fir_titel" Handleiding; do
+for titel in "$iir_titel" "$fir_titel" Handleiding "Handleiding voor de docent"; do
   [ ! -e "$startmenu/$titel.lnk" ] || fout "left after uninstalling: Start-menu entry \"$titel\""
 done
 if timeout 60 wine reg query "$sleutel" >/dev/null 2>&1; then

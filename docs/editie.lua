@@ -1,0 +1,40 @@
+-- Makes one edition of the guide from docs/handleiding.md (pandoc 2.17 and
+-- later), chosen by the metadata `editie`:
+--   student  drops every `::: docent` block (figures, numbers, answers), so
+--            nothing answers an experiment's question before Teken;
+--   docent   drops every `::: student` block (the room for answers) and keeps
+--            the lecturer's blocks, still marked with their class.
+-- The metadata `paginas` is put before every link to a page (iir_demo.html,
+-- fir_demo.html): the path from where this edition is installed to where the
+-- pages are, empty when they lie side by side.
+
+local editie, paginas
+
+-- Metadata is read first, in a pass of its own: pandoc visits Meta after the
+-- blocks within one filter.
+local function lees_meta(meta)
+  editie = meta.editie and pandoc.utils.stringify(meta.editie) or ""
+  paginas = meta.paginas and pandoc.utils.stringify(meta.paginas) or ""
+  if editie ~= "student" and editie ~= "docent" then
+    error("editie.lua: set the metadata editie to student or docent, not '" .. editie .. "'")
+  end
+end
+
+local function kies_blok(div)
+  local weg = editie == "student" and "docent" or "student"
+  if div.classes:includes(weg) then
+    return {}
+  end
+end
+
+local function naar_pagina(link)
+  if link.target:match("^[a-z]+_demo%.html") then
+    link.target = paginas .. link.target
+    return link
+  end
+end
+
+return {
+  { Meta = lees_meta },
+  { Div = kies_blok, Link = naar_pagina },
+}
