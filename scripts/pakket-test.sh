@@ -34,9 +34,11 @@ for pagina in iir_demo fir_demo filtercyclus; do
   man -l "$wortel/usr/share/man/man1/$pagina.1.gz" | grep -q "$pagina" ||
     { echo "no manual page $pagina(1)" >&2; exit 1; }
 done
-# The guide: one HTML page that carries its figures inside.
-grep -q 'src="data:image/svg+xml' "$doc/handleiding.html" ||
-  { echo "no guide with its figures: $doc/handleiding.html" >&2; exit 1; }
+# The guide's two editions, each one HTML page; the lecturer's carries its
+# figures inside.
+[ -s "$doc/handleiding.html" ] || { echo "no students' guide: $doc/handleiding.html" >&2; exit 1; }
+grep -q 'src="data:image/svg+xml' "$doc/handleiding-docent.html" ||
+  { echo "no lecturer's guide with its figures: $doc/handleiding-docent.html" >&2; exit 1; }
 echo "copyright, changelog $(dpkg-deb -f "$pakket" Version), three manual pages and the guide: present"
 
 desktop-file-validate "$wortel"/usr/share/applications/*.desktop
@@ -62,9 +64,13 @@ for soort in iir fir; do
 done
 
 web=$wortel/usr/share/filterdemo/web
-# The guide there is a link to the one in the documentation; -s follows it.
-for pagina in index iir_demo fir_demo handleiding; do
+# The guide's editions there are links to those in the documentation; -s
+# follows them.
+for pagina in index iir_demo fir_demo handleiding handleiding-docent; do
   [ -s "$web/$pagina.html" ] || { echo "no browser page $pagina.html in the package" >&2; exit 1; }
 done
 /usr/bin/python3 tests/web/pagina_test.py --paginas "$web" --filtercyclus "$wortel/usr/bin/filtercyclus"
+# The students' guide opens the installed pages from both places it is in.
+/usr/bin/python3 tests/web/handleiding_test.py --handleiding "$doc/handleiding.html" \
+  --handleiding "$web/handleiding.html" --filtercyclus "$wortel/usr/bin/filtercyclus"
 echo "installed programs: all checks passed"

@@ -26,15 +26,15 @@ TEST_PACKAGES="
   libx11-dev libxtst-dev
   xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
   dpkg-dev lintian man-db desktop-file-utils appstream
-  python3-numpy
+  python3-numpy poppler-utils
 "
 
 # Emscripten for the WebAssembly, Debian's node for its optimiser and the
 # tests of the module, Chromium driven by Selenium for the pages, PIL for
-# comparing their pictures.
+# comparing their pictures, poppler's pdftotext for reading the guide's print.
 WEB_PACKAGES="
   emscripten nodejs
-  chromium chromium-driver python3-selenium python3-pil
+  chromium chromium-driver python3-selenium python3-pil poppler-utils
 "
 
 # The cross toolchain, the installer compiler and Wine; the Wine check

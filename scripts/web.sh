@@ -1,8 +1,9 @@
 #!/bin/bash
 # The browser edition: installs what it needs from Debian's packages, builds
-# the `web` preset (build/web/index.html, iir_demo.html, fir_demo.html), and
-# runs its tests: the WebAssembly module under node against the native
-# filtercyclus, and the pages in headless Chromium.
+# the `web` preset (build/web/index.html, iir_demo.html, fir_demo.html and the
+# guide's two editions), and runs its tests: the WebAssembly module under node
+# against the native filtercyclus, the pages in headless Chromium, and the
+# guide's links into them and its print.
 #   --bouw   build only
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,3 +35,7 @@ cmake --build --preset default --target filtercyclus
 # Debian's python, which has Debian's selenium.
 /usr/bin/python3 tests/web/pagina_test.py --paginas build/web \
   --filtercyclus build/default/cli/filtercyclus --kern build/web/web/paginakern.js
+# The guide beside the pages: its links open them in each experiment's
+# settings, and its lecturer's edition prints on A4 with every column.
+/usr/bin/python3 tests/web/handleiding_test.py --handleiding build/web/handleiding.html \
+  --docent build/web/handleiding-docent.html --filtercyclus build/default/cli/filtercyclus
