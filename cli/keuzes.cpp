@@ -2,6 +2,7 @@
 
 #include "fir_programma.h"
 #include "iir_programma.h"
+#include "png_uitvoer.h"
 
 #include <CLI/CLI.hpp>
 
@@ -307,15 +308,6 @@ std::size_t wavInvoerLengte(const Keuzes& keuzes)
 std::size_t wavStilteLengte(const Keuzes& keuzes)
 {
   return (std::size_t{keuzes.bemonstering} + 1) / 2;
-}
-
-bool grafiekAlsPng()
-{
-#ifdef FILTERDEMO_CAIRO
-  return true;
-#else
-  return false;
-#endif
 }
 
 Ontleding leesKeuzes(std::vector<std::string> argumenten)

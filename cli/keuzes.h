@@ -70,6 +70,3 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten);
 // The cycle picture's size when --grootte is not given (the plot's is
 // standaardGrafiekGrootte).
 inline constexpr Grootte standaardCyclusGrootte = {512, 500};
-
-// Whether this build can write the response plot as PNG (it needs cairo).
-bool grafiekAlsPng();
