@@ -4,6 +4,9 @@
 --            nothing answers an experiment's question before Teken;
 --   docent   drops every `::: student` block (the room for answers) and keeps
 --            the lecturer's blocks, still marked with their class.
+-- A block `::: {.na-teken samenvatting="..."}` explains what an experiment
+-- shows: the lecturer reads it as it is, a student finds it folded under its
+-- summary, to open after Teken.
 -- The metadata `paginas` is put before every link to a page (iir_demo.html,
 -- fir_demo.html): the path from where this edition is installed to where the
 -- pages are, empty when they lie side by side.
@@ -24,6 +27,15 @@ local function kies_blok(div)
   local weg = editie == "student" and "docent" or "student"
   if div.classes:includes(weg) then
     return {}
+  end
+  if editie == "student" and div.classes:includes("na-teken") then
+    local samenvatting = div.attributes.samenvatting or "Uitleg na Teken"
+    local blokken = { pandoc.RawBlock("html", "<details><summary>" .. samenvatting .. "</summary>") }
+    for _, blok in ipairs(div.content) do
+      table.insert(blokken, blok)
+    end
+    table.insert(blokken, pandoc.RawBlock("html", "</details>"))
+    return blokken
   end
 end
 
