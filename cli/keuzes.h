@@ -23,7 +23,7 @@ enum class ProgrammaKeuze { iir, fir };
 // --duur is read exactly, as a whole number of microseconds: at most six
 // decimals, between 0,1 and 60 seconds.
 inline constexpr UInt32 microsecondenPerSeconde = 1'000'000;
-inline constexpr UInt32 standaardDuurMicroseconden = 2 * microsecondenPerSeconde;
+inline constexpr UInt32 standaardDuurMicroseconden = luisterSeconden * microsecondenPerSeconde;
 
 // Where an output goes: the file `pad`, or stdout (written "-").
 struct Doel {
@@ -48,9 +48,8 @@ struct Keuzes {
   bool exact = false; // the FIR's exact result as a fourth CSV column
 };
 
-// The WAV's sample counts, each rounded to the nearest whole sample, a half
-// up: the input lasts duur·fs samples, the silence between input and output
-// fs/2 (an odd rate gets the extra half sample).
+// The WAV's sample counts: the input lasts duur·fs samples, rounded to the
+// nearest whole sample, a half up; the silence is luisterStilteLengte.
 std::size_t wavInvoerLengte(const Keuzes& keuzes);
 std::size_t wavStilteLengte(const Keuzes& keuzes);
 
