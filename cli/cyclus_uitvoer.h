@@ -6,13 +6,12 @@
 #include "cyclus_csv.h"
 #include "getaltekst.h"
 #include "keuzes.h"
+#include "png_uitvoer.h"
 #include "rasteriseer.h"
 #include "tekening.h"
 
 #include <string>
 
-// An RGB PNG of the picture.
-std::string pngVan(const Beeld& beeld);
 
 template <typename Programma>
 std::optional<Tekening> tekeningVan(const CyclusResultaat<Programma>& cyclus, Grootte grootte)
