@@ -10,20 +10,22 @@
 #include "responsgrafiek.h"
 #include "wav.h"
 
+#include <type_traits>
+
 namespace {
 
-// The FIR's output without rounding or saturation; the IIR has no exact
-// column (the option is refused for it).
-std::vector<Double> exactVan(const CyclusResultaat<FIRProgramma>& cyclus)
+// The FIR's taps applied in real numbers to the unrounded signal; the IIR has
+// no exact column (the option is refused for it).
+template <typename Programma>
+std::vector<Double> exactVan(UInt32 keuze, UInt32 amplitude, Float hoekFreq)
 {
-  std::vector<Double> exact(BlokLengte);
-  firExactSignaal(cyclus.signaal.data(), exact.data(), BlokLengte);
-  return exact;
-}
-
-std::vector<Double> exactVan(const CyclusResultaat<IIRProgramma>& /*cyclus*/)
-{
-  return {};
+  if constexpr (std::is_same_v<Programma, FIRProgramma>) {
+    std::vector<Double> exact(BlokLengte);
+    firExactSignaal(keuze, amplitude, hoekFreq, exact);
+    return exact;
+  } else {
+    return {};
+  }
 }
 
 using Bytes = std::function<std::string()>;
@@ -62,7 +64,10 @@ std::vector<Uitvoer> cyclusUitvoer(const Keuzes& keuzes, Melder meld)
   return kiesUitvoer(
       keuzes, [=] { return cyclusPng(cyclus, grootte); },
       [=] { return cyclusSvg(cyclus, grootte); },
-      [=] { return keuzes.exact ? cyclusCsv(cyclus, exactVan(cyclus)) : cyclusCsv(cyclus); },
+      [=] {
+        return keuzes.exact ? cyclusCsv(cyclus, exactVan<Programma>(keuze, amplitude, hoekFreq))
+                            : cyclusCsv(cyclus);
+      },
       [=] {
         return wavVan(luisterMonsters<Programma>(keuze, amplitude, hoekFreq,
                                                  wavInvoerLengte(keuzes), wavStilteLengte(keuzes)),

@@ -57,21 +57,29 @@ public:
   [[nodiscard]] virtual std::string responsSvg() const = 0;
 };
 
-// What 16-bit arithmetic cost the shown cycle: only the FIR computes in 16
-// bits.
+// What 16-bit arithmetic cost the shown cycle, drawn with signal `keuze` at
+// `amplitude` and `hoekFreq`: only the FIR computes in 16 bits.
 template <typename Programma>
-std::string kostenVan(const CyclusResultaat<Programma>& /*cyclus*/)
+std::string kostenVan(const CyclusResultaat<Programma>& /*cyclus*/, UInt32 /*keuze*/,
+                      UInt32 /*amplitude*/, Float /*hoekFreq*/)
 {
   return {};
 }
 
 template <>
-std::string kostenVan(const CyclusResultaat<FIRProgramma>& cyclus)
+std::string kostenVan(const CyclusResultaat<FIRProgramma>& cyclus, UInt32 keuze, UInt32 amplitude,
+                      Float hoekFreq)
 {
-  const FirAfwijking afwijking =
-      firAfwijking(cyclus.signaal.data(), cyclus.gefilterd.data(), BlokLengte);
-  return "Grootste afwijking van de exacte uitkomst: " +
-         metKomma(vasteTekst(afwijking.grootsteAfwijking, 2)) +
+  std::array<Double, BlokLengte> exact{};
+  firExactSignaal(keuze, amplitude, hoekFreq, exact);
+  const FirAfwijking afwijking = firAfwijking(exact, cyclus.gefilterd);
+  // Two decimals, a decimal comma and a true minus, as the page's other numbers.
+  const auto getal = [](Double waarde) {
+    const std::string tekst = metKomma(vasteTekst(waarde, 2));
+    return tekst.starts_with('-') ? "\u2212" + tekst.substr(1) : tekst;
+  };
+  return "Grootste afwijking van de exacte uitkomst: " + getal(afwijking.grootsteAfwijking) +
+         "\nGemiddelde afwijking: " + getal(afwijking.gemiddeldeAfwijking) +
          "\nVerzadigd: " + std::to_string(afwijking.verzadigd);
 }
 
@@ -147,7 +155,8 @@ public:
 
   [[nodiscard]] std::string kostenTekst() const override
   {
-    return zichtbaar && cyclus ? kostenVan(*cyclus) : std::string{};
+    return zichtbaar && cyclus ? kostenVan(*cyclus, getekendSignaal, amplitude, hoekFreq)
+                               : std::string{};
   }
 
   // The filter's magnitude response as filtercyclus --respons --svg draws
