@@ -6,6 +6,7 @@
 #include "figuur.h"
 #include "frequenties.h"
 #include "geluid.h"
+#include "getallen.h"
 #include "responsgrafiek.h"
 #include "testsignaal.h"
 
@@ -20,11 +21,6 @@ inline constexpr int statusGebruiksFout = 2;
 
 enum class ProgrammaKeuze { iir, fir };
 
-// --duur is read exactly, as a whole number of microseconds: at most six
-// decimals, between 0,1 and 60 seconds.
-inline constexpr UInt32 microsecondenPerSeconde = 1'000'000;
-inline constexpr UInt32 standaardDuurMicroseconden = 2 * microsecondenPerSeconde;
-
 // Where an output goes: the file `pad`, or stdout (written "-").
 struct Doel {
   bool standaardUitvoer = false;
@@ -35,6 +31,8 @@ struct Keuzes {
   ProgrammaKeuze programma = ProgrammaKeuze::iir;
   bool respons = false;       // the filter's magnitude response instead of a cycle
   bool coefficienten = false; // the filter's coefficients instead of a cycle
+  bool spectrum = false;      // the cycle's input and output spectra instead of the cycle
+  bool polen = false;         // the filter's zeros and poles instead of a cycle
   UInt32 signaal = cosinus;
   std::optional<UInt32> amplitude; // none: the program's start amplitude
   UInt32 frequentie = startFrequentieKeuze;
@@ -67,9 +65,14 @@ using Ontleding = std::variant<Keuzes, Afsluiting>;
 // `argumenten` are the words after the program's name.
 Ontleding leesKeuzes(std::vector<std::string> argumenten);
 
-// The cycle picture's size when --grootte is not given (the plot's is
-// standaardGrafiekGrootte).
+// The cycle picture's size when --grootte is not given (the response's and
+// the spectrum's plot's is standaardGrafiekGrootte, the z-plane's
+// standaardPolenGrootte).
 inline constexpr Grootte standaardCyclusGrootte = {512, 500};
 
-// Whether this build can write the response plot as PNG (it needs cairo).
-bool grafiekAlsPng();
+// Whether the choices ask for a plot (of the response, the spectrum or the
+// z-plane) rather than the cycle's picture.
+constexpr bool isGrafiek(const Keuzes& keuzes)
+{
+  return keuzes.respons || keuzes.spectrum || keuzes.polen;
+}

@@ -4,9 +4,10 @@
 #include "cyclus_uitvoer.h"
 #include "fir_exact.h"
 #include "fir_programma.h"
+#include "frequentie_uitvoer.h"
 #include "geluid.h"
 #include "iir_programma.h"
-#include "respons.h"
+#include "respons_uitvoer.h"
 #include "responsgrafiek.h"
 #include "wav.h"
 
@@ -90,9 +91,47 @@ std::vector<Uitvoer> responsUitvoer(const Keuzes& keuzes)
       });
 }
 
+// The cycle's spectra, the chosen frequency marked in the plot.
+template <typename Programma>
+std::vector<Uitvoer> spectrumUitvoer(const Keuzes& keuzes, Melder meld)
+{
+  const auto amplitude = keuzes.amplitude
+                             ? static_cast<typename Programma::Amplitude>(*keuzes.amplitude)
+                             : Programma::startAmplitude;
+  const auto cyclus =
+      draaiCyclus<Programma>(keuzes.signaal, amplitude, *hoekFrequentie(keuzes.frequentie), meld);
+  const auto figuur = [=, grootte = keuzes.grootte, gekozen = keuzes.frequentie] {
+    return spectrumGrafiek(cyclus, grootte, gekozen);
+  };
+  return kiesUitvoer(
+      keuzes, [=] { return figuurPng(figuur()); }, [=] { return figuurSvg(figuur()); },
+      [=] {
+        return spectrumCsv(amplitudeSpectrum(cyclus.signaal), amplitudeSpectrum(cyclus.gefilterd));
+      });
+}
+
+// The filter's zeros and poles, the chosen frequency marked in the plot.
+template <typename Programma>
+std::vector<Uitvoer> polenUitvoer(const Keuzes& keuzes)
+{
+  const NullenEnPolen np = Programma::nullenEnPolen();
+  const auto figuur = [=, grootte = keuzes.grootte, gekozen = keuzes.frequentie] {
+    return polenGrafiek(Programma::soort, np, grootte, gekozen);
+  };
+  return kiesUitvoer(
+      keuzes, [=] { return figuurPng(figuur()); }, [=] { return figuurSvg(figuur()); },
+      [=] { return polenCsv(np); });
+}
+
 template <typename Programma>
 std::vector<Uitvoer> uitvoerVan(const Keuzes& keuzes, Melder meld)
 {
+  if (keuzes.spectrum) {
+    return spectrumUitvoer<Programma>(keuzes, meld);
+  }
+  if (keuzes.polen) {
+    return polenUitvoer<Programma>(keuzes);
+  }
   return keuzes.respons ? responsUitvoer<Programma>(keuzes)
                         : cyclusUitvoer<Programma>(keuzes, meld);
 }

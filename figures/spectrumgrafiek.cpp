@@ -2,7 +2,7 @@
 
 #include "frequenties.h"
 #include "grafiekhulp.h"
-#include "respons.h"
+#include "getaltekst.h"
 #include "tekening.h"
 
 #include <cmath>

@@ -251,7 +251,7 @@ void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::ve
   // a mark runs through another label.
   std::vector<Vorm> labels;
   for (std::size_t i = respons.size(); i-- > 0;) {
-    const std::string naam = respons[i].frequentie;
+    const std::string naam(frequentieLabels[*respons[i].keuze]);
     const std::string waarde = decibelTekst(inDecibel(respons[i].versterking));
     const Double rand = 5.0 * s;
     const Double regel = labelGrootte * 1.25 * s;
@@ -262,8 +262,7 @@ void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::ve
     const Vak vak = plaatser.plaats(merken[i], breedte, hoogte);
     const Plek aanhechting = naastePunt(vak, merken[i]);
     vormen.emplace_back(Lijn{merken[i], aanhechting, kaderKleur, 1.0 * s});
-    labels.emplace_back(
-        Rechthoek{{vak.x0, vak.y0}, breedte, hoogte, wit, labelRand, 1.0 * s});
+    labels.emplace_back(Rechthoek{{vak.x0, vak.y0}, breedte, hoogte, wit, labelRand, 1.0 * s});
     const Double midden = (vak.x0 + vak.x1) / 2;
     labels.emplace_back(rechteTekst({midden, vak.y0 + rand + labelGrootte * s}, naam,
                                     labelGrootte * s, Letter::vet));
