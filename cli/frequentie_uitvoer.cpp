@@ -17,8 +17,8 @@ std::string polenCsv(const NullenEnPolen& np)
   std::string csv = "soort,re,im\n";
   for (const auto& [soort, wortels] : {std::pair{"nul", &np.nullen}, {"pool", &np.polen}}) {
     for (const Wortel& z : *wortels) {
-      csv += std::string(soort) + ',' + kortsteTekst(z.real()) + ',' + kortsteTekst(z.imag()) +
-             '\n';
+      csv +=
+          std::string(soort) + ',' + kortsteTekst(z.real()) + ',' + kortsteTekst(z.imag()) + '\n';
     }
   }
   return csv;

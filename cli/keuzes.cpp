@@ -156,12 +156,14 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten)
       app.add_option_function<std::string>("--grootte", kies(grootte, grootteVoor));
   auto* respons =
       app.add_flag("--respons", keuzes.respons)->excludes(signaal, amplitude, frequentie);
-  auto* punten = app.add_option_function<std::string>(
-         "--punten",
-         kies(keuzes.punten,
-              [](const auto& t) { return geheelGetalVoor("--punten", t, minPunten, maxPunten); }))
-      ->needs(respons)
-      ->excludes(png, svg);
+  auto* punten =
+      app.add_option_function<std::string>(
+             "--punten", kies(keuzes.punten,
+                              [](const auto& t) {
+                                return geheelGetalVoor("--punten", t, minPunten, maxPunten);
+                              }))
+          ->needs(respons)
+          ->excludes(png, svg);
   auto* wav = app.add_option_function<std::string>(
                      "--wav", kies(keuzes.wav, [](const auto& t) { return leesDoel("--wav", t); }))
                   ->excludes(respons);
@@ -196,7 +198,7 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten)
     return Afsluiting{
         statusGebruiksFout, {}, std::string("filtercyclus: ") + fout.what() + " (see --help)"};
   }
-  keuzes.grootte = grootte.value_or(keuzes.polen       ? standaardPolenGrootte
+  keuzes.grootte = grootte.value_or(keuzes.polen        ? standaardPolenGrootte
                                     : isGrafiek(keuzes) ? standaardGrafiekGrootte
                                                         : standaardCyclusGrootte);
   if (const auto fout = combinatieFout(keuzes, grootte.has_value())) {

@@ -42,7 +42,8 @@ std::vector<Wortel> aberth(std::span<const Double> c)
   std::vector<Wortel> z(graad);
   for (std::size_t i = 0; i < graad; ++i) {
     // The offset keeps the start off the real axis, where conjugate pairs meet.
-    const Double hoek = 2.0 * std::numbers::pi * static_cast<Double>(i) / static_cast<Double>(graad);
+    const Double hoek =
+        2.0 * std::numbers::pi * static_cast<Double>(i) / static_cast<Double>(graad);
     z[i] = std::polar(straal, hoek + 0.4);
   }
   std::vector<bool> klaar(graad, false);
@@ -102,9 +103,10 @@ std::vector<Wortel> inParen(std::vector<Wortel> z)
   };
   std::vector<Paar> paren;
   for (const Wortel& b : boven) {
-    const auto naast = std::min_element(onder.begin(), onder.end(), [&](const auto& x, const auto& y) {
-      return std::abs(x - std::conj(b)) < std::abs(y - std::conj(b));
-    });
+    const auto naast =
+        std::min_element(onder.begin(), onder.end(), [&](const auto& x, const auto& y) {
+          return std::abs(x - std::conj(b)) < std::abs(y - std::conj(b));
+        });
     if (naast != onder.end() && std::abs(*naast - std::conj(b)) <= paarAfstand * std::abs(b)) {
       paren.push_back({(b + std::conj(*naast)) / 2.0, false});
       onder.erase(naast);
@@ -115,9 +117,8 @@ std::vector<Wortel> inParen(std::vector<Wortel> z)
   for (const Wortel& o : onder) {
     paren.push_back({o.real(), true});
   }
-  std::stable_sort(paren.begin(), paren.end(), [](const Paar& a, const Paar& b) {
-    return std::arg(a.w) < std::arg(b.w);
-  });
+  std::stable_sort(paren.begin(), paren.end(),
+                   [](const Paar& a, const Paar& b) { return std::arg(a.w) < std::arg(b.w); });
   std::vector<Wortel> uit;
   for (const Paar& paar : paren) {
     uit.push_back(paar.w);

@@ -57,8 +57,10 @@ inline void kader(Plek linksBoven, Plek rechtsOnder, Double dikte, std::vector<V
 {
   const Plek rechtsBoven{rechtsOnder.x, linksBoven.y};
   const Plek linksOnder{linksBoven.x, rechtsOnder.y};
-  for (const auto& [van, naar] : {std::pair{linksBoven, rechtsBoven}, {rechtsBoven, rechtsOnder},
-                                  {rechtsOnder, linksOnder}, {linksOnder, linksBoven}}) {
+  for (const auto& [van, naar] : {std::pair{linksBoven, rechtsBoven},
+                                  {rechtsBoven, rechtsOnder},
+                                  {rechtsOnder, linksOnder},
+                                  {linksOnder, linksBoven}}) {
     vormen.emplace_back(Lijn{van, naar, kaderKleur, dikte});
   }
 }

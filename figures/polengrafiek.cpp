@@ -57,8 +57,8 @@ void assen(const Vlak& v, Double bereik, std::vector<Vorm>& vormen)
     vormen.emplace_back(Lijn{{x.x, v.midden.y - r}, {x.x, v.midden.y + r}, rasterKleur, 1.0 * s});
     vormen.emplace_back(Lijn{{v.midden.x - r, y.y}, {v.midden.x + r, y.y}, rasterKleur, 1.0 * s});
     const std::string tekst = t < 0.0 ? std::string(minTeken) + "1" : "1";
-    vormen.emplace_back(rechteTekst({x.x, v.midden.y + r + 20.0 * s}, tekst, 14.0 * s,
-                                    Letter::gewoon));
+    vormen.emplace_back(
+        rechteTekst({x.x, v.midden.y + r + 20.0 * s}, tekst, 14.0 * s, Letter::gewoon));
     vormen.emplace_back(rechteTekst({v.midden.x - r - 8.0 * s, y.y + 5.0 * s}, tekst, 14.0 * s,
                                     Letter::gewoon, Anker::einde));
   }
@@ -151,7 +151,7 @@ Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte g
                                   Letter::vet));
   vormen.emplace_back(rechteTekst({v.midden.x + r - 6.0 * s, v.midden.y - 8.0 * s}, "Re", 14.0 * s,
                                   Letter::gewoon, Anker::einde));
-  vormen.emplace_back(rechteTekst({v.midden.x + 8.0 * s, v.midden.y - r + 18.0 * s}, "Im",
-                                  14.0 * s, Letter::gewoon, Anker::begin));
+  vormen.emplace_back(rechteTekst({v.midden.x + 8.0 * s, v.midden.y - r + 18.0 * s}, "Im", 14.0 * s,
+                                  Letter::gewoon, Anker::begin));
   return figuur;
 }

@@ -1,8 +1,8 @@
 #include "spectrumgrafiek.h"
 
 #include "frequenties.h"
-#include "grafiekhulp.h"
 #include "getaltekst.h"
+#include "grafiekhulp.h"
 #include "tekening.h"
 
 #include <cmath>

@@ -45,4 +45,3 @@ FirAfwijking firAfwijking(std::span<const Double> exact, std::span<const Int16> 
   }
   return afwijking;
 }
-

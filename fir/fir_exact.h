@@ -25,4 +25,3 @@ struct FirAfwijking {
 // outputs whose exact value lies within −32768..32767; the others saturate,
 // are counted apart and left out. With none left, both deviations are 0.
 FirAfwijking firAfwijking(std::span<const Double> exact, std::span<const Int16> gefilterd);
-

@@ -106,7 +106,9 @@ FOUT = [(["--programma", "iir", "--wav", "-", *extra], genoemd) for extra, genoe
         (["--bemonstering", "8000.5"], "8000.5"), (["--respons"], "--respons"),
         (["--exact"], "--exact"), (["--png", "-"], "stdout"))]
 FOUT += [([], "--programma"), (["--programma", "iir", "--signaal", "zaagtand"], "zaagtand"),
-         (["--programma", "iir", "--png", ""], "--png")]
+         (["--programma", "iir", "--png", ""], "--png"),
+         (["--programma", "iir", "--polen", "--signaal", "blokgolf"], "--polen"),
+         (["--programma", "fir", "--spectrum", "--respons"], "--spectrum")]
 # 0,1 s at 11025/s: 1102,5 -> 1103 samples, silence 5512,5 -> 5513; 7719 in all.
 KOP_11025 = bytes.fromhex("52494646 723C0000 57415645 666D7420 10000000 0100 0100"
                           "112B0000 22560000 0200 1000 64617461 4E3C0000")
