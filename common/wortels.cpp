@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <numbers>
 
@@ -88,37 +89,46 @@ Wortel gepolijst(std::span<const Double> c, Wortel z)
 
 // Pairs each root above the real axis with the nearest one below its mirror
 // image and makes them exact conjugates; what finds no partner is real.
-std::vector<Wortel> inParen(std::vector<Wortel> z)
+// Ordered by angle by insertion, which keeps equal angles in the order found
+// (and the page's module small: no library sort).
+std::vector<Wortel> inParen(const std::vector<Wortel>& z)
 {
-  std::vector<Wortel> boven;
   std::vector<Wortel> onder;
   for (const Wortel& w : z) {
-    (w.imag() > 0.0 ? boven : onder).push_back(w);
+    if (!(w.imag() > 0.0)) {
+      onder.push_back(w);
+    }
   }
-  std::sort(boven.begin(), boven.end(),
-            [](const Wortel& a, const Wortel& b) { return std::arg(a) < std::arg(b); });
   struct Paar {
     Wortel w;
     bool reeel;
   };
   std::vector<Paar> paren;
-  for (const Wortel& b : boven) {
+  const auto voegIn = [&paren](Paar paar) {
+    auto plek = paren.end();
+    while (plek != paren.begin() && std::arg(std::prev(plek)->w) > std::arg(paar.w)) {
+      --plek;
+    }
+    paren.insert(plek, paar);
+  };
+  for (const Wortel& b : z) {
+    if (!(b.imag() > 0.0)) {
+      continue;
+    }
+    const auto afstand = [&b](const Wortel& o) { return std::abs(o - std::conj(b)); };
     const auto naast =
-        std::min_element(onder.begin(), onder.end(), [&](const auto& x, const auto& y) {
-          return std::abs(x - std::conj(b)) < std::abs(y - std::conj(b));
-        });
-    if (naast != onder.end() && std::abs(*naast - std::conj(b)) <= paarAfstand * std::abs(b)) {
-      paren.push_back({(b + std::conj(*naast)) / 2.0, false});
+        std::min_element(onder.begin(), onder.end(),
+                         [&](const auto& x, const auto& y) { return afstand(x) < afstand(y); });
+    if (naast != onder.end() && afstand(*naast) <= paarAfstand * std::abs(b)) {
+      voegIn({(b + std::conj(*naast)) / 2.0, false});
       onder.erase(naast);
     } else {
-      paren.push_back({b.real(), true});
+      voegIn({b.real(), true});
     }
   }
   for (const Wortel& o : onder) {
-    paren.push_back({o.real(), true});
+    voegIn({o.real(), true});
   }
-  std::stable_sort(paren.begin(), paren.end(),
-                   [](const Paar& a, const Paar& b) { return std::arg(a.w) < std::arg(b.w); });
   std::vector<Wortel> uit;
   for (const Paar& paar : paren) {
     uit.push_back(paar.w);
@@ -148,7 +158,7 @@ std::vector<Wortel> veeltermWortels(std::span<const Double> coefficienten)
       wortels.push_back(gepolijst(c, w));
     }
   }
-  wortels = inParen(std::move(wortels));
+  wortels = inParen(wortels);
   wortels.insert(wortels.end(), nulWortels, Wortel{0.0});
   return wortels;
 }

@@ -14,8 +14,10 @@
 #include "geluid.h"
 #include "getaltekst.h"
 #include "iir_programma.h"
+#include "polengrafiek.h"
 #include "rasteriseer.h"
 #include "responsgrafiek.h"
+#include "spectrumgrafiek.h"
 #include "testsignaal.h"
 
 #include <algorithm>
@@ -55,6 +57,8 @@ public:
   [[nodiscard]] virtual std::vector<Int16> luisterMonsters() const = 0;
   [[nodiscard]] virtual std::string kostenTekst() const = 0;
   [[nodiscard]] virtual std::string responsSvg() const = 0;
+  [[nodiscard]] virtual std::string spectrumSvg(Grootte grootte) const = 0;
+  [[nodiscard]] virtual std::string polenSvg(Grootte grootte) const = 0;
 };
 
 // What 16-bit arithmetic cost the shown cycle, drawn with signal `keuze` at
@@ -166,6 +170,20 @@ public:
   {
     return figuurSvg(responsGrafiek(Programma::grafiekTitel, Programma::versterking,
                                     standaardGrafiekGrootte, frequentieKeuze));
+  }
+
+  // The shown cycle's spectra, its frequency marked; nothing after Stop.
+  [[nodiscard]] std::string spectrumSvg(Grootte grootte) const override
+  {
+    return zichtbaar && cyclus ? figuurSvg(spectrumGrafiek(*cyclus, grootte, frequentieKeuze))
+                               : std::string{};
+  }
+
+  // The z-plane, the frequency control's e^(jΩ) marked as in the response plot.
+  [[nodiscard]] std::string polenSvg(Grootte grootte) const override
+  {
+    return figuurSvg(
+        polenGrafiek(Programma::soort, Programma::nullenEnPolen(), grootte, frequentieKeuze));
   }
 
 private:
@@ -306,6 +324,33 @@ EMSCRIPTEN_KEEPALIVE const char* kostenTekst()
 EMSCRIPTEN_KEEPALIVE const char* responsSvg()
 {
   return geefTekst(venster->responsSvg());
+}
+
+} // extern "C"
+
+// The frequency views at breedte x hoogte CSS pixels (each side brought
+// into 1..10000), as filtercyclus --spectrum and --polen draw them. Before
+// kiesProgramma both are empty.
+namespace {
+Grootte grafiekMaat(Int breedte, Int hoogte)
+{
+  constexpr Int grootste = 10000;
+  return {std::clamp(breedte, 1, grootste), std::clamp(hoogte, 1, grootste)};
+}
+} // namespace
+
+extern "C" {
+
+// The drawn cycle's spectrum plot; empty while nothing is drawn.
+EMSCRIPTEN_KEEPALIVE const char* spectrumSvg(Int breedte, Int hoogte)
+{
+  return geefTekst(venster ? venster->spectrumSvg(grafiekMaat(breedte, hoogte)) : std::string{});
+}
+
+// The filter's zeros and poles, the frequency control's e^(jΩ) marked.
+EMSCRIPTEN_KEEPALIVE const char* polenSvg(Int breedte, Int hoogte)
+{
+  return geefTekst(venster ? venster->polenSvg(grafiekMaat(breedte, hoogte)) : std::string{});
 }
 
 } // extern "C"
