@@ -13,6 +13,8 @@ constexpr int maxPolijststappen = 8;
 constexpr Double eps = std::numeric_limits<Double>::epsilon();
 // Two roots nearer than this (relative) are taken as one conjugate pair.
 constexpr Double paarAfstand = 1e-6;
+// Angles closer than this (radians) count as one.
+constexpr Double zelfdeHoek = 1e-9;
 
 struct Waarde {
   Wortel p;
@@ -87,10 +89,19 @@ Wortel gepolijst(std::span<const Double> c, Wortel z)
   return z;
 }
 
+// Whether `a` comes after `b`: by angle, and at the same angle (a zero and
+// its reciprocal, as linear phase gives them) the outer one after, so the
+// order does not hang on the angles' last bits.
+bool naLater(Wortel a, Wortel b)
+{
+  const Double verschil = std::arg(a) - std::arg(b);
+  return verschil > zelfdeHoek || (verschil >= -zelfdeHoek && std::abs(a) > std::abs(b));
+}
+
 // Pairs each root above the real axis with the nearest one below its mirror
 // image and makes them exact conjugates; what finds no partner is real.
-// Ordered by angle by insertion, which keeps equal angles in the order found
-// (and the page's module small: no library sort).
+// Ordered by insertion (the page's module stays smaller without a library
+// sort).
 std::vector<Wortel> inParen(const std::vector<Wortel>& z)
 {
   std::vector<Wortel> onder;
@@ -106,7 +117,7 @@ std::vector<Wortel> inParen(const std::vector<Wortel>& z)
   std::vector<Paar> paren;
   const auto voegIn = [&paren](Paar paar) {
     auto plek = paren.end();
-    while (plek != paren.begin() && std::arg(std::prev(plek)->w) > std::arg(paar.w)) {
+    while (plek != paren.begin() && naLater(std::prev(plek)->w, paar.w)) {
       --plek;
     }
     paren.insert(plek, paar);

@@ -14,7 +14,8 @@
 // Leading zero coefficients lower the degree; trailing ones are roots at 0
 // exactly. Since the coefficients are real, the roots come out in exact
 // conjugate pairs (the upper one first) and real roots with no imaginary
-// part, ordered by the upper root's angle from 0 to π.
+// part, ordered by the upper root's angle from 0 to π, at one angle inner
+// before outer.
 #pragma once
 
 #include "algdef.h"
