@@ -1,6 +1,7 @@
 #include "beschrijving.h"
 
 #include "frequenties.h"
+#include "json.h"
 #include "tekening.h"
 #include "teksten.h"
 #include "testsignaal.h"
@@ -15,18 +16,6 @@ constexpr std::string_view beeindigdTekst = "Het programma is beëindigd.";
 // Plays the shown cycle's signal and the filter's answer to it.
 constexpr std::string_view luisterTekst = "Luister";
 
-std::string jsonTekst(std::string_view tekst)
-{
-  std::string uit = "\"";
-  for (const char teken : tekst) {
-    if (teken == '"' || teken == '\\') {
-      uit += '\\';
-    }
-    uit += teken;
-  }
-  return uit + '"';
-}
-
 template <typename Teksten>
 std::string jsonLijst(const Teksten& teksten)
 {
@@ -36,27 +25,6 @@ std::string jsonLijst(const Teksten& teksten)
   }
   return uit + ']';
 }
-
-class JsonObject {
-public:
-  JsonObject& tekst(std::string_view naam, std::string_view waarde)
-  {
-    return veld(naam, jsonTekst(waarde));
-  }
-  JsonObject& getal(std::string_view naam, long long waarde)
-  {
-    return veld(naam, std::to_string(waarde));
-  }
-  JsonObject& veld(std::string_view naam, const std::string& json)
-  {
-    inhoud += (inhoud.size() > 1 ? "," : "") + jsonTekst(naam) + ':' + json;
-    return *this;
-  }
-  [[nodiscard]] std::string klaar() const { return inhoud + '}'; }
-
-private:
-  std::string inhoud = "{";
-};
 
 } // namespace
 
@@ -79,6 +47,7 @@ std::string paginaBeschrijving(const ProgrammaTeksten& programma)
       .tekst("einde", eindeTekst)
       .tekst("beeindigd", beeindigdTekst)
       .tekst("luister", luisterTekst)
+      .tekst("geenGetal", geenGetalTekst)
       .getal("minimumBreedte", minimumBreedte)
       .getal("minimumHoogte", minimumHoogte)
       .getal("kopTekstPunten", kopTekstPunten)

@@ -26,7 +26,6 @@ function bouwBesturing(kern, tekst) {
 
   const amplitude = element("amplitude");
   amplitude.labels[0].textContent = tekst.amplitudeLabel;
-  amplitude.max = String(tekst.maxAmplitude);
   amplitude.value = String(tekst.startAmplitude);
 
   const frequentie = element("frequentie");
@@ -198,22 +197,40 @@ function start(kern) {
   const einde = element("einde");
   const luister = element("luister");
   const stopGeluid = maakGeluid(kern, luister);
-  const gekozenSignaal = () => Number(signaal.querySelector("input:checked").value);
+  const amplitudeMelding = element("amplitudeMelding");
 
-  // The frequency control only for a signal that has a frequency.
-  const zetInvoerAan = (aan) => {
-    signaal.disabled = !aan;
-    amplitude.disabled = !aan;
-    frequentie.disabled = !(aan && kern._gebruiktFrequentieVan(gekozenSignaal()));
+  // Which controls take input and what the amplitude is, as the core says.
+  const toonToestand = () => {
+    const toestand = JSON.parse(kern.UTF8ToString(kern._toestand()));
+    signaal.disabled = !toestand.signaalAan;
+    amplitude.disabled = !toestand.amplitudeAan;
+    frequentie.disabled = !toestand.frequentieAan;
+    luister.disabled = !toestand.luisterAan;
+    amplitude.value = String(toestand.amplitude);
+    return toestand;
   };
 
-  signaal.addEventListener("change", () => {
-    frequentie.disabled = !kern._gebruiktFrequentieVan(gekozenSignaal());
+  signaal.addEventListener("change", (gebeurtenis) => {
+    kern._kiesSignaal(Number(gebeurtenis.target.value));
+    toonToestand();
   });
   // Typed text counts when it is committed (Enter, or the focus leaving), as
-  // in the window's control; the core keeps the amplitude in range.
+  // in the window's control; the core reads it and keeps it in range.
   amplitude.addEventListener("change", () => {
-    amplitude.value = String(kern._zetAmplitude(amplitude.valueAsNumber));
+    const getal = kern.ccall("zetAmplitudeTekst", "number", ["string"], [amplitude.value]);
+    amplitudeMelding.textContent = getal ? "" : tekst.geenGetal;
+    toonToestand();
+  });
+  // The arrow keys step the amplitude by one, as in the window's control.
+  amplitude.addEventListener("keydown", (toets) => {
+    const stap = { ArrowUp: 1, ArrowDown: -1 }[toets.key];
+    if (stap !== undefined) {
+      toets.preventDefault();
+      kern.ccall("zetAmplitudeTekst", "number", ["string"], [amplitude.value]);
+      kern._zetAmplitude(toonToestand().amplitude + stap);
+      amplitudeMelding.textContent = "";
+      toonToestand();
+    }
   });
   frequentie.addEventListener("change", () => {
     kern._kiesFrequentie(frequentie.selectedIndex);
@@ -221,16 +238,12 @@ function start(kern) {
   });
 
   teken.addEventListener("click", () => {
-    const ingedrukt = teken.getAttribute("aria-pressed") !== "true";
+    const ingedrukt = kern._schakel() === 1;
     teken.setAttribute("aria-pressed", String(ingedrukt));
-    zetInvoerAan(!ingedrukt);
-    if (ingedrukt) {
-      kern._tekenCyclus(gekozenSignaal());
-    } else {
+    toonToestand();
+    if (!ingedrukt) {
       stopGeluid();
-      kern._maakPaneelSchoon();
     }
-    luister.disabled = !ingedrukt;
     verf();
     toonKosten(kern);
     teken.textContent = ingedrukt ? tekst.stop : tekst.teken;
@@ -250,7 +263,7 @@ function start(kern) {
   });
 
   toonRespons(kern);
-  zetInvoerAan(true);
+  toonToestand();
   teken.disabled = false;
   einde.disabled = false;
 }
