@@ -57,6 +57,19 @@ respons() {
   draai --programma "$2" --respons --svg "$doel/$1"
 }
 
+# spectrum NAME.svg PROGRAMMA SIGNAAL [more filtercyclus options]: a plot,
+# so SVG only, at the tool's own size, like the response plots.
+spectrum() {
+  naam=$1 programma=$2 signaal=$3
+  shift 3
+  draai --programma "$programma" --signaal "$signaal" "$@" --spectrum --svg "$doel/$naam"
+}
+
+# polen NAME.svg PROGRAMMA FREQUENTIE: the z-plane with that frequency marked.
+polen() {
+  draai --programma "$2" --frequentie "$3" --polen --svg "$doel/$1"
+}
+
 # 1. A cosine at 0,1*PI through both filters.
 cyclus iir-cosinus-01pi.svg iir cosinus --frequentie "0,1*PI"
 cyclus fir-cosinus-01pi.png fir cosinus --frequentie "0,1*PI"
@@ -80,6 +93,16 @@ cyclus fir-stap-32767.svg fir stapfunktie --amplitude 32767
 
 # 6. The square wave at 0,9*PI.
 cyclus fir-blokgolf-09pi.svg fir blokgolf --frequentie "0,9*PI"
+
+# 7. The spectrum: the square wave's harmonics, aliasing, the impulse, leakage.
+spectrum fir-spectrum-blokgolf-01pi.svg fir blokgolf --frequentie "0,1*PI"
+spectrum fir-spectrum-blokgolf-09pi.svg fir blokgolf --frequentie "0,9*PI"
+spectrum fir-spectrum-impuls.svg fir impulsfunktie
+spectrum fir-spectrum-cosinus-02pi.svg fir cosinus --frequentie "0,2*PI"
+
+# 8. Poles and zeros, the frequency next to the stop band marked.
+polen iir-polen.svg iir "0,6*PI"
+polen fir-polen.svg fir "0,6*PI"
 
 # The appendix: both filters' coefficients as Markdown tables, the FIR's taps
 # ten to a row, the IIR's sections one to a row, every number as the tool
