@@ -3,11 +3,15 @@
 
 Each case opens a page, finds the controls by their labels, uses them (click,
 choose, type, Tab) and compares the canvas, as the screen shows it, with
-`filtercyclus --png` at the canvas's size in device pixels. With --kern, the
-module under node first runs every signal and frequency at three amplitudes,
-compared with the native filtercyclus's CSV.
+`filtercyclus --png` at the canvas's size in device pixels. One table of
+screens (a real device pixel ratio and window size each, touch screens with a
+coarse pointer) checks that the page fits them; one table of address
+fragments checks the links into an experiment. With --kern, the module under
+node first runs every signal and frequency at three amplitudes, compared with
+the native filtercyclus's CSV.
 
 usage: pagina_test.py --paginas DIR --filtercyclus FILE [--kern paginakern.js]
+                      [--alleen TEXT]
 """
 
 import argparse
@@ -17,6 +21,7 @@ import http.server
 import io
 import itertools
 import json
+import math
 import pathlib
 import re
 import subprocess
@@ -148,10 +153,16 @@ class Pagina:
         keuze.select_by_index(item) if isinstance(item, int) else keuze.select_by_visible_text(item)
 
     def canvas(self):
+        """The canvas's size and its pixels as the screen shows them: the
+        viewport's picture cut where the canvas lies in device pixels (an
+        element's own screenshot rounds a box at fractional CSS pixels out)."""
         canvas = self.d.find_element(By.TAG_NAME, "canvas")
-        grootte = self.d.execute_script("return [arguments[0].width, arguments[0].height]", canvas)
-        beeld = Image.open(io.BytesIO(canvas.screenshot_as_png)).convert("RGB")
-        return grootte, beeld
+        x, y, b, h = self.d.execute_script(
+            "const c = arguments[0], r = c.getBoundingClientRect();"
+            "return [Math.round(r.left * devicePixelRatio), Math.round(r.top * devicePixelRatio),"
+            " c.width, c.height]", canvas)
+        scherm = Image.open(io.BytesIO(self.d.get_screenshot_as_png())).convert("RGB")
+        return (b, h), scherm.crop((x, y, x + b, y + h))
 
     def toont(self, *argumenten):
         """Waits until the canvas shows filtercyclus's picture at its size."""
@@ -198,8 +209,6 @@ def begin(p):
     waar(p.d.find_element(By.TAG_NAME, "html").get_attribute("lang") == "nl", "lang")
     p.vergrendeld(False)
     p.leeg()
-    (b, h), _ = p.canvas()
-    waar(b >= 512 and h >= 500, f"canvas {b}x{h} smaller than the window's panel")
 
 
 def teken_en_stop(p):
@@ -218,6 +227,13 @@ def instellingen(p):
     waar(p.besturing("Signaalamplitude").get_attribute("value") == "32768", "not clamped")
     p.typ("Signaalamplitude", "abc")
     waar(p.besturing("Signaalamplitude").get_attribute("value") == "32768", "text changed it")
+    noot = p.d.find_element(By.ID, p.besturing("Signaalamplitude").get_attribute("aria-describedby"))
+    waar(noot.is_displayed() and noot.text != "", "no note beside the box for text that is no number")
+    for getypt in ("12,5", "12.5"):  # a decimal sign, rounded half away from zero
+        p.typ("Signaalamplitude", getypt)
+        waar(p.besturing("Signaalamplitude").get_attribute("value") == "13", f"{getypt} not 13")
+    waar(noot.text == "", "the note stays after a number")
+    p.typ("Signaalamplitude", "32768")
     p.kies("Signaalfrequentie", "0,9*PI")
     p.kies("Signaalfrequentie", 8)  # an empty item: the frequency stays
     p.klik("Teken")
@@ -322,17 +338,40 @@ def luister(p):
     p.wacht(lambda: not speelt() and not p.knop("Luister").is_enabled(), "Stop did not stop it")
 
 
+def getal(tekst):
+    """A number as the page writes it: a decimal comma, maybe a minus sign."""
+    return float(tekst.replace("\u2212", "-").replace(",", "."))
+
+
 def kosten(p):
-    regels = lambda: p.d.find_element(By.ID, "kosten").text.split("\n")
-    p.kies("Signaalfrequentie", "0,05*PI")
-    p.klik("Teken")
-    p.wacht(lambda: regels() == ["Grootste afwijking van de exacte uitkomst: 0,99",
-                                 "Verzadigd: 0"], lambda: f"shows {regels()}")
-    p.klik("Stop")
-    p.besturing("stapfunktie").click()
-    p.typ("Signaalamplitude", "32767")
-    p.klik("Teken")
-    p.wacht(lambda: regels()[1:] == ["Verzadigd: 51"], lambda: f"shows {regels()}")
+    """The three lines under the panel against the deviation worked out here
+    from filtercyclus --exact: the engine's output minus the exact value where
+    that lies within 16 bits, the others counted as saturated."""
+    vorm = re.compile(r"Grootste afwijking van de exacte uitkomst: (\S+)\n"
+                      r"Gemiddelde afwijking: (\S+)\nVerzadigd: (\d+)")
+    regels = lambda: "\n".join(e.text for e in p.d.find_elements(
+        By.XPATH, '//p[contains(., "afwijking") or starts-with(normalize-space(), "Verzadigd:")]'))
+    for signaal, amplitude, frequentie in [("cosinus", "20000", "0,05*PI"),
+                                           ("stapfunktie", "32767", "0,1*PI"),
+                                           ("blokgolf", "32768", "0,9*PI")]:
+        csv = subprocess.run([p.filtercyclus, "--programma", "fir", "--signaal", signaal,
+                              "--amplitude", amplitude, "--frequentie", frequentie, "--exact"],
+                             check=True, capture_output=True, text=True).stdout.split()[1:]
+        rijen = [[float(x) for x in regel.split(",")] for regel in csv]
+        binnen = [uit - exact for _, _, uit, exact in rijen if -32768 <= exact <= 32767]
+        verwacht = (max(map(abs, binnen)), sum(binnen) / len(binnen), len(rijen) - len(binnen))
+        p.besturing(signaal).click()
+        p.typ("Signaalamplitude", amplitude)
+        if signaal != "stapfunktie":
+            p.kies("Signaalfrequentie", frequentie)
+        p.klik("Teken")
+        gelijk = lambda: (m := vorm.fullmatch(regels())) and all(
+            abs(getal(t) - v) <= 0.005 + 1e-9 for t, v in zip(m.groups()[:2], verwacht)) and int(
+            m[3]) == verwacht[2]
+        p.wacht(gelijk, lambda: f"{signaal} {amplitude} {frequentie}: shows {regels()!r}, "
+                                f"expected {verwacht}")
+        p.klik("Stop")
+        waar(regels() == "", "result lines stay after Stop")
 
 
 def geen_kosten(p):
@@ -341,46 +380,213 @@ def geen_kosten(p):
     waar(p.d.find_element(By.ID, "kosten").text == "", "the IIR page shows 16-bit costs")
 
 
-# The plot's elements as the page shows them and as filtercyclus writes them,
-# each serialised the same way.
+# A view's elements as the page shows them and as filtercyclus writes them at
+# the size shown, each serialised the same way.
 LEES_SVG = """
 const schrijver = new XMLSerializer();
 const delen = (svg) => svg ? [...svg.children].map((e) => schrijver.serializeToString(e)) : [];
-const gereedschap = new DOMParser().parseFromString(arguments[0], "image/svg+xml");
-return [delen(document.querySelector("#respons svg")), delen(gereedschap.documentElement)];
+const gereedschap = new DOMParser().parseFromString(arguments[1], "image/svg+xml");
+return [delen(document.querySelector(`#${arguments[0]} svg`)), delen(gereedschap.documentElement)];
+"""
+GROOTTE_VAN = """
+const svg = document.querySelector(`#${arguments[0]} svg`);
+return svg ? [svg.width.baseVal.value, svg.height.baseVal.value] : null;
 """
 
 
-def respons(p):
-    """filtercyclus's plot with the chosen frequency marked: a line and a ring
-    under the curve, and a box with its gain as filtercyclus's label gives it."""
-    svg = subprocess.run([p.filtercyclus, "--programma", p.programma, "--respons", "--svg", "-"],
-                         check=True, capture_output=True, text=True).stdout
+def beelden(p):
+    """The three views after Teken, each filtercyclus's at the size shown: the
+    response and the poles and zeros with the chosen frequency marked, also
+    after the control moves, and the drawn cycle's spectrum, gone after Stop."""
+    def toont(beeld, *argumenten):
+        def gelijk():
+            grootte = p.d.execute_script(GROOTTE_VAN, beeld)
+            if grootte is None:
+                return False
+            svg = subprocess.run([p.filtercyclus, "--programma", p.programma, *argumenten,
+                                  "--grootte", "{}x{}".format(*map(round, grootte)), "--svg", "-"],
+                                 check=True, capture_output=True, text=True).stdout
+            pagina, gereedschap = p.d.execute_script(LEES_SVG, beeld, svg)
+            return pagina == gereedschap
+        p.wacht(gelijk, f"#{beeld} is not filtercyclus {' '.join(argumenten)}")
 
-    def gemarkeerd(frequentie):
-        pagina, gereedschap = p.d.execute_script(LEES_SVG, svg)
-        tekst = [re.sub(r"<[^>]*>", "", e) for e in gereedschap]
-        # The frequency's label: its name in bold (the axis has it too), its gain below.
-        naam = next(i for i, e in enumerate(gereedschap)
-                    if tekst[i] == frequentie and 'font-weight="bold"' in e)
-        verwacht = f"{frequentie}: {tekst[naam + 1]}"
-        rest, i = [], 0
-        for e in pagina:
-            if i < len(gereedschap) and e == gereedschap[i]:
-                i += 1
-            else:
-                rest.append(e)
-        soorten = [re.match(r"<(\w+)", e)[1] for e in rest]
-        return (i == len(gereedschap) and soorten == ["line", "circle", "rect", "text"]
-                and re.sub(r"<[^>]*>", "", rest[3]) == verwacht)
+    p.besturing("blokgolf").click()
+    for frequentie in ("0,1*PI", "0,6*PI"):
+        p.kies("Signaalfrequentie", frequentie)
+        toont("respons", "--respons", "--frequentie", frequentie)
+        toont("polen", "--polen", "--frequentie", frequentie)
+    waar(p.d.execute_script(GROOTTE_VAN, "spectrum") is None, "a spectrum before Teken")
+    p.klik("Teken")
+    toont("spectrum", "--spectrum", "--signaal", "blokgolf", "--frequentie", "0,6*PI",
+          "--amplitude", BEGIN[p.programma][2])
+    p.klik("Stop")
+    p.wacht(lambda: p.d.execute_script(GROOTTE_VAN, "spectrum") is None, "a spectrum after Stop")
 
-    for stap, frequentie in [(None, "0,1*PI"), ("0,6*PI", "0,6*PI"), (9, "0,6*PI"),
-                             ("impulsfunktie", "0,6*PI")]:
-        if stap == "impulsfunktie":
-            p.besturing(stap).click()
-        elif stap is not None:
-            p.kies("Signaalfrequentie", stap)
-        p.wacht(lambda: gemarkeerd(frequentie), f"plot not marked at {frequentie} after {stap}")
+
+def tabel(p):
+    """"Toon als tabel": the drawn cycle's n, input and output, as filtercyclus
+    prints them."""
+    p.besturing("blokgolf").click()
+    p.kies("Signaalfrequentie", "0,9*PI")
+    p.typ("Signaalamplitude", "32768")
+    waar(not p.knop("Toon als tabel").is_enabled(), "a table before Teken")
+    p.klik("Teken")
+    p.klik("Toon als tabel")
+    csv = subprocess.run([p.filtercyclus, "--programma", p.programma, "--signaal", "blokgolf",
+                          "--amplitude", "32768", "--frequentie", "0,9*PI"],
+                         check=True, capture_output=True, text=True).stdout.split()
+    rijen = lambda: [[c.text for c in r.find_elements(By.XPATH, "th|td")]
+                     for r in p.d.find_elements(By.XPATH, "//table//tr")]
+    verwacht = [["n", "invoer", "uitvoer"]] + [regel.split(",") for regel in csv[1:]]
+    p.wacht(lambda: rijen() == verwacht, lambda: f"table {rijen()[:3]}... is not {verwacht[:3]}...")
+    p.klik("Stop")
+    waar(not p.d.find_element(By.TAG_NAME, "table").is_displayed(), "the table stays after Stop")
+
+
+def adres_volgt(p):
+    """The address bar keeps the settings: the page opened at it shows them."""
+    p.besturing("blokgolf").click()
+    p.typ("Signaalamplitude", "777")
+    p.kies("Signaalfrequentie", "0,6*PI")
+    adres = p.d.current_url
+    waar("#" in adres, f"no settings in {adres}")
+    p.d.get("about:blank")
+    open_pagina(p.d, adres)
+    p.klik("Teken")
+    p.toont("--signaal", "blokgolf", "--amplitude", "777", "--frequentie", "0,6*PI")
+
+
+# Links into an experiment: (page, fragment, filtercyclus's settings for the
+# picture after loading or None for an empty panel, words the one line about
+# what was ignored must name, or None for no such line).
+FRAGMENTEN = [
+    ("fir", "signaal=blokgolf&amplitude=12345&frequentie=0,2*PI&teken",
+     ["--signaal", "blokgolf", "--amplitude", "12345", "--frequentie", "0,2*PI"], None),
+    ("iir", "signaal=blokgolf&amplitude=12345&frequentie=0%2C2%2API&teken",
+     ["--signaal", "blokgolf", "--amplitude", "12345", "--frequentie", "0,2*PI"], None),
+    ("iir", "teken&amplitude=40000", ["--amplitude", "32768"], None),
+    ("fir", "signaal=impulsfunktie&amplitude=9%2C6&teken",
+     ["--signaal", "impulsfunktie", "--amplitude", "10"], None),
+    ("fir", "kleur=rood&signaal=zaagtand&amplitude=veel&teken", ["--amplitude", "20000"],
+     ["kleur", "zaagtand", "veel"]),
+    ("iir", "frequentie=0,3*PI&signaal=stapfunktie", None, ["0,3*PI"]),
+    ("iir", "", None, None),
+]
+
+
+def fragment_geval(fragment, teken, genoemd):
+    def stappen(p):
+        adres = p.d.current_url.split("#")[0]
+        p.d.get("about:blank")
+        open_pagina(p.d, f"{adres}#{fragment}")
+        if teken is None:
+            p.leeg()
+        else:
+            p.toont(*teken)
+            waar(p.knop("Stop").is_displayed(), "Teken not pressed")
+        regels = [e for e in p.d.find_elements(By.XPATH, '//p[@id="melding"]') if e.text != ""]
+        if genoemd is None:
+            waar(regels == [], f"a line about what was ignored: {[e.text for e in regels]}")
+            return
+        waar(len(regels) == 1 and regels[0].is_displayed(), "no visible line about what was ignored")
+        hoog = p.d.execute_script("const s = getComputedStyle(arguments[0]);"
+                                  "return arguments[0].getBoundingClientRect().height"
+                                  " / parseFloat(s.lineHeight === 'normal' ? 1.2 * parseFloat("
+                                  "s.fontSize) : s.lineHeight)", regels[0])
+        waar(all(w in regels[0].text for w in genoemd) and hoog < 1.5,
+             f"{regels[0].text!r} ({hoog:.1f} lines) does not name {genoemd}")
+    return stappen
+
+
+# The screens the page must fit: (name, window width and height in CSS px,
+# device pixel ratio, touch screen). A window of 683x384 at ratio 2 is a
+# 1366x768 laptop at 200% zoom; 4K at ratio 2 is 1920x1080 CSS px.
+APPARATEN = [
+    ("phone", 390, 844, 3, True),
+    ("phone in landscape", 844, 390, 3, True),
+    ("tablet", 820, 1180, 2, True),
+    ("laptop", 1366, 768, 1, False),
+    ("projector", 1024, 768, 1, False),
+    ("4K screen", 1920, 1080, 2, False),
+    ("320 CSS px wide", 320, 568, 2, True),
+    ("laptop at 200% zoom", 683, 384, 2, False),
+]
+# Where the response plot, with its marked gain, is seen with the bars.
+MET_RESPONS = (1366, 768)
+
+MEET = """
+const vak = (e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; };
+const html = document.documentElement;
+return {
+  scherm: [0, 0, html.clientWidth, html.clientHeight], breed: html.scrollWidth,
+  vakken: arguments[0].map(vak), respons: vak(document.getElementById("respons")),
+  tekst: Math.min(...[...document.querySelectorAll("#beelden text")].map(
+    (t) => parseFloat(getComputedStyle(t).fontSize) * t.getScreenCTM().a)),
+  hoogte: Math.min(...[...document.querySelectorAll("button, select, input[type=text], label")]
+    .filter((e) => e.getClientRects().length).map((e) => e.getBoundingClientRect().height)),
+};
+"""
+
+
+def apparaat_geval(breedte, hoogte, grof):
+    """After Teken and a tap on a bar: nothing to scroll sideways; the panel,
+    the toggle and the result lines on screen together, the panel as
+    filtercyclus draws it with two device pixels a bar at least; the bar read
+    as filtercyclus's CSV gives it, also after the arrow keys; the views' text
+    at least 11 CSS px; on a touch screen every control 44 CSS px high."""
+    def stappen(p):
+        p.klik("Teken")
+        b, h = p.toont("--amplitude", BEGIN[p.programma][2])
+        waar(b // 128 >= 2, f"{b} device px for 128 bars")
+        csv = [regel.split(",") for regel in subprocess.run(
+            [p.filtercyclus, "--programma", p.programma, "--amplitude", BEGIN[p.programma][2]],
+            check=True, capture_output=True, text=True).stdout.split()[1:]]
+        canvas = p.d.find_element(By.TAG_NAME, "canvas")
+        p.d.execute_script("window.klikX = null; addEventListener('click', (e) =>"
+                           " { window.klikX = e.clientX; }, true)")
+        breed = canvas.size["width"]
+        ActionChains(p.d).move_to_element_with_offset(canvas, -breed // 6, -2).click().perform()
+        n = p.d.execute_script("const r = arguments[0].getBoundingClientRect();"
+                               "return Math.floor((window.klikX - r.left) * arguments[0].width"
+                               " / r.width / Math.floor(arguments[0].width / 128))", canvas)
+        lees(p, n, csv)
+        ActionChains(p.d).send_keys(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT).perform()
+        lees(p, n + 2, csv)
+        ActionChains(p.d).send_keys(Keys.END).perform()
+        lees(p, 127, csv)
+
+        regels = p.d.find_elements(By.XPATH, '//p[starts-with(normalize-space(), "n = ")'
+                                   ' or contains(., "afwijking") or starts-with(., "Verzadigd")]')
+        m = p.d.execute_script(MEET, [canvas, p.knop("Stop"), *regels])
+        waar(m["breed"] <= m["scherm"][2], f"{m['breed']} CSS px wide on a {m['scherm'][2]} screen")
+        binnen = lambda v: (v[0] >= -0.5 and v[1] >= -0.5 and v[2] <= m["scherm"][2] + 0.5
+                            and v[3] <= m["scherm"][3] + 0.5)
+        waar(all(map(binnen, m["vakken"])), f"off screen {m['scherm']}: {m['vakken']}")
+        waar(len(regels) == (4 if p.programma == "fir" else 1), f"{len(regels)} result lines")
+        waar(m["tekst"] >= 11 - 1e-6, f"views' text {m['tekst']:.1f} CSS px")
+        if breedte >= MET_RESPONS[0] and hoogte >= MET_RESPONS[1]:
+            waar(binnen(m["respons"]), f"response plot {m['respons']} off screen {m['scherm']}")
+        if grof:
+            waar(m["hoogte"] >= 44 - 1e-6, f"a control {m['hoogte']:.1f} CSS px high")
+    return stappen
+
+
+def lees(p, n, csv):
+    """The readout line for bar n, its values those of filtercyclus's CSV to
+    the digits shown."""
+    vorm = re.compile(r"n = (\d+): invoer (\S+), uitvoer (\S+)")
+
+    def klopt():
+        m = vorm.fullmatch(p.d.find_element(By.ID, "aflezing").text)
+        if not m or int(m[1]) != n:
+            return False
+        for tekst, waarde in zip(m.groups()[1:], csv[n][1:]):
+            decimalen = len(re.split("[,.]", tekst + ",")[1])
+            if abs(getal(tekst) - float(waarde)) > 0.5 * 10 ** -decimalen + 1e-9:
+                return False
+        return True
+    p.wacht(klopt, lambda: f"readout {p.d.find_element(By.ID, 'aflezing').text!r}, "
+                           f"expected n = {n}: {csv[n][1:]}")
 
 
 GEVALLEN = [
@@ -400,21 +606,30 @@ GEVALLEN = [
     ("Luister plays the shown cycle", "iir", luister),
     ("what 16-bit arithmetic costs", "fir", kosten),
     ("what 16-bit arithmetic costs", "iir", geen_kosten),
-    ("where the chosen frequency falls", "fir", respons),
-    ("where the chosen frequency falls", "iir", respons),
-]
-# Run again at device pixel ratio 2, and from a web server.
-HIDPI = ["Teken and Stop", "resize redraws, Stop stays empty"]
+    ("the three views after Teken, the frequency marked", "fir", beelden),
+    ("the three views after Teken, the frequency marked", "iir", beelden),
+    ("Toon als tabel", "fir", tabel),
+    ("Toon als tabel", "iir", tabel),
+    ("the address bar keeps the settings", "iir", adres_volgt),
+] + [(f"fragment #{fragment}", programma, fragment_geval(fragment, teken, genoemd))
+     for programma, fragment, teken, genoemd in FRAGMENTEN]
+# Cases run on each screen: (name, page, steps, window, ratio, touch).
+SCHERMEN = [(f"fits the {naam} ({b}x{h} at {schaal})", programma,
+             apparaat_geval(b, h, grof), (b, h), schaal, grof)
+            for naam, b, h, schaal, grof in APPARATEN for programma in BEGIN]
 VIA_SERVER = ["requests nothing but itself", "Teken and Stop"]
 
 
-def start_chromium(schaal):
+def start_chromium(schaal, grof=False):
     opties = webdriver.ChromeOptions()
     opties.binary_location = "/usr/bin/chromium"
     for optie in ("--headless=new", "--no-sandbox", "--disable-gpu",
                   f"--window-size={VENSTER[0]},{VENSTER[1]}",
                   f"--force-device-scale-factor={schaal}"):
         opties.add_argument(optie)
+    if grof:  # a touch screen: a coarse pointer and no hover, as media queries see it
+        opties.add_argument("--blink-settings=primaryPointerType=2,availablePointerTypes=2,"
+                            "primaryHoverType=1,availableHoverTypes=1")
     opties.set_capability("goog:loggingPrefs", {"performance": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=opties)
 
@@ -431,25 +646,32 @@ def start_server(map_):
     return f"http://127.0.0.1:{server.server_address[1]}/"
 
 
-def pagina_gevallen(paginas, filtercyclus):
+def pagina_gevallen(paginas, filtercyclus, alleen=None):
     server = start_server(paginas)
     bestand = paginas.resolve().as_uri() + "/"
-    runs = [(1, bestand, GEVALLEN), (2, bestand, [g for g in GEVALLEN if g[0] in HIDPI]),
-            (1, server, [g for g in GEVALLEN if g[0] in VIA_SERVER])]
-    for schaal, basis, gevallen in runs:
-        driver = start_chromium(schaal)
-        try:
-            for naam, programma, stappen in gevallen:
-                titel = f"{programma}_demo {naam} (ratio {schaal}, {basis.split(':')[0]})"
+    gewoon = [(naam, programma, stappen, VENSTER, 1, False) for naam, programma, stappen in GEVALLEN]
+    runs = [(bestand, gewoon + SCHERMEN),
+            (server, [g for g in gewoon if g[0] in VIA_SERVER])]
+    drivers = {}
+    try:
+        for basis, gevallen in runs:
+            for naam, programma, stappen, venster, schaal, grof in gevallen:
+                if alleen and alleen not in naam:
+                    continue
+                if (schaal, grof) not in drivers:
+                    drivers[schaal, grof] = start_chromium(schaal, grof)
+                driver = drivers[schaal, grof]
+                titel = f"{programma}_demo {naam} ({basis.split(':')[0]})"
                 try:
-                    driver.set_window_size(*VENSTER)
+                    driver.set_window_size(*venster)
                     driver.get_log("performance")
                     open_pagina(driver, f"{basis}{programma}_demo.html")
                     stappen(Pagina(driver, filtercyclus, programma))
                     yield titel, None
                 except Mislukt as fout:
                     yield titel, str(fout)
-        finally:
+    finally:
+        for driver in drivers.values():
             driver.quit()
 
 
@@ -476,12 +698,14 @@ def main():
     args.add_argument("--paginas", type=pathlib.Path, required=True)
     args.add_argument("--filtercyclus", required=True)
     args.add_argument("--kern", type=pathlib.Path)
+    args.add_argument("--alleen", help="only the page cases whose name has this text")
     args = args.parse_args()
 
     uitslagen = []
     for naam, fout in itertools.chain(
             kern_gevallen(args.kern, args.filtercyclus) if args.kern else [],
-            pagina_gevallen(args.paginas, args.filtercyclus), index_geval(args.paginas)):
+            pagina_gevallen(args.paginas, args.filtercyclus, args.alleen),
+            [] if args.alleen else index_geval(args.paginas)):
         uitslagen.append((naam, fout))
         print(("ok   " if fout is None else "FOUT ") + naam + ("" if fout is None else f": {fout}"),
               flush=True)
