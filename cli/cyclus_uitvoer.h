@@ -5,6 +5,7 @@
 #include "cyclus.h"
 #include "getaltekst.h"
 #include "keuzes.h"
+#include "png_uitvoer.h"
 #include "rasteriseer.h"
 #include "tekening.h"
 
@@ -27,9 +28,6 @@ std::string cyclusCsv(const CyclusResultaat<Programma>& cyclus, std::span<const 
   }
   return uitvoer;
 }
-
-// An RGB PNG of the picture.
-std::string pngVan(const Beeld& beeld);
 
 template <typename Programma>
 std::optional<Tekening> tekeningVan(const CyclusResultaat<Programma>& cyclus, Grootte grootte)

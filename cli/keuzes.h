@@ -6,6 +6,7 @@
 #include "figuur.h"
 #include "frequenties.h"
 #include "geluid.h"
+#include "getallen.h"
 #include "responsgrafiek.h"
 #include "testsignaal.h"
 
@@ -19,11 +20,6 @@ inline constexpr int statusSchrijfFout = 1; // an output could not be written
 inline constexpr int statusGebruiksFout = 2;
 
 enum class ProgrammaKeuze { iir, fir };
-
-// --duur is read exactly, as a whole number of microseconds: at most six
-// decimals, between 0,1 and 60 seconds.
-inline constexpr UInt32 microsecondenPerSeconde = 1'000'000;
-inline constexpr UInt32 standaardDuurMicroseconden = 2 * microsecondenPerSeconde;
 
 // Where an output goes: the file `pad`, or stdout (written "-").
 struct Doel {
@@ -70,6 +66,3 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten);
 // The cycle picture's size when --grootte is not given (the plot's is
 // standaardGrafiekGrootte).
 inline constexpr Grootte standaardCyclusGrootte = {512, 500};
-
-// Whether this build can write the response plot as PNG (it needs cairo).
-bool grafiekAlsPng();

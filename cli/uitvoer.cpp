@@ -6,7 +6,7 @@
 #include "fir_programma.h"
 #include "geluid.h"
 #include "iir_programma.h"
-#include "respons.h"
+#include "respons_uitvoer.h"
 #include "responsgrafiek.h"
 #include "wav.h"
 

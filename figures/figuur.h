@@ -84,6 +84,3 @@ std::string hexKleur(const Kleur& kleur);
 // The figure as SVG: text stays text, in a generic sans-serif family; numbers
 // with one decimal, or none in pixels. The same figure gives the same bytes.
 std::string figuurSvg(const Figuur& figuur);
-
-// The plot as PNG, through cairo; only in builds with cairo.
-std::string figuurPng(const Figuur& figuur);

@@ -1,4 +1,4 @@
-#include "cyclus_uitvoer.h"
+#include "png_uitvoer.h"
 
 #include <new>
 #include <png.h>

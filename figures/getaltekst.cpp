@@ -198,3 +198,11 @@ std::string metKomma(std::string tekst)
   std::replace(tekst.begin(), tekst.end(), '.', ',');
   return tekst;
 }
+
+std::string frequentieTekst(Double factor)
+{
+  if (factor == 0.0) {
+    return "DC";
+  }
+  return metKomma(kortsteTekst(factor)) + "*PI";
+}

@@ -1,5 +1,5 @@
-// The magnitude response of a program's filter, as filtercyclus reports it:
-// at the eight frequencies of the choice or at evenly spaced ones, as CSV.
+// The magnitude response of a program's filter as numbers: at the eight
+// frequencies of the choice or at evenly spaced ones.
 // versterking = |H(e^j*omega)| (Double, from the engine), dB = 20*log10 of it,
 // fase = arg H in radians unwrapped from DC, groepslooptijd = −d fase/d omega
 // in samples, both from the engine's coefficient tables.
@@ -9,14 +9,14 @@
 #include "fase.h"
 
 #include <optional>
-#include <string>
 #include <vector>
 
 using VersterkingVan = Double (*)(Double omega);
 using LooptijdVan = Double (*)(Double omega);
 
 struct ResponsPunt {
-  std::string frequentie; // as the choice writes it: "DC", "0,05*PI", ...
+  std::optional<UInt32> keuze; // the item of the frequency choice, if it is one
+  Double factor = 0.0;         // omega = factor*pi, as the factor was asked for
   Double omega = 0.0;
   Double versterking = 0.0;
   Double fase = 0.0;
@@ -24,9 +24,6 @@ struct ResponsPunt {
 };
 
 using Respons = std::vector<ResponsPunt>;
-
-// A factor of pi as the choice writes a frequency, with a decimal comma.
-std::string frequentieTekst(Double factor);
 
 // Without `punten`: the frequencies the program really uses, the Float of
 // each item of the choice. With it: that many from 0 to pi inclusive.
@@ -36,7 +33,3 @@ Respons berekenRespons(VersterkingVan versterking, std::optional<UInt32> punten)
 void voegFaseToe(Respons& respons, OverdrachtVan overdracht, LooptijdVan looptijd);
 
 Double inDecibel(Double versterking);
-
-// "frequentie,omega,versterking,dB,fase,groepslooptijd" and one row per
-// frequency.
-std::string responsCsv(const Respons& respons);

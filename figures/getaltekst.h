@@ -18,6 +18,10 @@ std::string vasteTekst(Double waarde, int decimalen);
 // The decimal point as the programs' Dutch texts write it: a comma.
 std::string metKomma(std::string tekst);
 
+// A factor of pi as the choice writes a frequency, with a decimal comma:
+// "DC", "0,05*PI", "0,123*PI".
+std::string frequentieTekst(Double factor);
+
 // The same bytes through the C library's printf and strtod, for a C++ library
 // without floating-point to_chars (Emscripten's); built everywhere, so that
 // the tests compare both ways. Needs the "C" locale, which the browser

@@ -288,7 +288,7 @@ void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::ve
   // a mark runs through another label.
   std::vector<Vorm> labels;
   for (std::size_t i = respons.size(); i-- > 0;) {
-    const std::string naam = respons[i].frequentie;
+    const std::string naam(frequentieLabels[*respons[i].keuze]);
     const std::string waarde = decibelTekst(inDecibel(respons[i].versterking));
     const Double rand = 5.0 * s;
     const Double regel = labelGrootte * 1.25 * s;
