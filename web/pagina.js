@@ -280,6 +280,20 @@ function start(kern) {
     }
   };
 
+  // The address bar follows the settings, for a link onto a slide; a moment
+  // after they change, as browsers limit how often a page may rewrite it.
+  let adresKlok = 0;
+  const volgAdres = () => {
+    clearTimeout(adresKlok);
+    adresKlok = setTimeout(() => {
+      const instellingen = tekstVan(kern._fragment());
+      if (`#${instellingen}` !== location.hash) {
+        const zonder = `${location.pathname}${location.search}`;
+        history.replaceState(null, "", instellingen === "" ? zonder : `#${instellingen}`);
+      }
+    }, 250);
+  };
+
   // What the core's model says each control shows, and all that follows
   // from the drawn cycle; the address bar keeps the settings for a link.
   const toon = () => {
@@ -303,9 +317,7 @@ function start(kern) {
       tabelknop.setAttribute("aria-expanded", "false");
     }
     toonTabel();
-    const instellingen = tekstVan(kern._fragment());
-    const zonder = `${location.pathname}${location.search}`;
-    history.replaceState(null, "", instellingen === "" ? zonder : `#${instellingen}`);
+    volgAdres();
   };
 
   // The toggle, pressed by a click, the keyboard or a link's `teken`.

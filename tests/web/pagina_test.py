@@ -399,7 +399,8 @@ def adres_volgt(p):
     p.besturing("blokgolf").click()
     p.typ("Signaalamplitude", "777")
     p.kies("Signaalfrequentie", "0,6*PI")
-    adres = p.d.current_url
+    adres = p.wacht(lambda: re.search(r"777.*0(,|%2C)6|0(,|%2C)6.*777", p.d.current_url)
+                    and p.d.current_url, "the address does not follow the settings")
     p.d.get("about:blank")
     open_pagina(p.d, adres)
     p.klik("Teken")
