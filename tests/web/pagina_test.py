@@ -16,6 +16,7 @@ usage: pagina_test.py --paginas DIR --filtercyclus FILE [--kern paginakern.js]
 
 import argparse
 import array
+import csv
 import functools
 import http.server
 import io
@@ -372,24 +373,38 @@ def beelden(p):
     """The three views after Teken, each filtercyclus's at the size shown: the
     response and the poles and zeros with the chosen frequency marked, also
     after the control moves, and the drawn cycle's spectrum, gone after Stop."""
-    def toont(beeld, *argumenten):
-        def gelijk():
-            grootte = (p.d.execute_script(LEES_SVG, beeld, "") or [None])[0]
-            svg = grootte and subprocess.run(
-                [p.filtercyclus, "--programma", p.programma, *argumenten, "--grootte", grootte,
-                 "--svg", "-"], check=True, capture_output=True, text=True).stdout
-            return svg and (lambda g: g[1] == g[2])(p.d.execute_script(LEES_SVG, beeld, svg))
-        p.wacht(gelijk, f"#{beeld} is not filtercyclus {' '.join(argumenten)}")
+    def delen(beeld, *argumenten):  # the page's and filtercyclus's elements
+        grootte = (p.d.execute_script(LEES_SVG, beeld, "") or [""])[0]
+        return grootte and p.d.execute_script(LEES_SVG, beeld, subprocess.run(
+            [p.filtercyclus, "--programma", p.programma, *argumenten, "--grootte", grootte,
+             "--svg", "-"], check=True, capture_output=True, text=True).stdout)[1:]
+
+    def respons(frequentie):
+        """filtercyclus's plot, and under the curve a line and a ring at the
+        chosen frequency, and a box with its gain from filtercyclus's CSV."""
+        pagina, gereedschap = delen("respons", "--respons") or ([], [None])
+        rest, i = [], 0
+        for e in pagina:
+            i, rest = (i + 1, rest) if i < len(gereedschap) and e == gereedschap[i] else (i, rest + [e])
+        dB = next(float(r[3]) for r in csv.reader(io.StringIO(subprocess.run(
+            [p.filtercyclus, "--programma", p.programma, "--respons"], check=True,
+            capture_output=True, text=True).stdout)) if r[0] == frequentie)
+        tekst = f"{abs(dB):.1f}".replace(".", ",")
+        tekst = f"{frequentie}: {'' if tekst == '0,0' or dB > 0 else chr(0x2212)}{tekst} dB"
+        return (i == len(gereedschap) and [re.match(r"<(\w+)", e)[1] for e in rest]
+                == ["line", "circle", "rect", "text"] and re.sub(r"<[^>]*>", "", rest[3]) == tekst)
 
     p.besturing("blokgolf").click()
     for frequentie in ("0,1*PI", "0,6*PI"):
         p.kies("Signaalfrequentie", frequentie)
-        toont("respons", "--respons", "--frequentie", frequentie)
-        toont("polen", "--polen", "--frequentie", frequentie)
+        p.wacht(lambda: respons(frequentie), f"response plot not marked at {frequentie}")
+        p.wacht(lambda: (lambda d: d and d[0] == d[1])(
+            delen("polen", "--polen", "--frequentie", frequentie)), f"z-plane at {frequentie}")
     waar(p.d.execute_script(LEES_SVG, "spectrum", "") is None, "a spectrum before Teken")
     p.klik("Teken")
-    toont("spectrum", "--spectrum", "--signaal", "blokgolf", "--frequentie", "0,6*PI",
-          "--amplitude", BEGIN[p.programma][2])
+    p.wacht(lambda: (lambda d: d and d[0] == d[1])(delen(
+        "spectrum", "--spectrum", "--signaal", "blokgolf", "--frequentie", "0,6*PI",
+        "--amplitude", BEGIN[p.programma][2])), "spectrum is not filtercyclus's")
     p.klik("Stop")
     p.wacht(lambda: p.d.execute_script(LEES_SVG, "spectrum", "") is None, "spectrum after Stop")
 
@@ -450,7 +465,7 @@ return [[0, 0, document.documentElement.clientWidth, innerHeight],
   document.documentElement.scrollWidth, arguments[0].map(vak), vak(document.getElementById("respons")),
   Math.min(...[...document.querySelectorAll("#respons text")].map(
     (t) => parseFloat(getComputedStyle(t).fontSize) * t.getScreenCTM().a)),
-  Math.min(...[...document.querySelectorAll("button, select, input[type=text], label")]
+  Math.min(...[...document.querySelectorAll("button, select, input[type=text], fieldset label")]
     .map((e) => e.getBoundingClientRect().height).filter((h) => h > 0))];
 """
 
@@ -465,7 +480,7 @@ def apparaat_geval(breedte, hoogte, grof):
         p.klik("Teken")
         b, _ = p.toont("--amplitude", BEGIN[p.programma][2])
         waar(b // 128 >= 2, f"{b} device px for 128 bars")
-        csv = [regel.split(",") for regel in subprocess.run(
+        cyclus = [regel.split(",") for regel in subprocess.run(
             [p.filtercyclus, "--programma", p.programma, "--amplitude", BEGIN[p.programma][2]],
             check=True, capture_output=True, text=True).stdout.split()[1:]]
         zin = lambda v: v.replace(".", ",").replace("-", "\u2212")  # as the page writes numbers
@@ -478,7 +493,7 @@ def apparaat_geval(breedte, hoogte, grof):
                                " / Math.floor(c.width / 128))", canvas)
         for toetsen, n in [((), n), ((Keys.ARROW_RIGHT,) * 2, n + 2), ((Keys.END,), 127)]:
             ActionChains(p.d).send_keys(*toetsen).perform()
-            regel = f"n = {n}: invoer {zin(csv[n][1])}, uitvoer {zin(csv[n][2])}"
+            regel = f"n = {n}: invoer {zin(cyclus[n][1])}, uitvoer {zin(cyclus[n][2])}"
             p.wacht(lambda: p.d.find_element(By.ID, "aflezing").text == regel, f"no {regel!r}")
         regels = p.d.find_elements(By.XPATH, '//p[starts-with(., "n = ") or contains(., "afwijking")'
                                    ' or starts-with(., "Verzadigd")]')
@@ -495,7 +510,7 @@ def apparaat_geval(breedte, hoogte, grof):
         p.klik("Toon als tabel")
         rijen = lambda: [[c.text for c in r.find_elements(By.XPATH, "th|td")]
                          for r in p.d.find_elements(By.XPATH, "//table//tr")]
-        p.wacht(lambda: rijen() == [["n", "invoer", "uitvoer"]] + csv,
+        p.wacht(lambda: rijen() == [["n", "invoer", "uitvoer"]] + cyclus,
                 lambda: f"table {rijen()[:2]} is not the CSV")
     return stappen
 
