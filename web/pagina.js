@@ -340,7 +340,7 @@ function start(kern) {
   // leaves the amplitude as it was and the note beside the box says so.
   amplitude.addEventListener("change", () => {
     const genomen = kern.ccall("zetAmplitudeTekst", "number", ["string"], [amplitude.value]);
-    element("amplitudenoot").textContent = genomen ? "" : tekst.geenGetal;
+    element("amplitudeMelding").textContent = genomen ? "" : tekst.geenGetal;
     toon();
   });
   // The arrow keys step it by one, as the window's spin control does.
@@ -351,7 +351,7 @@ function start(kern) {
       gebeurtenis.preventDefault();
       const nu = JSON.parse(tekstVan(kern._toestand())).amplitude;
       kern.ccall("zetAmplitudeTekst", "number", ["string"], [String(nu + stap)]);
-      element("amplitudenoot").textContent = "";
+      element("amplitudeMelding").textContent = "";
       toon();
     }
   });
