@@ -7,6 +7,7 @@
 
 #include "algdef.h"
 #include "figuur.h"
+#include "geluid.h"
 #include "signaal.h"
 
 #include <array>
@@ -17,7 +18,7 @@
 // --duur is read exactly, as a whole number of microseconds: at most six
 // decimals, between 0,1 and 60 seconds.
 inline constexpr UInt32 microsecondenPerSeconde = 1'000'000;
-inline constexpr UInt32 standaardDuurMicroseconden = 2 * microsecondenPerSeconde;
+inline constexpr UInt32 standaardDuurMicroseconden = luisterSeconden * microsecondenPerSeconde;
 inline constexpr UInt32 minDuur = microsecondenPerSeconde / 10;
 inline constexpr UInt32 maxDuur = 60 * microsecondenPerSeconde;
 

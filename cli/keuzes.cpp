@@ -114,7 +114,7 @@ std::size_t wavInvoerLengte(const Keuzes& keuzes)
 
 std::size_t wavStilteLengte(const Keuzes& keuzes)
 {
-  return (std::size_t{keuzes.bemonstering} + 1) / 2;
+  return luisterStilteLengte(keuzes.bemonstering);
 }
 
 Ontleding leesKeuzes(std::vector<std::string> argumenten)

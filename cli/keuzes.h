@@ -44,9 +44,8 @@ struct Keuzes {
   bool exact = false; // the FIR's exact result as a fourth CSV column
 };
 
-// The WAV's sample counts, each rounded to the nearest whole sample, a half
-// up: the input lasts duur·fs samples, the silence between input and output
-// fs/2 (an odd rate gets the extra half sample).
+// The WAV's sample counts: the input lasts duur·fs samples, rounded to the
+// nearest whole sample, a half up; the silence is luisterStilteLengte.
 std::size_t wavInvoerLengte(const Keuzes& keuzes);
 std::size_t wavStilteLengte(const Keuzes& keuzes);
 

@@ -17,6 +17,21 @@
 // tones from 0 to 3600 Hz.
 inline constexpr UInt32 standaardBemonstering = 8000;
 
+// What is played to listen to a cycle, "Luister" in the page and --wav by
+// default: two seconds of the signal, half a second of silence, then the
+// filter's output. At an odd rate the silence gets the extra half sample.
+inline constexpr UInt32 luisterSeconden = 2;
+
+constexpr std::size_t luisterInvoerLengte(UInt32 bemonstering)
+{
+  return std::size_t{luisterSeconden} * bemonstering;
+}
+
+constexpr std::size_t luisterStilteLengte(UInt32 bemonstering)
+{
+  return (std::size_t{bemonstering} + 1) / 2;
+}
+
 // A sample at half its value, rounded to the nearest integer, ties away from
 // zero. Halved, input and output keep one scale and the IIR's overshoot (about
 // 1.21 times the amplitude) still fits in 16 bits; beyond them it saturates,

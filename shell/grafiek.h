@@ -1,16 +1,17 @@
 // The main window of both programs: the controls that choose the test
-// signal, the two sample buffers of a cycle, and the graph panel.
-// `Programma` states what differs per program (iir_programma.h,
-// fir_programma.h).
+// signal and the graph panel, over the window model (venstermodel.h), which
+// holds the settings, their rules and the drawn cycle. The handlers pass the
+// controls' events to the model and show what it says. `Programma` states
+// what differs per program (iir_programma.h, fir_programma.h).
 #pragma once
 
 #include "algdef.h"
 #include "frequenties.h"
 #include "grafiekpaneel.h"
 #include "knoppen.h"
-#include "signaal.h"
 #include "teksten.h"
 #include "testsignaal.h"
+#include "venstermodel.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -23,12 +24,9 @@
 #include <wx/stattext.h>
 #include <wx/tglbtn.h>
 
-#include <algorithm>
-
 template <typename Programma>
 class Grafiek : public wxFrame {
   using Monster = typename Programma::Monster;
-  using Amplitude = typename Programma::Amplitude;
 
 public:
   Grafiek(wxWindow* parent, int id, const wxString& title, const wxPoint& pos = wxDefaultPosition,
@@ -54,21 +52,9 @@ protected:
 private:
   void set_properties();
   void do_layout();
-  void bouwSignaal();
-  void filterSignaal();
-  void zetInvoerAan(bool aan);
-  // The radio box's selection as a signal index; "no selection" (-1) becomes
-  // an index that names no signal.
-  UInt32 gekozenSignaal() const
-  {
-    return static_cast<UInt32>(signaalKeuzeRadioBox->GetSelection());
-  }
+  void toonBesturing();
 
-  [[no_unique_address]] typename Programma::FilterRecord filter{};
-  SignaalBlok<Monster> signaal{};
-  SignaalBlok<Monster> sigGefilterd{};
-  Float hoekFreq = 0.0F;
-  Amplitude amplitude = 0;
+  VensterModel<Programma> model;
 
   template <typename>
   friend class GrafiekToegang; // read-only access for the window tests
@@ -134,9 +120,6 @@ void Grafiek<Programma>::set_properties()
   signaalFreqKeuze->SetSelection(static_cast<int>(startFrequentieKeuze));
   kopTekstLabel->SetFont(wxFont(kopTekstPunten, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL,
                                 wxFONTWEIGHT_NORMAL, false, wxEmptyString, wxFONTENCODING_DEFAULT));
-  hoekFreq = startHoekFreq;
-  amplitude = Programma::startAmplitude;
-  Programma::bindFilterRecord(filter);
 }
 
 template <typename Programma>
@@ -163,37 +146,27 @@ void Grafiek<Programma>::do_layout()
   Layout();
 }
 
+// Which controls take input, as the model says.
 template <typename Programma>
-void Grafiek<Programma>::bouwSignaal()
+void Grafiek<Programma>::toonBesturing()
 {
-  bouwTestSignaal(gekozenSignaal(), amplitude, hoekFreq, signaal);
-}
-
-template <typename Programma>
-void Grafiek<Programma>::filterSignaal()
-{
-  Programma::filterSignaal(filter, signaal, sigGefilterd,
-                           // A release build of wxWidgets compiles wxLogDebug away.
-                           [](const char* tekst [[maybe_unused]]) { wxLogDebug("%s", tekst); });
-}
-
-// The frequency control is only of use for a signal that has a frequency.
-template <typename Programma>
-void Grafiek<Programma>::zetInvoerAan(bool aan)
-{
-  signaalKeuzeRadioBox->Enable(aan);
-  amplitudeSpin->Enable(aan);
-  signaalFreqKeuze->Enable(aan && gebruiktFrequentie(gekozenSignaal()));
+  const auto besturing = model.besturing();
+  signaalKeuzeRadioBox->Enable(besturing.signaal);
+  amplitudeSpin->Enable(besturing.amplitude);
+  signaalFreqKeuze->Enable(besturing.frequentie);
 }
 
 template <typename Programma>
 void Grafiek<Programma>::startStopHandler(wxCommandEvent& /*event*/)
 {
-  if (startKnop->GetValue()) {
-    zetInvoerAan(false);
-    bouwSignaal();
-    filterSignaal();
-    if (grafiekPaneel->kopieerSignaal(signaal.data(), sigGefilterd.data()) != Ok) {
+  // A release build of wxWidgets compiles wxLogDebug away.
+  const bool getekend =
+      model.schakel([](const char* tekst [[maybe_unused]]) { wxLogDebug("%s", tekst); });
+  toonBesturing();
+  startKnop->SetValue(getekend);
+  if (getekend) {
+    const auto& cyclus = model.cyclus()->cyclus;
+    if (grafiekPaneel->kopieerSignaal(cyclus.signaal.data(), cyclus.gefilterd.data()) != Ok) {
       wxLogDebug(kopieerFoutMelding);
       return;
     }
@@ -203,7 +176,6 @@ void Grafiek<Programma>::startStopHandler(wxCommandEvent& /*event*/)
     // the click without a frame's delay.
     grafiekPaneel->Update();
   } else {
-    zetInvoerAan(true);
     grafiekPaneel->maakSchoon();
     startKnop->SetLabel(tekenTekst);
   }
@@ -215,25 +187,28 @@ void Grafiek<Programma>::eindeHandler(wxCommandEvent& /*event*/)
   Close(false);
 }
 
+// "No selection" (-1) becomes an index that names no signal, which the model
+// ignores.
 template <typename Programma>
 void Grafiek<Programma>::signaalKeuzeHandler(wxCommandEvent& /*event*/)
 {
-  signaalFreqKeuze->Enable(gebruiktFrequentie(gekozenSignaal()));
+  model.kiesSignaal(static_cast<UInt32>(signaalKeuzeRadioBox->GetSelection()));
+  toonBesturing();
 }
 
 template <typename Programma>
 void Grafiek<Programma>::signaalAmplitudeHandler(wxSpinEvent& /*event*/)
 {
-  const int waarde = std::clamp(amplitudeSpin->GetValue(), 0, static_cast<int>(maxAmplitude));
-  amplitude = static_cast<Amplitude>(waarde);
+  const auto amplitude = model.zetAmplitude(amplitudeSpin->GetValue());
+  if (static_cast<int>(amplitude) != amplitudeSpin->GetValue()) {
+    amplitudeSpin->SetValue(static_cast<int>(amplitude));
+  }
 }
 
-// The two empty items, and no selection at all, leave the frequency as it was.
+// The choice keeps showing an empty item once chosen; the model keeps the
+// frequency.
 template <typename Programma>
 void Grafiek<Programma>::signaalFreqHandler(wxCommandEvent& /*event*/)
 {
-  if (const auto frequentie =
-          hoekFrequentie(static_cast<UInt32>(signaalFreqKeuze->GetSelection()))) {
-    hoekFreq = *frequentie;
-  }
+  model.kiesFrequentie(static_cast<UInt32>(signaalFreqKeuze->GetSelection()));
 }

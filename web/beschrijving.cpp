@@ -1,6 +1,7 @@
 #include "beschrijving.h"
 
 #include "frequenties.h"
+#include "json.h"
 #include "tekening.h"
 #include "teksten.h"
 #include "testsignaal.h"
@@ -20,24 +21,10 @@ constexpr std::string_view luisterTekst = "Luister";
 // The drawn cycle's samples as a table, and its column heads.
 constexpr std::string_view tabelTekst = "Toon als tabel";
 constexpr std::array<std::string_view, 3> tabelKoppen = {"n", "invoer", "uitvoer"};
-// Beside the amplitude box when the typed text is no number.
-constexpr std::string_view geenGetalTekst = "Geen getal: de amplitude blijft wat ze was.";
 // The page's panel keeps at least two device pixels a bar: at one, the 128
 // bars of each series merge into one block.
 constexpr Int minimumStaafPixels = 2;
 constexpr Int minimumApparaatBreedte = minimumStaafPixels * static_cast<Int>(BlokLengte);
-
-std::string jsonTekst(std::string_view tekst)
-{
-  std::string uit = "\"";
-  for (const char teken : tekst) {
-    if (teken == '"' || teken == '\\') {
-      uit += '\\';
-    }
-    uit += teken;
-  }
-  return uit + '"';
-}
 
 template <typename Teksten>
 std::string jsonLijst(const Teksten& teksten)
@@ -48,27 +35,6 @@ std::string jsonLijst(const Teksten& teksten)
   }
   return uit + ']';
 }
-
-class JsonObject {
-public:
-  JsonObject& tekst(std::string_view naam, std::string_view waarde)
-  {
-    return veld(naam, jsonTekst(waarde));
-  }
-  JsonObject& getal(std::string_view naam, long long waarde)
-  {
-    return veld(naam, std::to_string(waarde));
-  }
-  JsonObject& veld(std::string_view naam, const std::string& json)
-  {
-    inhoud += (inhoud.size() > 1 ? "," : "") + jsonTekst(naam) + ':' + json;
-    return *this;
-  }
-  [[nodiscard]] std::string klaar() const { return inhoud + '}'; }
-
-private:
-  std::string inhoud = "{";
-};
 
 } // namespace
 

@@ -264,9 +264,11 @@ function start(kern) {
   const tabelknop = element("tabelknop");
   const tabeldeel = element("tabeldeel");
   const stopGeluid = maakGeluid(kern, luister);
-  const respons = maakBeeld(element("respons"), (b, h) => tekstVan(kern._responsSvg(b, h)));
-  const polen = maakBeeld(element("polen"), (b, h) => tekstVan(kern._polenSvg(b, h)));
-  const spectrum = maakBeeld(element("spectrum"), (b, h) => tekstVan(kern._spectrumSvg(b, h)));
+  // A view the module does not draw stays empty.
+  const svgVan = (naam) => (b, h) => (kern[naam] ? tekstVan(kern[naam](b, h)) : "");
+  const respons = maakBeeld(element("respons"), svgVan("_responsSvg"));
+  const polen = maakBeeld(element("polen"), svgVan("_polenSvg"));
+  const spectrum = maakBeeld(element("spectrum"), svgVan("_spectrumSvg"));
 
   // The sample the readout line shows, chosen by a click or the keys.
   let gelezen = null;
@@ -342,6 +344,9 @@ function start(kern) {
     const genomen = kern.ccall("zetAmplitudeTekst", "number", ["string"], [amplitude.value]);
     element("amplitudeMelding").textContent = genomen ? "" : tekst.geenGetal;
     toon();
+  });
+  amplitude.addEventListener("input", () => {
+    element("amplitudeMelding").textContent = "";
   });
   // The arrow keys step it by one, as the window's spin control does.
   const stappenVanAmplitude = { ArrowUp: 1, ArrowDown: -1 };

@@ -1,182 +1,79 @@
-// The browser pages' way into the core, compiled to WebAssembly: the window's
-// settings and its cycle, the panel's picture as a list of fills, and every
-// text the page shows. The page's JavaScript only passes the controls' events
-// in and puts the fills on its canvas; every rule stays here, in C++.
+// The browser pages' way into the core, compiled to WebAssembly: the window
+// model (venstermodel.h) of the chosen program, the panel's picture as a list
+// of fills, and every text the page shows. The page's JavaScript only passes
+// the controls' events in, shows the state this returns and puts the fills on
+// its canvas; every rule stays in C++.
 //
 // One module serves both pages: the page names its program once, and from
-// then on every call works on that program's window.
+// then on every call works on that program's window. Before that every entry
+// point does nothing and returns 0, an empty text or an empty list.
 
 #include "beschrijving.h"
-#include "cyclus.h"
-#include "fir_exact.h"
 #include "fir_programma.h"
-#include "frequenties.h"
 #include "geluid.h"
-#include "getaltekst.h"
 #include "iir_programma.h"
+#include "json.h"
 #include "rasteriseer.h"
 #include "responsgrafiek.h"
-#include "testsignaal.h"
+#include "venstermodel.h"
 
 #include <algorithm>
-#include <cmath>
 #include <emscripten/emscripten.h>
-#include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 namespace {
-
-// "Luister" plays what filtercyclus --wav writes by default: two seconds of
-// the signal, half a second of silence, and the filter's output.
-constexpr std::size_t luisterMonstersLang = 2 * standaardBemonstering;
-constexpr std::size_t luisterStilteLang = standaardBemonstering / 2;
 
 // A fill as the page reads it from memory: x0, y0, x1, y1 (inclusive) and the
 // colour as 0xRRGGBB.
 constexpr std::size_t getallenPerVlak = 5;
 
-class Venster {
-public:
-  Venster() = default;
-  Venster(const Venster&) = delete;
-  Venster& operator=(const Venster&) = delete;
-  virtual ~Venster() = default;
+// The largest side of a response plot the page may ask for, as filtercyclus's.
+constexpr Int grootsteGrafiekZijde = 10000;
 
-  [[nodiscard]] virtual std::string beschrijving() const = 0;
-  virtual UInt32 zetAmplitude(Double waarde) = 0;
-  virtual void kiesFrequentie(UInt32 keuze) = 0;
-  virtual void teken(UInt32 signaal) = 0;
-  virtual void maakSchoon() = 0;
-  [[nodiscard]] virtual std::vector<Vlak> vlakkenVoor(Int breedte, Int hoogte) const = 0;
-  [[nodiscard]] virtual Double monster(bool gefilterd, std::size_t n) const = 0;
-  [[nodiscard]] virtual std::vector<Int16> luisterMonsters() const = 0;
-  [[nodiscard]] virtual std::string kostenTekst() const = 0;
-  [[nodiscard]] virtual std::string responsSvg() const = 0;
-};
-
-// What 16-bit arithmetic cost the shown cycle: only the FIR computes in 16
-// bits.
-template <typename Programma>
-std::string kostenVan(const CyclusResultaat<Programma>& /*cyclus*/)
-{
-  return {};
-}
-
-template <>
-std::string kostenVan(const CyclusResultaat<FIRProgramma>& cyclus)
-{
-  const FirAfwijking afwijking =
-      firAfwijking(cyclus.signaal.data(), cyclus.gefilterd.data(), BlokLengte);
-  return "Grootste afwijking van de exacte uitkomst: " +
-         metKomma(vasteTekst(afwijking.grootsteAfwijking, 2)) +
-         "\nVerzadigd: " + std::to_string(afwijking.verzadigd);
-}
-
-// The window's settings for the next cycle, its last cycle, and whether the
-// panel shows it: after "Stop" the panel stays empty, also when it is redrawn.
-template <typename Programma>
-class VensterVan final : public Venster {
-  using Amplitude = typename Programma::Amplitude;
-
-public:
-  [[nodiscard]] std::string beschrijving() const override
-  {
-    return paginaBeschrijving({.titel = Programma::titel,
-                               .kopTekst = Programma::kopTekst,
-                               .startAmplitude = Programma::startAmplitude});
-  }
-
-  // As the window's amplitude control: a value out of range is brought into
-  // it, a value that is no number leaves the amplitude as it was.
-  UInt32 zetAmplitude(Double waarde) override
-  {
-    if (!std::isnan(waarde)) {
-      const Double binnen = std::clamp(waarde, 0.0, static_cast<Double>(maxAmplitude));
-      amplitude = static_cast<Amplitude>(std::lround(binnen));
-    }
-    return amplitude;
-  }
-
-  // The two empty items leave the frequency as it was.
-  void kiesFrequentie(UInt32 keuze) override
-  {
-    if (const auto frequentie = hoekFrequentie(keuze)) {
-      hoekFreq = *frequentie;
-      frequentieKeuze = keuze;
-    }
-  }
-
-  void teken(UInt32 signaal) override
-  {
-    cyclus = draaiCyclus<Programma>(signaal, amplitude, hoekFreq);
-    getekendSignaal = signaal;
-    zichtbaar = true;
-  }
-
-  void maakSchoon() override { zichtbaar = false; }
-
-  [[nodiscard]] std::vector<Vlak> vlakkenVoor(Int breedte, Int hoogte) const override
-  {
-    std::optional<Tekening> tekening;
-    if (zichtbaar && cyclus) {
-      tekening = maakTekening(cyclus->signaal, cyclus->gefilterd, breedte, hoogte);
-    }
-    return vlakken(tekening, breedte, hoogte);
-  }
-
-  [[nodiscard]] Double monster(bool gefilterd, std::size_t n) const override
-  {
-    if (!cyclus || n >= BlokLengte) {
-      return 0.0;
-    }
-    return static_cast<Double>(gefilterd ? cyclus->gefilterd[n] : cyclus->signaal[n]);
-  }
-
-  // The shown cycle's signal at its settings, as sound.
-  [[nodiscard]] std::vector<Int16> luisterMonsters() const override
-  {
-    if (!zichtbaar) {
-      return {};
-    }
-    return ::luisterMonsters<Programma>(getekendSignaal, amplitude, hoekFreq, luisterMonstersLang,
-                                        luisterStilteLang);
-  }
-
-  [[nodiscard]] std::string kostenTekst() const override
-  {
-    return zichtbaar && cyclus ? kostenVan(*cyclus) : std::string{};
-  }
-
-  // The filter's magnitude response as filtercyclus --respons --svg draws
-  // it, the chosen frequency marked with its gain. The impulse and the step
-  // keep the mark where the (then disabled) frequency control stands.
-  [[nodiscard]] std::string responsSvg() const override
-  {
-    return figuurSvg(responsGrafiek(Programma::grafiekTitel, Programma::versterking,
-                                    standaardGrafiekGrootte, frequentieKeuze));
-  }
-
-private:
-  Amplitude amplitude = Programma::startAmplitude;
-  Float hoekFreq = startHoekFreq;
-  UInt32 frequentieKeuze = startFrequentieKeuze; // the item that set hoekFreq
-  std::optional<CyclusResultaat<Programma>> cyclus;
-  UInt32 getekendSignaal = cosinus;
-  bool zichtbaar = false;
-};
-
-std::unique_ptr<Venster> venster;
-std::string tekst;               // the last text handed out; valid until the next one
+std::variant<std::monostate, VensterModel<IIRProgramma>, VensterModel<FIRProgramma>> venster;
+std::string uitgegeven;          // the last text handed out; valid until the next one
 std::vector<Int32> vlakGetallen; // the last fills handed out
 std::vector<Int16> geluid;       // the last sound handed out
 
+// `doe(model)` on the chosen program's model, as an R; `leeg` while no
+// program is chosen.
+template <typename R, typename Doe>
+R metModel(R leeg, Doe doe)
+{
+  return std::visit(
+      [&](auto& model) -> R {
+        if constexpr (std::is_same_v<std::decay_t<decltype(model)>, std::monostate>) {
+          return leeg;
+        } else {
+          return static_cast<R>(doe(model));
+        }
+      },
+      venster);
+}
+
+template <typename Doe>
+void metModel(Doe doe)
+{
+  metModel(0, [&](auto& model) {
+    doe(model);
+    return 0;
+  });
+}
+
 const char* geefTekst(std::string nieuw)
 {
-  tekst = std::move(nieuw);
-  return tekst.c_str();
+  uitgegeven = std::move(nieuw);
+  return uitgegeven.c_str();
+}
+
+template <typename Doe>
+const char* geefTekstVan(Doe doe)
+{
+  return geefTekst(metModel(std::string{}, doe));
 }
 
 Int32 alsGetal(const Kleur& kleur)
@@ -184,19 +81,48 @@ Int32 alsGetal(const Kleur& kleur)
   return (Int32{kleur.rood} << 16) | (Int32{kleur.groen} << 8) | Int32{kleur.blauw};
 }
 
+template <typename Model>
+std::vector<Vlak> vlakkenVan(const Model& model, Int breedte, Int hoogte)
+{
+  std::optional<Tekening> tekening;
+  if (model.cyclus()) {
+    const auto& cyclus = model.cyclus()->cyclus;
+    tekening = maakTekening(cyclus.signaal, cyclus.gefilterd, breedte, hoogte);
+  }
+  return vlakken(tekening, breedte, hoogte);
+}
+
+template <typename Model>
+std::string toestandVan(const Model& model)
+{
+  const auto& instellingen = model.instellingen();
+  const auto besturing = model.besturing();
+  return JsonObject{}
+      .getal("signaal", instellingen.signaal)
+      .getal("amplitude", instellingen.amplitude)
+      .getal("frequentie", instellingen.frequentieKeuze)
+      .waarheid("getekend", model.vergrendeld())
+      .waarheid("signaalAan", besturing.signaal)
+      .waarheid("amplitudeAan", besturing.amplitude)
+      .waarheid("frequentieAan", besturing.frequentie)
+      .waarheid("luisterAan", besturing.luister)
+      .klaar();
+}
+
 } // namespace
 
 extern "C" {
 
 // Chooses the program by its name ("iir", "fir") and starts its window at
-// its start values; false for a name that names no program.
+// its start values; 0 for a name that names no program, which leaves the
+// window as it was.
 EMSCRIPTEN_KEEPALIVE int kiesProgramma(const char* naam)
 {
-  const std::string_view gevraagd = naam;
+  const std::string_view gevraagd = naam != nullptr ? naam : "";
   if (gevraagd == IIRProgramma::naam) {
-    venster = std::make_unique<VensterVan<IIRProgramma>>();
+    venster.emplace<VensterModel<IIRProgramma>>();
   } else if (gevraagd == FIRProgramma::naam) {
-    venster = std::make_unique<VensterVan<FIRProgramma>>();
+    venster.emplace<VensterModel<FIRProgramma>>();
   } else {
     return 0;
   }
@@ -206,44 +132,137 @@ EMSCRIPTEN_KEEPALIVE int kiesProgramma(const char* naam)
 // The page's texts, items and start values as JSON.
 EMSCRIPTEN_KEEPALIVE const char* beschrijving()
 {
-  return geefTekst(venster->beschrijving());
+  return geefTekstVan([](const auto& model) {
+    using Programma = typename std::decay_t<decltype(model)>::Soort;
+    return paginaBeschrijving({.titel = Programma::titel,
+                               .kopTekst = Programma::kopTekst,
+                               .startAmplitude = Programma::startAmplitude});
+  });
+}
+
+// The radio choice: signal `signaal` for the next cycle.
+EMSCRIPTEN_KEEPALIVE void kiesSignaal(UInt32 signaal)
+{
+  metModel([=](auto& model) { model.kiesSignaal(signaal); });
 }
 
 // The amplitude the next cycle uses, after the control's value `waarde`
-// (NaN for text that is no number).
+// (NaN leaves it as it was).
 EMSCRIPTEN_KEEPALIVE UInt32 zetAmplitude(Double waarde)
 {
-  return venster->zetAmplitude(waarde);
+  return metModel(UInt32{0}, [=](auto& model) { return model.zetAmplitude(waarde); });
+}
+
+// Typed text in the amplitude box: 1 when it was a number (taken: a decimal
+// comma or point, rounded, brought into range), 0 when it was not (the
+// amplitude stays as it was).
+EMSCRIPTEN_KEEPALIVE int zetAmplitudeTekst(const char* getypt)
+{
+  const std::string_view tekst = getypt != nullptr ? getypt : "";
+  return metModel(0, [=](auto& model) { return model.zetAmplitudeTekst(tekst) ? 1 : 0; });
 }
 
 EMSCRIPTEN_KEEPALIVE void kiesFrequentie(UInt32 keuze)
 {
-  venster->kiesFrequentie(keuze);
+  metModel([=](auto& model) { model.kiesFrequentie(keuze); });
 }
 
+// Whether signal `signaal` has a frequency; a rule of the signals, not of a
+// program, so it answers also before kiesProgramma.
 EMSCRIPTEN_KEEPALIVE int gebruiktFrequentieVan(UInt32 signaal)
 {
   return gebruiktFrequentie(signaal) ? 1 : 0;
 }
 
-// "Teken": one cycle of signal `signaal` at the current settings, shown from
-// now on.
+// What each control shows and whether it takes input, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* toestand()
+{
+  return geefTekstVan([](const auto& model) { return toestandVan(model); });
+}
+
+// The Teken/Stop toggle pressed: 1 when a cycle is drawn now (the settings
+// locked), 0 when it was stopped.
+EMSCRIPTEN_KEEPALIVE int schakel()
+{
+  return metModel(0, [](auto& model) { return model.schakel() ? 1 : 0; });
+}
+
+// "Teken" with signal `signaal`: one cycle at the current settings, drawn
+// from now on (a cycle already drawn is stopped first).
 EMSCRIPTEN_KEEPALIVE void tekenCyclus(UInt32 signaal)
 {
-  venster->teken(signaal);
+  metModel([=](auto& model) {
+    if (model.vergrendeld()) {
+      model.schakel();
+    }
+    model.kiesSignaal(signaal);
+    model.schakel();
+  });
 }
 
 // "Stop": the panel shows nothing until the next cycle.
 EMSCRIPTEN_KEEPALIVE void maakPaneelSchoon()
 {
-  venster->maakSchoon();
+  metModel([](auto& model) {
+    if (model.vergrendeld()) {
+      model.schakel();
+    }
+  });
+}
+
+// The settings of a link (the address after '#', percent-encoding allowed)
+// as JSON: {"teken": press Teken now, "melding": one line naming what was
+// ignored, or ""}.
+EMSCRIPTEN_KEEPALIVE const char* pasFragmentToe(const char* fragment)
+{
+  const std::string_view tekst = fragment != nullptr ? fragment : "";
+  return geefTekstVan([=](auto& model) {
+    const FragmentUitkomst uitkomst = model.pasFragmentToe(tekst);
+    return JsonObject{}
+        .waarheid("teken", uitkomst.teken)
+        .tekst("melding", uitkomst.melding)
+        .klaar();
+  });
+}
+
+// The current settings as a link's fragment, without '#'.
+EMSCRIPTEN_KEEPALIVE const char* fragment()
+{
+  return geefTekstVan([](const auto& model) { return model.fragment(); });
+}
+
+// Sample n of the drawn cycle in words, "" when none is drawn.
+EMSCRIPTEN_KEEPALIVE const char* aflezing(int n)
+{
+  return geefTekstVan([=](const auto& model) {
+    return n < 0 ? std::string{} : model.aflezing(static_cast<std::size_t>(n));
+  });
+}
+
+// The drawn cycle as filtercyclus prints its CSV, "" when none is drawn.
+EMSCRIPTEN_KEEPALIVE const char* cyclusCsv()
+{
+  return geefTekstVan([](const auto& model) { return model.cyclusCsv(); });
+}
+
+// The canvas's accessible name.
+EMSCRIPTEN_KEEPALIVE const char* toegankelijkeNaam()
+{
+  return geefTekstVan([](const auto& model) { return model.toegankelijkeNaam(); });
+}
+
+// What the live region announces after Teken, "" after Stop.
+EMSCRIPTEN_KEEPALIVE const char* aankondiging()
+{
+  return geefTekstVan([](const auto& model) { return model.aankondiging(); });
 }
 
 // The fills of the panel's picture at breedte x hoogte device pixels; the
 // numbers stand at vlakkenAdres(), getallenPerVlak a fill.
 EMSCRIPTEN_KEEPALIVE Int vlakkenVoor(Int breedte, Int hoogte)
 {
-  const std::vector<Vlak> lijst = venster->vlakkenVoor(breedte, hoogte);
+  const std::vector<Vlak> lijst = metModel(
+      std::vector<Vlak>{}, [=](const auto& model) { return vlakkenVan(model, breedte, hoogte); });
   vlakGetallen.clear();
   for (const Vlak& vlak : lijst) {
     vlakGetallen.insert(vlakGetallen.end(),
@@ -262,17 +281,26 @@ EMSCRIPTEN_KEEPALIVE Int getallenPerVlakVan()
   return static_cast<Int>(getallenPerVlak);
 }
 
-// Sample n of the last cycle's input (gefilterd 0) or output (1).
+// Sample n of the drawn cycle's input (gefilterd 0) or output (1); 0 when
+// none is drawn.
 EMSCRIPTEN_KEEPALIVE Double cyclusMonster(int gefilterd, int n)
 {
-  return n < 0 ? 0.0 : venster->monster(gefilterd != 0, static_cast<std::size_t>(n));
+  return metModel(0.0, [=](const auto& model) {
+    if (!model.cyclus() || n < 0 || static_cast<std::size_t>(n) >= BlokLengte) {
+      return 0.0;
+    }
+    const auto& cyclus = model.cyclus()->cyclus;
+    const auto i = static_cast<std::size_t>(n);
+    return static_cast<Double>(gefilterd != 0 ? cyclus.gefilterd.at(i) : cyclus.signaal.at(i));
+  });
 }
 
-// "Luister": the samples of the shown cycle's sound at luisterAdres(), none
-// while no cycle is shown; played at luisterBemonstering() a second.
+// "Luister": the samples of the drawn cycle's sound at luisterAdres(), none
+// while no cycle is drawn; played at luisterBemonstering() a second.
 EMSCRIPTEN_KEEPALIVE Int luisterMonstersVoor()
 {
-  geluid = venster->luisterMonsters();
+  geluid =
+      metModel(std::vector<Int16>{}, [](const auto& model) { return model.luisterMonsters(); });
   return static_cast<Int>(geluid.size());
 }
 
@@ -281,22 +309,34 @@ EMSCRIPTEN_KEEPALIVE const Int16* luisterAdres()
   return geluid.data();
 }
 
+// A constant of the sound, the same for both programs.
 EMSCRIPTEN_KEEPALIVE UInt32 luisterBemonstering()
 {
   return standaardBemonstering;
 }
 
-// For the FIR's shown cycle, what its 16-bit arithmetic cost, a line per
+// For the FIR's drawn cycle, what its 16-bit arithmetic cost, a line per
 // fact; empty otherwise.
 EMSCRIPTEN_KEEPALIVE const char* kostenTekst()
 {
-  return geefTekst(venster->kostenTekst());
+  return geefTekstVan([](const auto& model) { return model.kostenTekst(); });
 }
 
-// The magnitude response plot as SVG, the chosen frequency marked.
-EMSCRIPTEN_KEEPALIVE const char* responsSvg()
+// The magnitude response plot as SVG at breedte x hoogte (CSS pixels; a
+// side below 1 gives filtercyclus's default size), the chosen frequency
+// marked. The impulse and the step keep the mark where the (then disabled)
+// frequency control stands.
+EMSCRIPTEN_KEEPALIVE const char* responsSvg(Int breedte, Int hoogte)
 {
-  return geefTekst(venster->responsSvg());
+  const Grootte grootte = breedte < 1 || hoogte < 1
+                              ? standaardGrafiekGrootte
+                              : Grootte{std::min(breedte, grootsteGrafiekZijde),
+                                        std::min(hoogte, grootsteGrafiekZijde)};
+  return geefTekstVan([=](const auto& model) {
+    using Programma = typename std::decay_t<decltype(model)>::Soort;
+    return figuurSvg(responsGrafiek(Programma::grafiekTitel, Programma::versterking, grootte,
+                                    model.instellingen().frequentieKeuze));
+  });
 }
 
 // The sample whose bars stand at device column x of a panel `breedte` device

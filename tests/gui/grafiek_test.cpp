@@ -214,72 +214,12 @@ TYPED_TEST(GrafiekTest, TweeCycliGevenHetzelfdeBeeld)
   EXPECT_EQ(beeldVerschil(eerste, this->scherm()), "");
 }
 
-TYPED_TEST(GrafiekTest, ImpulsEnStapZettenDeFrequentieUit)
-{
-  auto ik = this->ik();
-  kiesItem(ik.radio(), wxEVT_RADIOBOX, impulsfunktie);
-  EXPECT_FALSE(ik.freq()->IsEnabled());
-  kiesItem(ik.radio(), wxEVT_RADIOBOX, cosinus);
-  EXPECT_TRUE(ik.freq()->IsEnabled()) << "the cosine has a frequency to set";
-  kiesItem(ik.radio(), wxEVT_RADIOBOX, stapfunktie);
-  EXPECT_FALSE(ik.freq()->IsEnabled());
-  kiesItem(ik.radio(), wxEVT_RADIOBOX, blokgolf);
-  EXPECT_TRUE(ik.freq()->IsEnabled());
-
-  kiesItem(ik.radio(), wxEVT_RADIOBOX, stapfunktie);
-  this->klikStart();
-  EXPECT_FALSE(ik.freq()->IsEnabled());
-  const auto stap = draaiCyclus<TypeParam>(stapfunktie, TypeParam::startAmplitude, startHoekFreq);
-  EXPECT_EQ(ik.gefilterd(), stap.gefilterd);
-  this->klikStart();
-  EXPECT_FALSE(ik.freq()->IsEnabled()) << "the step ignores the frequency";
-  EXPECT_TRUE(ik.radio()->IsEnabled());
-  EXPECT_TRUE(ik.spin()->IsEnabled());
-}
-
-TYPED_TEST(GrafiekTest, FrequentieKeuze)
-{
-  auto ik = this->ik();
-  for (int i = 0; i < 8; ++i) {
-    kiesItem(ik.freq(), wxEVT_CHOICE, i);
-    EXPECT_EQ(ik.hoekFreq(), *hoekFrequentie(static_cast<UInt32>(i))) << i;
-  }
-  kiesItem(ik.freq(), wxEVT_CHOICE, 0);
-  EXPECT_EQ(std::bit_cast<UInt32>(ik.hoekFreq()), 0u) << "DC is exactly 0";
-
-  kiesItem(ik.freq(), wxEVT_CHOICE, 5);
-  kiesItem(ik.freq(), wxEVT_CHOICE, 8);
-  EXPECT_EQ(ik.hoekFreq(), *hoekFrequentie(5)) << "an empty item keeps the frequency";
-  kiesItem(ik.freq(), wxEVT_CHOICE, 9);
-  EXPECT_EQ(ik.hoekFreq(), *hoekFrequentie(5));
-
-  this->klikStart();
-  const auto verwacht =
-      draaiCyclus<TypeParam>(cosinus, TypeParam::startAmplitude, *hoekFrequentie(5));
-  EXPECT_EQ(ik.signaal(), verwacht.signaal);
-  EXPECT_EQ(ik.gefilterd(), verwacht.gefilterd);
-}
-
 TYPED_TEST(GrafiekTest, EersteAmplitudeStapMetDePijltoets)
 {
   auto ik = this->ik();
   drukToets(ik.spin(), WXK_UP);
   ASSERT_TRUE(wachtTot([&] { return ik.spin()->GetValue() == TypeParam::startAmplitude + 1; }));
   EXPECT_EQ(ik.amplitude(), TypeParam::startAmplitude + 1);
-}
-
-TYPED_TEST(GrafiekTest, AmplitudeGrenzen)
-{
-  auto ik = this->ik();
-  for (const int waarde : {0, 1, 32767, 32768}) {
-    zetSpinWaarde(ik.spin(), waarde);
-    EXPECT_EQ(ik.amplitude(), static_cast<typename TypeParam::Amplitude>(waarde));
-  }
-  kiesItem(ik.radio(), wxEVT_RADIOBOX, blokgolf);
-  this->klikStart();
-  const auto verwacht = draaiCyclus<TypeParam>(blokgolf, 32768, startHoekFreq);
-  EXPECT_EQ(ik.signaal(), verwacht.signaal);
-  EXPECT_EQ(ik.gefilterd(), verwacht.gefilterd);
 }
 
 TYPED_TEST(GrafiekTest, EindeSluitLosgelaten)

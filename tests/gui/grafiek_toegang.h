@@ -1,5 +1,5 @@
-// Read access to a window's controls and fields for the window tests; the
-// window declares this class its friend.
+// Read access to a window's controls and its window model for the window
+// tests; the window declares this class its friend.
 #pragma once
 
 #include "grafiek.h"
@@ -18,10 +18,12 @@ public:
   wxButton* einde() const { return g.eindeKnop; }
   wxStaticText* kopTekst() const { return g.kopTekstLabel; }
   auto* paneel() const { return g.grafiekPaneel; }
-  auto amplitude() const { return g.amplitude; }
-  Float hoekFreq() const { return g.hoekFreq; }
-  const auto& signaal() const { return g.signaal; }
-  const auto& gefilterd() const { return g.sigGefilterd; }
+  // The window model's settings, and the cycle it holds as drawn (only while
+  // one is drawn: otherwise std::bad_optional_access fails the test).
+  auto amplitude() const { return g.model.instellingen().amplitude; }
+  Float hoekFreq() const { return g.model.instellingen().hoekFreq; }
+  const auto& signaal() const { return g.model.cyclus().value().cyclus.signaal; }
+  const auto& gefilterd() const { return g.model.cyclus().value().cyclus.gefilterd; }
 
 private:
   Grafiek<Programma>& g;

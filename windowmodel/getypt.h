@@ -1,0 +1,18 @@
+// Typed text as a number, the way a Dutch student types it: a decimal comma
+// or point, whatever the locale of the machine.
+#pragma once
+
+#include "algdef.h"
+
+#include <optional>
+#include <string_view>
+
+// Text of the form [+|-]digits[(,|.)digits], at least one digit, spaces
+// around it allowed, as the nearest whole number, a half away from zero
+// ("12,5" and "12.5" give 13, "1.000" gives 1). Nothing for any other text.
+// The decimals are read as digits, not through a binary fraction, so the
+// rounding is exact; a whole part beyond grootsteGetypt is read as
+// grootsteGetypt, which lies beyond any range the programs take.
+std::optional<Double> getypteWaarde(std::string_view tekst);
+
+inline constexpr Double grootsteGetypt = 1e15;

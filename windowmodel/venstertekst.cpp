@@ -1,0 +1,61 @@
+#include "venstertekst.h"
+
+#include "fir_exact.h"
+#include "fir_programma.h"
+#include "frequenties.h"
+#include "getaltekst.h"
+#include "testsignaal.h"
+
+namespace {
+
+constexpr std::string_view minTeken = "\u2212";
+
+std::string alsZin(std::string tekst)
+{
+  tekst = metKomma(std::move(tekst));
+  if (tekst.starts_with('-')) {
+    tekst.replace(0, 1, minTeken);
+  }
+  return tekst;
+}
+
+} // namespace
+
+std::string monsterTekst(Double waarde)
+{
+  return alsZin(kortsteTekst(waarde));
+}
+
+std::string monsterTekst(Int16 waarde)
+{
+  return alsZin(kortsteTekst(waarde));
+}
+
+std::string afgerondTekst(Double waarde)
+{
+  return alsZin(vasteTekst(waarde, 0));
+}
+
+std::string instellingTekst(UInt32 signaal, UInt32 amplitude, UInt32 frequentieKeuze)
+{
+  std::string tekst = signaal < signaalNamen.size() ? std::string(signaalNamen.at(signaal)) : "";
+  tekst += ", amplitude " + std::to_string(amplitude);
+  if (gebruiktFrequentie(signaal) && frequentieKeuze < frequentieLabels.size()) {
+    tekst += ", frequentie " + std::string(frequentieLabels.at(frequentieKeuze));
+  }
+  return tekst;
+}
+
+std::string aflezingTekst(std::size_t n, const std::string& invoer, const std::string& uitvoer)
+{
+  return "n = " + std::to_string(n) + ": invoer " + invoer + ", uitvoer " + uitvoer;
+}
+
+std::string kostenTekst(const CyclusResultaat<FIRProgramma>& cyclus)
+{
+  const FirAfwijking afwijking =
+      firAfwijking(cyclus.signaal.data(), cyclus.gefilterd.data(), BlokLengte);
+  return "Grootste afwijking van de exacte uitkomst: " +
+         metKomma(vasteTekst(afwijking.grootsteAfwijking, 2)) +
+         "\nVerzadigd: " + std::to_string(afwijking.verzadigd);
+}

@@ -1,0 +1,33 @@
+// What the window says about a cycle in words: its settings, a sample, what
+// the FIR's 16-bit arithmetic cost. Numbers as the Dutch texts write them: a
+// decimal comma and a true minus sign (U+2212).
+#pragma once
+
+#include "algdef.h"
+#include "cyclus.h"
+
+#include <string>
+
+struct FIRProgramma;
+
+// Exactly, as the cycle's CSV has it.
+std::string monsterTekst(Double waarde);
+std::string monsterTekst(Int16 waarde);
+// To the nearest whole number, for speech.
+std::string afgerondTekst(Double waarde);
+
+// "blokgolf, amplitude 12345, frequentie 0,2*PI"; the frequency only for a
+// signal that has one.
+std::string instellingTekst(UInt32 signaal, UInt32 amplitude, UInt32 frequentieKeuze);
+
+// "n = 45: invoer 0, uitvoer −1770"
+std::string aflezingTekst(std::size_t n, const std::string& invoer, const std::string& uitvoer);
+
+// What 16-bit arithmetic cost a cycle, a line per fact; nothing for a
+// program that does not compute in 16 bits.
+template <typename Programma>
+std::string kostenTekst(const CyclusResultaat<Programma>& /*cyclus*/)
+{
+  return {};
+}
+std::string kostenTekst(const CyclusResultaat<FIRProgramma>& cyclus);
