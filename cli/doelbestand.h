@@ -1,6 +1,7 @@
 // Where filtercyclus puts its bytes: stdout, or a file replaced with care for
 // what stands at its path. Everything that differs between POSIX and Windows
-// about files and standard streams is in this pair of files.
+// about files and standard streams is behind this header, in
+// doelbestand_posix.cpp and doelbestand_windows.cpp (CMake builds one).
 #pragma once
 
 #include <optional>
@@ -27,8 +28,7 @@ std::optional<std::string> sluitStdout();
 //   user may not write it; its hard links, ACLs and extended attributes are
 //   not carried over;
 // - through a symbolic link, the link's target is written, except for a link
-//   the kernel would not follow either (POSIX: another user's link in a
-//   sticky folder that everyone may write);
+//   the kernel would not follow either (koppelregel.h);
 // - a directory, device, FIFO or socket is refused and left as it is.
 // On success the new file is on the disk. Nothing is left behind on failure.
 // Returns a description of what went wrong, naming the path, or nothing.

@@ -51,6 +51,9 @@ int schrijf(const std::vector<Uitvoer>& uitvoer)
 
 } // namespace
 
+// SIGPIPE is left as the caller set it: a reader that stops early (| head)
+// ends the run silently, as it ends cat; where it is ignored, the write fails
+// with its line and status 1.
 int main(int argc, char** argv)
 {
   bereidStandaardStromenVoor();

@@ -15,7 +15,7 @@ namespace {
 // An option's line: the option, then the items of a list from column 24,
 // separated by ", " and wrapped within 80 columns; `standaard` is marked.
 template <std::size_t N>
-std::string lijstRegels(std::string optie, const std::array<std::string_view, N>& teksten,
+std::string lijstRegels(const std::string& optie, const std::array<std::string_view, N>& teksten,
                         std::size_t aantal, std::size_t standaard)
 {
   constexpr std::size_t kolom = 24;

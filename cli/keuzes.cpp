@@ -2,6 +2,7 @@
 
 #include "getallen.h"
 #include "hulptekst.h"
+#include "instellingnamen.h"
 #include "png_uitvoer.h"
 
 #include <CLI/CLI.hpp>
@@ -135,17 +136,18 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten)
                                           : ProgrammaKeuze::fir;
                              }))
       ->required();
+  const auto optie = [](std::string_view naam) { return "--" + std::string(naam); };
   auto* signaal = app.add_option_function<std::string>(
-      "--signaal", kies(keuzes.signaal, [](const auto& t) {
-        return eenVan(signaalNamen, signaalNamen.size(), "--signaal", t);
+      optie(signaalInstelling), kies(keuzes.signaal, [=](const auto& t) {
+        return eenVan(signaalNamen, signaalNamen.size(), optie(signaalInstelling), t);
       }));
   auto* amplitude = app.add_option_function<std::string>(
-      "--amplitude", kies(keuzes.amplitude, [](const auto& t) {
-        return geheelGetalVoor("--amplitude", t, 0, maxAmplitude);
+      optie(amplitudeInstelling), kies(keuzes.amplitude, [=](const auto& t) {
+        return geheelGetalVoor(optie(amplitudeInstelling), t, 0, maxAmplitude);
       }));
   auto* frequentie = app.add_option_function<std::string>(
-      "--frequentie", kies(keuzes.frequentie, [](const auto& t) {
-        return eenVan(frequentieLabels, frequentieFactoren.size(), "--frequentie", t);
+      optie(frequentieInstelling), kies(keuzes.frequentie, [=](const auto& t) {
+        return eenVan(frequentieLabels, frequentieFactoren.size(), optie(frequentieInstelling), t);
       }));
   auto* png = app.add_option_function<std::string>(
       "--png", kies(keuzes.png, [](const auto& t) { return leesDoel("--png", t); }));

@@ -14,6 +14,7 @@
 #include "frequenties.h"
 #include "geluid.h"
 #include "getypt.h"
+#include "instellingnamen.h"
 #include "testsignaal.h"
 #include "venstertekst.h"
 
@@ -23,6 +24,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A link's key without a value that presses Teken once the page is ready.
+inline constexpr std::string_view tekenSleutel = "teken";
 
 // What a link's settings asked for beyond the settings themselves.
 struct FragmentUitkomst {
@@ -212,10 +216,13 @@ public:
   // with "teken" while a cycle is drawn.
   [[nodiscard]] std::string fragment() const
   {
-    std::string tekst = "signaal=" + fragmentWaarde(signaalNamen.at(instelling.signaal)) +
-                        "&amplitude=" + std::to_string(instelling.amplitude) + "&frequentie=" +
-                        fragmentWaarde(frequentieLabels.at(instelling.frequentieKeuze));
-    return vergrendeld() ? tekst + "&teken" : tekst;
+    const auto deel = [](std::string_view naam, std::string_view waarde) {
+      return std::string(naam) + '=' + fragmentWaarde(waarde);
+    };
+    std::string tekst = deel(signaalInstelling, signaalNamen.at(instelling.signaal)) + '&' +
+                        deel(amplitudeInstelling, std::to_string(instelling.amplitude)) + '&' +
+                        deel(frequentieInstelling, frequentieLabels.at(instelling.frequentieKeuze));
+    return vergrendeld() ? tekst + '&' + std::string(tekenSleutel) : tekst;
   }
 
 private:
@@ -240,28 +247,28 @@ private:
   // False for a part that names no setting or no value of it.
   bool pasToe(const FragmentDeel& deel, FragmentUitkomst& uitkomst)
   {
-    if (deel.naam == "teken") {
+    if (deel.naam == tekenSleutel) {
       uitkomst.teken = uitkomst.teken || !deel.waarde || deel.waarde->empty();
       return !deel.waarde || deel.waarde->empty();
     }
     if (!deel.waarde) {
       return false;
     }
-    if (deel.naam == "signaal") {
+    if (deel.naam == signaalInstelling) {
       const auto signaal = indexVan(signaalNamen, signaalNamen.size(), *deel.waarde);
       if (signaal) {
         kiesSignaal(*signaal);
       }
       return signaal.has_value();
     }
-    if (deel.naam == "frequentie") {
+    if (deel.naam == frequentieInstelling) {
       const auto keuze = indexVan(frequentieLabels, frequentieFactoren.size(), *deel.waarde);
       if (keuze) {
         kiesFrequentie(*keuze);
       }
       return keuze.has_value();
     }
-    return deel.naam == "amplitude" && zetAmplitudeTekst(*deel.waarde);
+    return deel.naam == amplitudeInstelling && zetAmplitudeTekst(*deel.waarde);
   }
 
   Instellingen instelling;

@@ -14,17 +14,18 @@
 #include <vector>
 
 struct Uitkomst {
-  int status = -1; // the exit status; -1 if it ended otherwise
+  int status = -1; // as a shell reports it: the exit status, or 128 + the signal that ended it
   std::string uit;
   std::string fout;
 };
 
 // Where the child's stdout goes.
 enum class StdoutNaar {
-  pijp,         // read by the test
-  volApparaat,  // /dev/full: every write fails "No space left on device"
-  gesloten,     // no stdout at all
-  geslotenPijp, // a pipe whose reader has gone, with SIGPIPE ignored
+  pijp,                  // read by the test
+  volApparaat,           // /dev/full: every write fails "No space left on device"
+  gesloten,              // no stdout at all
+  geslotenPijp,          // a pipe whose reader has gone, SIGPIPE as a shell leaves it
+  geslotenPijpGenegeerd, // the same with SIGPIPE ignored
 };
 
 struct ProcesOpties {
@@ -70,7 +71,9 @@ inline void zetKindKlaar(const ProcesOpties& opties, const int pijp[2], int fout
     close(STDOUT_FILENO);
     break;
   case StdoutNaar::geslotenPijp:
-    (void)signal(SIGPIPE, SIG_IGN); // stays ignored across exec
+  case StdoutNaar::geslotenPijpGenegeerd:
+    // Stays as it is set across exec.
+    (void)signal(SIGPIPE, opties.stdoutNaar == StdoutNaar::geslotenPijp ? SIG_DFL : SIG_IGN);
     dup2(pijp[1], STDOUT_FILENO);
     break;
   }
@@ -93,7 +96,9 @@ inline Uitkomst draaiProces(const std::string& programma,
   if (foutFd < 0 || pipe(pijp) != 0) {
     return {};
   }
-  if (opties.stdoutNaar == StdoutNaar::geslotenPijp) {
+  const bool geslotenPijp = opties.stdoutNaar == StdoutNaar::geslotenPijp ||
+                            opties.stdoutNaar == StdoutNaar::geslotenPijpGenegeerd;
+  if (geslotenPijp) {
     close(pijp[0]); // the reader is gone before anything is written
     pijp[0] = -1;
   }
@@ -127,12 +132,14 @@ inline Uitkomst draaiProces(const std::string& programma,
   }
   close(pijp[1]);
   Uitkomst uitkomst;
-  if (opties.stdoutNaar != StdoutNaar::geslotenPijp) {
+  if (!geslotenPijp) {
     uitkomst.uit = leesAlles(pijp[0]);
   }
   int status = 0;
   waitpid(kind, &status, 0);
-  uitkomst.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  uitkomst.status = WIFEXITED(status)     ? WEXITSTATUS(status)
+                    : WIFSIGNALED(status) ? 128 + WTERMSIG(status)
+                                          : -1;
   lseek(foutFd, 0, SEEK_SET);
   uitkomst.fout = leesAlles(foutFd);
   unlink(foutPad);

@@ -88,6 +88,38 @@ require(kernPad)().ready.then((kern) => {
 """
 
 
+# Every entry point before kiesProgramma: no trap, and nothing but "" or 0.
+KERN_VOOR_PROGRAMMA = """
+require(process.argv[1])().ready.then((kern) => {
+  const tekst = (f, ...a) => kern.UTF8ToString(kern["_" + f](...a));
+  const metTekst = (f, t) => kern.ccall(f, "string", ["string"], [t]);
+  const uit = [
+    ...["beschrijving", "toestand", "fragment", "cyclusCsv", "toegankelijkeNaam", "aankondiging",
+        "kostenTekst"].map((f) => tekst(f)),
+    tekst("aflezing", 3), tekst("responsSvg", 400, 300), metTekst("pasFragmentToe", "teken"),
+    kern._zetAmplitude(5), kern.ccall("zetAmplitudeTekst", "number", ["string"], ["12"]),
+    kern._schakel(), kern._vlakkenVoor(10, 10), kern._luisterMonstersVoor(),
+    kern._cyclusMonster(1, 3)];
+  kern._kiesSignaal(1);
+  kern._kiesFrequentie(3);
+  kern._tekenCyclus(0);
+  kern._maakPaneelSchoon();
+  process.stdout.write(JSON.stringify(uit));
+});
+"""
+
+
+def kern_voor_programma(kern):
+    uit = subprocess.run(["node", "-e", KERN_VOOR_PROGRAMMA, str(kern.resolve())],
+                         capture_output=True, text=True)
+    fouten = [regel for regel in uit.stderr.splitlines() if regel.startswith(("Error", "TypeError",
+                                                                              "RuntimeError"))]
+    fout = f"node: {(fouten or ['status ' + str(uit.returncode)])[-1][:200]}" if uit.returncode else None
+    if fout is None and any(json.loads(uit.stdout)):
+        fout = f"returned {uit.stdout[:200]}"
+    yield "kern: every entry point harmless before kiesProgramma", fout
+
+
 def kern_gevallen(kern, filtercyclus):
     """One result per program and signal: every frequency at every amplitude."""
     gevallen = [(p, s, a, f) for p in BEGIN for s in range(4) for a in AMPLITUDES for f in range(8)]
@@ -619,6 +651,7 @@ def main():
 
     uitslagen = []
     for naam, fout in itertools.chain(
+            kern_voor_programma(args.kern) if args.kern else [],
             kern_gevallen(args.kern, args.filtercyclus) if args.kern else [],
             pagina_gevallen(args.paginas, args.filtercyclus, args.alleen),
             [] if args.alleen else index_geval(args.paginas)):

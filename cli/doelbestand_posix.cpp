@@ -1,193 +1,19 @@
+// The careful replacement and the standard streams on POSIX systems.
 #include "doelbestand.h"
+#include "doelbestand_gedeeld.h"
+#include "koppelregel.h"
 
 #include <cerrno>
-#include <cstring>
-#include <random>
-
-#ifdef _WIN32
-#include <cstdio>
-#include <fcntl.h>
-#include <filesystem>
-#include <io.h>
-#include <windows.h>
-#else
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
-#endif
 
-namespace {
-
-std::string kanNiet(const std::string& pad, const std::string& reden)
-{
-  return "cannot write '" + pad + "': " + reden;
-}
-
-// Six letters or digits, so that two runs writing beside the same file do not
-// take the same temporary name.
-template <typename Teken>
-std::basic_string<Teken> willekeurigeLetters()
-{
-  static constexpr char tekens[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  static std::mt19937 toeval{std::random_device{}()};
-  std::uniform_int_distribution<std::size_t> kies(0, sizeof tekens - 2);
-  std::basic_string<Teken> letters;
-  for (int i = 0; i < 6; ++i) {
-    letters += static_cast<Teken>(tekens[kies(toeval)]);
-  }
-  return letters;
-}
-
-constexpr int pogingen = 100;
-
-} // namespace
-
-#ifdef _WIN32
-
-namespace {
-
-std::string systeemTekst(DWORD code)
-{
-  char* tekst = nullptr;
-  const DWORD lengte = FormatMessageA(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<LPSTR>(&tekst), 0, nullptr);
-  std::string uit =
-      lengte > 0 && tekst != nullptr ? std::string(tekst, lengte) : "error " + std::to_string(code);
-  LocalFree(tekst);
-  while (!uit.empty() &&
-         (uit.back() == '\n' || uit.back() == '\r' || uit.back() == '.' || uit.back() == ' ')) {
-    uit.pop_back();
-  }
-  return uit;
-}
-
-std::string laatsteFout()
-{
-  return systeemTekst(GetLastError());
-}
-
-// Windows counts a name's limit in UTF-16 units.
-constexpr std::size_t naamGrens = 255;
-
-std::wstring tijdelijkeNaam(const std::wstring& naam)
-{
-  const std::wstring achter = L"." + willekeurigeLetters<wchar_t>() + L".tmp";
-  return L"." + naam.substr(0, naamGrens - 1 - achter.size()) + achter;
-}
-
-bool schrijfAlles(HANDLE bestand, std::string_view bytes)
-{
-  while (!bytes.empty()) {
-    const auto deel = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30U));
-    DWORD geschreven = 0;
-    if (WriteFile(bestand, bytes.data(), deel, &geschreven, nullptr) == 0) {
-      return false;
-    }
-    bytes.remove_prefix(geschreven);
-  }
-  return true;
-}
-
-} // namespace
-
-void bereidStandaardStromenVoor()
-{
-  _setmode(_fileno(stdout), _O_BINARY);
-}
-
-std::optional<std::string> schrijfNaarStdout(std::string_view bytes)
-{
-  errno = 0;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
-      std::fflush(stdout) != 0) {
-    return std::strerror(errno != 0 ? errno : EIO);
-  }
-  return std::nullopt;
-}
-
-std::optional<std::string> sluitStdout()
-{
-  if (std::fclose(stdout) != 0) {
-    return std::strerror(errno);
-  }
-  return std::nullopt;
-}
-
-std::optional<std::string> schrijfBestand(const std::string& gevraagd, std::string_view bytes)
-{
-  namespace fs = std::filesystem;
-  std::error_code fout;
-  fs::path pad(gevraagd);
-  for (int i = 0; i < 40 && fs::is_symlink(fs::symlink_status(pad, fout)); ++i) {
-    const fs::path doel = fs::read_symlink(pad, fout);
-    pad = doel.is_absolute() ? doel : pad.parent_path() / doel;
-  }
-  // ReplaceFileW wants full paths (a bare name fails "The directory name is
-  // invalid").
-  pad = fs::absolute(pad, fout);
-  const std::wstring breed = pad.wstring();
-  const DWORD kenmerken = GetFileAttributesW(breed.c_str());
-  const bool bestaat = kenmerken != INVALID_FILE_ATTRIBUTES;
-  if (bestaat) {
-    if ((kenmerken & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-      return kanNiet(gevraagd, "a directory, left as it is");
-    }
-    if ((kenmerken & FILE_ATTRIBUTE_READONLY) != 0) {
-      return kanNiet(gevraagd, systeemTekst(ERROR_ACCESS_DENIED));
-    }
-    HANDLE oud = CreateFileW(breed.c_str(), GENERIC_WRITE,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (oud == INVALID_HANDLE_VALUE) {
-      return kanNiet(gevraagd, laatsteFout());
-    }
-    const DWORD soort = GetFileType(oud);
-    CloseHandle(oud);
-    if (soort != FILE_TYPE_DISK) {
-      return kanNiet(gevraagd, "not a regular file, left as it is");
-    }
-  }
-
-  const fs::path map = pad.has_parent_path() ? pad.parent_path() : fs::path(L".");
-  std::wstring tijdelijk;
-  HANDLE bestand = INVALID_HANDLE_VALUE;
-  for (int i = 0; i < pogingen && bestand == INVALID_HANDLE_VALUE; ++i) {
-    tijdelijk = (map / tijdelijkeNaam(pad.filename().wstring())).wstring();
-    bestand = CreateFileW(tijdelijk.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                          FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (bestand == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
-      break;
-    }
-  }
-  if (bestand == INVALID_HANDLE_VALUE) {
-    return kanNiet(gevraagd, laatsteFout());
-  }
-  bool gelukt = schrijfAlles(bestand, bytes) && FlushFileBuffers(bestand) != 0;
-  DWORD code = gelukt ? 0 : GetLastError();
-  if (CloseHandle(bestand) == 0 && gelukt) {
-    gelukt = false;
-    code = GetLastError();
-  }
-  // ReplaceFileW keeps the replaced file's attributes and security; a new
-  // file takes the directory's, as any new file there would.
-  if (gelukt) {
-    gelukt = bestaat ? ReplaceFileW(breed.c_str(), tijdelijk.c_str(), nullptr,
-                                    REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
-                     : MoveFileExW(tijdelijk.c_str(), breed.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    code = gelukt ? 0 : GetLastError();
-  }
-  if (!gelukt) {
-    DeleteFileW(tijdelijk.c_str());
-    return kanNiet(gevraagd, systeemTekst(code));
-  }
-  return std::nullopt;
-}
-
-#else
+using doelbestand::kanNiet;
+using doelbestand::pogingen;
+using doelbestand::willekeurigeLetters;
 
 namespace {
 
@@ -233,24 +59,19 @@ struct Gevolgd {
   int fout = 0;
 };
 
-// The rule the kernel keeps for the links it follows itself (Linux's
-// fs.protected_symlinks): in a sticky folder that everyone may write, a link
-// is only followed if it belongs to the user or to the folder's owner, so
-// that nobody can plant a link where another user's program writes.
-int magVolgen(const std::string& koppeling, const struct stat& info)
+// The link rule (koppelregel.h) for the link at `koppeling`.
+int volgenToegestaan(const std::string& koppeling, const struct stat& info)
 {
   struct stat map {};
   if (stat(mapVan(koppeling).c_str(), &map) != 0) {
     return errno;
   }
-  constexpr mode_t gedeeld = S_ISVTX | S_IWOTH;
-  const bool vertrouwd = info.st_uid == geteuid() || info.st_uid == map.st_uid;
-  return (map.st_mode & gedeeld) == gedeeld && !vertrouwd ? EACCES : 0;
+  const KoppelMap koppelMap{(map.st_mode & S_ISVTX) != 0, (map.st_mode & S_IWOTH) != 0, map.st_uid};
+  return magVolgen(koppelMap, info.st_uid, geteuid()) ? 0 : EACCES;
 }
 
 Gevolgd volgKoppelingen(std::string pad)
 {
-  constexpr int grootsteKeten = 40; // as the kernel allows
   std::vector<char> doel(PATH_MAX);
   for (int i = 0; i < grootsteKeten; ++i) {
     struct stat info {};
@@ -260,7 +81,7 @@ Gevolgd volgKoppelingen(std::string pad)
     if (!S_ISLNK(info.st_mode)) {
       return {pad, 0};
     }
-    if (const int fout = magVolgen(pad, info); fout != 0) {
+    if (const int fout = volgenToegestaan(pad, info); fout != 0) {
       return {pad, fout};
     }
     const ssize_t lengte = readlink(pad.c_str(), doel.data(), doel.size());
@@ -270,12 +91,7 @@ Gevolgd volgKoppelingen(std::string pad)
     if (static_cast<std::size_t>(lengte) >= doel.size()) {
       return {pad, ENAMETOOLONG};
     }
-    const std::string gelezen(doel.data(), static_cast<std::size_t>(lengte));
-    if (gelezen.front() == '/') {
-      pad = gelezen;
-    } else {
-      pad = mapVan(pad).append("/").append(gelezen);
-    }
+    pad = koppelDoel(pad, std::string(doel.data(), static_cast<std::size_t>(lengte))).string();
   }
   return {pad, ELOOP};
 }
@@ -462,5 +278,3 @@ std::optional<std::string> schrijfBestand(const std::string& gevraagd, std::stri
   }
   return std::nullopt;
 }
-
-#endif
