@@ -406,6 +406,7 @@ def beelden(p):
         return (i == len(gereedschap) and [re.match(r"<(\w+)", e)[1] for e in rest]
                 == ["line", "circle", "rect", "text"] and re.sub(r"<[^>]*>", "", rest[3]) == tekst)
 
+    p.d.set_window_size(2400, 1200)  # each view within filtercyclus's sizes (from 400x250)
     p.besturing("blokgolf").click()
     for frequentie in ("0,1*PI", "0,6*PI"):
         p.kies("Signaalfrequentie", frequentie)
