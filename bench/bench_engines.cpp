@@ -7,10 +7,14 @@
 #include "iir.h"
 #include "iir_programma.h"
 #include "rekenkern.h"
+#include "spectrum.h"
 #include "testsignaal.h"
+#include "wortels.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -67,6 +71,26 @@ void firMiljoen(benchmark::State& state)
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(miljoen));
 }
 
+// A cycle's two spectra, as --spectrum and the page compute them.
+void spectra(benchmark::State& state)
+{
+  const auto cyclus = draaiCyclus<FIRProgramma>(blokgolf, 20000, startHoekFreq);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(amplitudeSpectrum(cyclus.signaal));
+    benchmark::DoNotOptimize(amplitudeSpectrum(cyclus.gefilterd));
+  }
+}
+
+// The FIR's 60 zeros from its taps, found anew each time.
+void firNullen(benchmark::State& state)
+{
+  std::array<Double, FilterLengte> taps{};
+  std::copy(firCoefficienten.begin(), firCoefficienten.end(), taps.begin());
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(veeltermWortels(taps));
+  }
+}
+
 // The same measurement on the portable arithmetic, to see what AVX2 adds.
 template <void (*Meting)(benchmark::State&)>
 void portabel(benchmark::State& state)
@@ -84,5 +108,8 @@ BENCHMARK(iirMiljoen)->Name("iir/1M")->Unit(benchmark::kMillisecond);
 BENCHMARK(firMiljoen)->Name("fir/1M")->Unit(benchmark::kMillisecond);
 BENCHMARK(portabel<iirMiljoen>)->Name("iir/1M/basis")->Unit(benchmark::kMillisecond);
 BENCHMARK(portabel<firMiljoen>)->Name("fir/1M/basis")->Unit(benchmark::kMillisecond);
+
+BENCHMARK(spectra)->Name("spectrum/2x128")->Unit(benchmark::kMicrosecond);
+BENCHMARK(firNullen)->Name("nullen/fir")->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -5,6 +5,7 @@
 #include "iir_programma.h"
 #include "keuzes.h"
 #include "png_uitvoer.h"
+#include "polengrafiek.h"
 #include "responsgrafiek.h"
 
 #include <array>
@@ -52,6 +53,10 @@ std::string hulpTekst()
       "       filtercyclus --programma iir|fir --respons [--punten N]\n"
       "       filtercyclus --programma iir|fir --respons --svg|--png FILE\n"
       "                    [--grootte BREEDTExHOOGTE]\n"
+      "       filtercyclus --programma iir|fir [--signaal ...] --spectrum\n"
+      "                    [--svg|--png FILE [--grootte BREEDTExHOOGTE]]\n"
+      "       filtercyclus --programma iir|fir [--frequentie LABEL] --polen\n"
+      "                    [--svg|--png FILE [--grootte BREEDTExHOOGTE]]\n"
       "       filtercyclus --programma iir|fir --coefficienten\n"
       "\n"
       "Runs one processing cycle of iir_demo or fir_demo without a window and prints\n"
@@ -62,6 +67,13 @@ std::string hulpTekst()
       "response of the filter as CSV (frequentie,omega,versterking,dB,fase,\n"
       "groepslooptijd: phase in radians unwrapped from DC, group delay in samples),\n"
       "or as a plot.\n"
+      "With --spectrum: the amplitude spectrum of the cycle's input and output\n"
+      "(DFT of the " +
+      getal(BlokLengte) +
+      " samples, rectangular window) as CSV (k,omega,invoer,uitvoer),\n"
+      "or as a plot in dB re 32768. With --polen: the filter's zeros and poles as\n"
+      "CSV (soort,re,im; soort nul or pool, each as often as its multiplicity), or\n"
+      "as a plot of the z-plane.\n"
       "With --coefficienten: the filter's coefficients as the engine uses them, as\n"
       "CSV (fir: k,h in Q15; iir: sectie,b0,b1,b2,a1,a2, section 0 the gain).\n"
       "\n"
@@ -82,9 +94,11 @@ std::string hulpTekst()
       "                        " +
       grootteTekst(standaardCyclusGrootte) + ", from " + grootteTekst(kleinsteCyclus) +
       "), of the plot for --respons\n"
-      "                        (default " +
+      "                        and --spectrum (default " +
       grootteTekst(standaardGrafiekGrootte) + ", from " + grootteTekst(kleinsteGrafiek) +
-      "); at most " + grootteTekst(grootsteGrootte) +
+      ")\n"
+      "                        and --polen (default " +
+      grootteTekst(standaardPolenGrootte) + "); at most " + grootteTekst(grootsteGrootte) +
       "\n"
       "  --wav FILE            the signal, half a second of silence and the filtered\n"
       "                        signal as a mono 16-bit WAV, each sample halved\n"
@@ -96,15 +110,20 @@ std::string hulpTekst()
       "                        " +
       getal(standaardBemonstering) +
       ")\n"
-      "  --exact               fir only: a fourth CSV column, the exact result of\n"
-      "                        the " +
+      "  --exact               fir only: a fourth CSV column, the " +
       getal(FilterLengte) +
-      " taps without rounding or saturation\n"
+      " taps as reals\n"
+      "                        on the signal before it becomes 16-bit, with no\n"
+      "                        rounding or saturation\n"
       "  --respons             the filter's magnitude response instead of a cycle\n"
       "  --punten N            with --respons as CSV: N frequencies evenly from 0 to pi\n"
       "                        (" +
       getal(minPunten) + ".." + getal(maxPunten) +
       ") instead of the eight of the choice\n"
+      "  --spectrum            the cycle's input and output spectra instead of the\n"
+      "                        cycle; with --png/--svg as a plot\n"
+      "  --polen               the filter's zeros and poles instead of a cycle; with\n"
+      "                        --png/--svg the z-plane, --frequentie marked on it\n"
       "  --coefficienten       the filter's coefficients as CSV instead of a cycle\n"
       "  --version             print the version and exit\n"
       "  -h, --help            print this help and exit\n"
@@ -120,7 +139,7 @@ std::string hulpTekst()
       "directory, a device, a FIFO) is left alone and refused. Exit status 0 means\n"
       "the files written are on the disk.\n";
   if (!grafiekAlsPng()) {
-    tekst += "This build writes the response plot as SVG only (--respons --svg).\n";
+    tekst += "This build writes the plots as SVG only (--respons, --spectrum, --polen).\n";
   }
   tekst += "\n"
            "Exit status: " +

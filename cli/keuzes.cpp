@@ -4,6 +4,7 @@
 #include "hulptekst.h"
 #include "instellingnamen.h"
 #include "png_uitvoer.h"
+#include "polengrafiek.h"
 
 #include <CLI/CLI.hpp>
 
@@ -95,11 +96,11 @@ std::optional<std::string> combinatieFout(const Keuzes& keuzes, bool grootteGege
     return "--exact needs --programma fir: the IIR computes in Double, there is no 16-bit "
            "result to compare";
   }
-  if (keuzes.respons && keuzes.png && !grafiekAlsPng()) {
-    return "--png: this build writes the response plot as SVG only";
+  if (isGrafiek(keuzes) && keuzes.png && !grafiekAlsPng()) {
+    return "--png: this build writes the plots as SVG only";
   }
-  if (keuzes.respons) {
-    return grootteFout(keuzes.grootte, kleinsteGrafiek, "for the response plot");
+  if (isGrafiek(keuzes)) {
+    return grootteFout(keuzes.grootte, kleinsteGrafiek, "for a plot");
   }
   return grootteFout(keuzes.grootte, kleinsteCyclus, "for the panel");
 }
@@ -157,12 +158,14 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten)
       app.add_option_function<std::string>("--grootte", kies(grootte, grootteVoor));
   auto* respons =
       app.add_flag("--respons", keuzes.respons)->excludes(signaal, amplitude, frequentie);
-  app.add_option_function<std::string>(
-         "--punten",
-         kies(keuzes.punten,
-              [](const auto& t) { return geheelGetalVoor("--punten", t, minPunten, maxPunten); }))
-      ->needs(respons)
-      ->excludes(png, svg);
+  auto* punten =
+      app.add_option_function<std::string>(
+             "--punten", kies(keuzes.punten,
+                              [](const auto& t) {
+                                return geheelGetalVoor("--punten", t, minPunten, maxPunten);
+                              }))
+          ->needs(respons)
+          ->excludes(png, svg);
   auto* wav = app.add_option_function<std::string>(
                      "--wav", kies(keuzes.wav, [](const auto& t) { return leesDoel("--wav", t); }))
                   ->excludes(respons);
@@ -176,8 +179,14 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten)
                                 }))
       ->needs(wav);
   auto* exact = app.add_flag("--exact", keuzes.exact)->excludes(respons, png, svg, wav);
+  auto* spectrum =
+      app.add_flag("--spectrum", keuzes.spectrum)->excludes(respons, wav, exact, punten);
+  // The frequency only marks e^(jΩ) in the plot.
+  auto* polen = app.add_flag("--polen", keuzes.polen)
+                    ->excludes(signaal, amplitude, respons, wav, exact, punten, spectrum);
   app.add_flag("--coefficienten", keuzes.coefficienten)
-      ->excludes(signaal, amplitude, frequentie, png, svg, respons, grootteOptie, wav, exact);
+      ->excludes(signaal, amplitude, frequentie, png, svg, respons, grootteOptie, wav, exact,
+                 spectrum, polen);
   app.set_version_flag("--version", std::string("filtercyclus ") + FILTERDEMO_VERSIE);
 
   try {
@@ -191,8 +200,9 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten)
     return Afsluiting{
         statusGebruiksFout, {}, std::string("filtercyclus: ") + fout.what() + " (see --help)"};
   }
-  keuzes.grootte =
-      grootte.value_or(keuzes.respons ? standaardGrafiekGrootte : standaardCyclusGrootte);
+  keuzes.grootte = grootte.value_or(keuzes.polen        ? standaardPolenGrootte
+                                    : isGrafiek(keuzes) ? standaardGrafiekGrootte
+                                                        : standaardCyclusGrootte);
   if (const auto fout = combinatieFout(keuzes, grootte.has_value())) {
     return Afsluiting{statusGebruiksFout, {}, "filtercyclus: " + *fout + " (see --help)"};
   }

@@ -31,6 +31,8 @@ struct Keuzes {
   ProgrammaKeuze programma = ProgrammaKeuze::iir;
   bool respons = false;       // the filter's magnitude response instead of a cycle
   bool coefficienten = false; // the filter's coefficients instead of a cycle
+  bool spectrum = false;      // the cycle's input and output spectra instead of the cycle
+  bool polen = false;         // the filter's zeros and poles instead of a cycle
   UInt32 signaal = cosinus;
   std::optional<UInt32> amplitude; // none: the program's start amplitude
   UInt32 frequentie = startFrequentieKeuze;
@@ -62,6 +64,14 @@ using Ontleding = std::variant<Keuzes, Afsluiting>;
 // `argumenten` are the words after the program's name.
 Ontleding leesKeuzes(std::vector<std::string> argumenten);
 
-// The cycle picture's size when --grootte is not given (the plot's is
-// standaardGrafiekGrootte).
+// The cycle picture's size when --grootte is not given (the response's and
+// the spectrum's plot's is standaardGrafiekGrootte, the z-plane's
+// standaardPolenGrootte).
 inline constexpr Grootte standaardCyclusGrootte = {512, 500};
+
+// Whether the choices ask for a plot (of the response, the spectrum or the
+// z-plane) rather than the cycle's picture.
+constexpr bool isGrafiek(const Keuzes& keuzes)
+{
+  return keuzes.respons || keuzes.spectrum || keuzes.polen;
+}

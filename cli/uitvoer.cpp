@@ -4,26 +4,29 @@
 #include "cyclus_uitvoer.h"
 #include "fir_exact.h"
 #include "fir_programma.h"
+#include "frequentie_uitvoer.h"
 #include "geluid.h"
 #include "iir_programma.h"
 #include "respons_uitvoer.h"
 #include "responsgrafiek.h"
 #include "wav.h"
 
+#include <type_traits>
+
 namespace {
 
-// The FIR's output without rounding or saturation; the IIR has no exact
-// column (the option is refused for it).
-std::vector<Double> exactVan(const CyclusResultaat<FIRProgramma>& cyclus)
+// The FIR's taps applied in real numbers to the unrounded signal; the IIR has
+// no exact column (the option is refused for it).
+template <typename Programma>
+std::vector<Double> exactVan(UInt32 keuze, UInt32 amplitude, Float hoekFreq)
 {
-  std::vector<Double> exact(BlokLengte);
-  firExactSignaal(cyclus.signaal.data(), exact.data(), BlokLengte);
-  return exact;
-}
-
-std::vector<Double> exactVan(const CyclusResultaat<IIRProgramma>& /*cyclus*/)
-{
-  return {};
+  if constexpr (std::is_same_v<Programma, FIRProgramma>) {
+    std::vector<Double> exact(BlokLengte);
+    firExactSignaal(keuze, amplitude, hoekFreq, exact);
+    return exact;
+  } else {
+    return {};
+  }
 }
 
 using Bytes = std::function<std::string()>;
@@ -62,7 +65,10 @@ std::vector<Uitvoer> cyclusUitvoer(const Keuzes& keuzes, Melder meld)
   return kiesUitvoer(
       keuzes, [=] { return cyclusPng(cyclus, grootte); },
       [=] { return cyclusSvg(cyclus, grootte); },
-      [=] { return keuzes.exact ? cyclusCsv(cyclus, exactVan(cyclus)) : cyclusCsv(cyclus); },
+      [=] {
+        return keuzes.exact ? cyclusCsv(cyclus, exactVan<Programma>(keuze, amplitude, hoekFreq))
+                            : cyclusCsv(cyclus);
+      },
       [=] {
         return wavVan(luisterMonsters<Programma>(keuze, amplitude, hoekFreq,
                                                  wavInvoerLengte(keuzes), wavStilteLengte(keuzes)),
@@ -85,9 +91,47 @@ std::vector<Uitvoer> responsUitvoer(const Keuzes& keuzes)
       });
 }
 
+// The cycle's spectra, the chosen frequency marked in the plot.
+template <typename Programma>
+std::vector<Uitvoer> spectrumUitvoer(const Keuzes& keuzes, Melder meld)
+{
+  const auto amplitude = keuzes.amplitude
+                             ? static_cast<typename Programma::Amplitude>(*keuzes.amplitude)
+                             : Programma::startAmplitude;
+  const auto cyclus =
+      draaiCyclus<Programma>(keuzes.signaal, amplitude, *hoekFrequentie(keuzes.frequentie), meld);
+  const auto figuur = [=, grootte = keuzes.grootte, gekozen = keuzes.frequentie] {
+    return spectrumGrafiek(cyclus, grootte, gekozen);
+  };
+  return kiesUitvoer(
+      keuzes, [=] { return figuurPng(figuur()); }, [=] { return figuurSvg(figuur()); },
+      [=] {
+        return spectrumCsv(amplitudeSpectrum(cyclus.signaal), amplitudeSpectrum(cyclus.gefilterd));
+      });
+}
+
+// The filter's zeros and poles, the chosen frequency marked in the plot.
+template <typename Programma>
+std::vector<Uitvoer> polenUitvoer(const Keuzes& keuzes)
+{
+  const NullenEnPolen np = Programma::nullenEnPolen();
+  const auto figuur = [=, grootte = keuzes.grootte, gekozen = keuzes.frequentie] {
+    return polenGrafiek(Programma::soort, np, grootte, gekozen);
+  };
+  return kiesUitvoer(
+      keuzes, [=] { return figuurPng(figuur()); }, [=] { return figuurSvg(figuur()); },
+      [=] { return polenCsv(np); });
+}
+
 template <typename Programma>
 std::vector<Uitvoer> uitvoerVan(const Keuzes& keuzes, Melder meld)
 {
+  if (keuzes.spectrum) {
+    return spectrumUitvoer<Programma>(keuzes, meld);
+  }
+  if (keuzes.polen) {
+    return polenUitvoer<Programma>(keuzes);
+  }
   return keuzes.respons ? responsUitvoer<Programma>(keuzes)
                         : cyclusUitvoer<Programma>(keuzes, meld);
 }

@@ -35,47 +35,42 @@ constexpr bool gebruiktFrequentie(UInt32 keuze)
   return keuze == cosinus || keuze == blokgolf;
 }
 
-// Fills `signaal`, of any length, with test signal `keuze` of peak value
-// `amplitude` at the angular frequency `hoekFreq` (radians per sample), sample
-// n by the same rule for every n: cos(n * hoekFreq) in Double, the impulse at
-// n = 32, the step from n = 32. n * hoekFreq stays exact while n < 2^29 (a
-// Float has a 24-bit significand, a Double 53). An index that names no signal
-// writes nothing, so the samples keep what they held.
+// Sample n of test signal `keuze` of peak value `amplitude` at the angular
+// frequency `hoekFreq` (radians per sample) as a real number, before it
+// becomes a sample: A·cos(n·Ω) for the cosine, +A where cos(n·Ω) > 0 and −A
+// elsewhere for the square wave (a cosine of exactly 0, or NaN, counts as not
+// positive), A at n = 32 for the impulse, A from n = 32 for the step, and 0
+// elsewhere. cos is taken of n·Ω in Double: exact while n < 2^29 (a Float has
+// a 24-bit significand, a Double 53). An index that names no signal gives 0.
+inline Double testSignaalWaarde(UInt32 keuze, UInt32 amplitude, Float hoekFreq, std::size_t n)
+{
+  const Double a = amplitude;
+  const auto cosinusVan = [&] { return std::cos(static_cast<Double>(n) * Double{hoekFreq}); };
+  switch (keuze) {
+  case cosinus:
+    return cosinusVan() * a;
+  case blokgolf:
+    return cosinusVan() > 0.0 ? a : -a;
+  case impulsfunktie:
+    return n == impulsPositie ? a : 0.0;
+  case stapfunktie:
+    return n < impulsPositie ? 0.0 : a;
+  default:
+    return 0.0;
+  }
+}
+
+// Fills `signaal`, of any length, with test signal `keuze`: sample n is
+// testSignaalWaarde(n) as the program's sample type stores it. An index that
+// names no signal writes nothing, so the samples keep what they held.
 template <typename Monster>
 void bouwTestSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, std::span<Monster> signaal)
 {
-  const Double a = amplitude;
-  const Double omega = hoekFreq;
-  const auto cosinusVan = [omega](std::size_t n) {
-    return std::cos(static_cast<Double>(n) * omega);
-  };
-  switch (keuze) {
-  case cosinus:
-    for (std::size_t n = 0; n < signaal.size(); ++n) {
-      signaal[n] = alsMonster<Monster>(cosinusVan(n) * a);
-    }
-    break;
-  case blokgolf: {
-    const Monster positief = alsMonster<Monster>(a);
-    const Monster negatief = alsMonster<Monster>(-a);
-    for (std::size_t n = 0; n < signaal.size(); ++n) {
-      // A cosine of exactly 0, or NaN, counts as not positive.
-      signaal[n] = cosinusVan(n) > 0.0 ? positief : negatief;
-    }
-    break;
+  if (keuze >= signaalNamen.size()) {
+    return;
   }
-  case impulsfunktie:
-    for (std::size_t n = 0; n < signaal.size(); ++n) {
-      signaal[n] = n == impulsPositie ? alsMonster<Monster>(a) : Monster{0};
-    }
-    break;
-  case stapfunktie:
-    for (std::size_t n = 0; n < signaal.size(); ++n) {
-      signaal[n] = n < impulsPositie ? Monster{0} : alsMonster<Monster>(a);
-    }
-    break;
-  default:
-    break;
+  for (std::size_t n = 0; n < signaal.size(); ++n) {
+    signaal[n] = alsMonster<Monster>(testSignaalWaarde(keuze, amplitude, hoekFreq, n));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "frequenties.h"
 #include "getaltekst.h"
+#include "grafiekhulp.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,14 +10,8 @@
 
 namespace {
 
-constexpr Kleur zwart{34, 34, 34};
-constexpr Kleur rasterKleur{217, 217, 217};
-constexpr Kleur nulLijnKleur{150, 150, 150};
-constexpr Kleur kaderKleur{68, 68, 68};
 constexpr Kleur krommeKleur{31, 95, 191};
-constexpr Kleur merkKleur{214, 39, 40};
 constexpr Kleur labelRand{190, 190, 190};
-constexpr const char* minTeken = "\u2212";
 
 // Sizes for a plot of 960 x 600 pixels; other sizes scale them.
 constexpr Double ontwerpBreedte = 960.0;
@@ -30,32 +25,6 @@ constexpr Double labelGrootte = 13.0;
 constexpr Double kleinsteLetter = 11.0;
 constexpr Int stappenPi = 10; // x grid every 0,1*PI
 constexpr Double stapDb = 10.0;
-
-enum class Letter { gewoon, vet };
-
-// An upright text, by default centred on its place in the plot's black.
-Tekst rechteTekst(Plek plek, std::string tekst, Double grootte, Letter letter,
-                  Anker anker = Anker::midden, Kleur kleur = zwart)
-{
-  return Tekst{.plek = plek,
-               .tekst = std::move(tekst),
-               .grootte = grootte,
-               .vet = letter == Letter::vet,
-               .anker = anker,
-               .staand = false,
-               .kleur = kleur};
-}
-
-// An estimate of the width of a sans-serif text (DejaVu Sans digits are
-// 0.64 em), generous rather than tight, so labels never touch.
-Double tekstBreedte(const std::string& tekst, Double grootte, bool vet)
-{
-  std::size_t tekens = 0;
-  for (const char c : tekst) {
-    tekens += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
-  }
-  return static_cast<Double>(tekens) * grootte * (vet ? 0.7 : 0.64);
-}
 
 struct Vak {
   Double x0 = 0.0;
@@ -101,7 +70,7 @@ Opmaak opmaakVoor(Grootte grootte)
   Opmaak o;
   const Double b = grootte.breedte;
   const Double h = grootte.hoogte;
-  o.s = std::min(b / ontwerpBreedte, h / ontwerpHoogte);
+  o.s = schaalVoor(grootte, ontwerpBreedte, ontwerpHoogte);
   o.t = std::max(o.s, kleinsteLetter / labelGrootte);
   o.gebied = {95.0 * o.t, 70.0 * o.t, b - 40.0 * o.t, h - 85.0 * o.t};
   return o;
@@ -384,13 +353,7 @@ Figuur responsGrafiek(const std::string& titel, VersterkingVan versterking, Groo
   const std::vector<Plek> kromme = krommePunten(o, versterking);
   vormen.emplace_back(Kromme{kromme, gebied, krommeKleur, 2.5 * s});
   // The frame over the grid's ends and the curve's clipped edge.
-  for (const auto& [van, naar] :
-       {std::pair<Plek, Plek>{{o.gebied.x0, o.gebied.y0}, {o.gebied.x1, o.gebied.y0}},
-        {{o.gebied.x1, o.gebied.y0}, {o.gebied.x1, o.gebied.y1}},
-        {{o.gebied.x1, o.gebied.y1}, {o.gebied.x0, o.gebied.y1}},
-        {{o.gebied.x0, o.gebied.y1}, {o.gebied.x0, o.gebied.y0}}}) {
-    vormen.emplace_back(Lijn{van, naar, kaderKleur, 1.2 * s});
-  }
+  kader({o.gebied.x0, o.gebied.y0}, {o.gebied.x1, o.gebied.y1}, 1.2 * s, vormen);
   std::vector<Vak> bezet;
   if (gekozenOmega) {
     bezet.push_back(gekozenLabel(o, gekozenTekst(versterking, *gekozen), vormen));
@@ -407,12 +370,7 @@ Figuur responsGrafiek(const std::string& titel, VersterkingVan versterking, Groo
   vormen.emplace_back(rechteTekst({midden, 42.0 * t}, titel, titelLetter, Letter::vet));
   vormen.emplace_back(rechteTekst({midden, grootte.hoogte - 22.0 * t}, "Ω (rad/sample)",
                                   asTitelGrootte * t, Letter::gewoon));
-  vormen.emplace_back(Tekst{.plek = {32.0 * t, (o.gebied.y0 + o.gebied.y1) / 2},
-                            .tekst = "Versterking (dB)",
-                            .grootte = asTitelGrootte * t,
-                            .vet = false,
-                            .anker = Anker::midden,
-                            .staand = true,
-                            .kleur = zwart});
+  vormen.emplace_back(staandeTekst({32.0 * t, (o.gebied.y0 + o.gebied.y1) / 2}, "Versterking (dB)",
+                                   asTitelGrootte * t));
   return figuur;
 }

@@ -1,39 +1,47 @@
 #include "fir_exact.h"
 
 #include "fir.h"
+#include "testsignaal.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
 
-void firExactSignaal(const Int16* signaal, Double* exact, std::size_t aantal)
+void firExactSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, std::span<Double> exact)
 {
-  for (std::size_t n = 0; n < aantal; ++n) {
-    Int64 som = 0;
+  std::vector<Double> s(exact.size());
+  for (std::size_t n = 0; n < s.size(); ++n) {
+    s[n] = testSignaalWaarde(keuze, amplitude, hoekFreq, n);
+  }
+  for (std::size_t n = 0; n < exact.size(); ++n) {
+    Double som = 0.0;
     for (std::size_t k = 0; k < FilterLengte && k <= n; ++k) {
-      som += Int64{firCoefficienten[k]} * signaal[n - k];
+      som += firCoefficienten[k] / q15Eenheid * s[n - k];
     }
-    exact[n] = static_cast<Double>(som) / q15Eenheid;
+    exact[n] = som;
   }
 }
 
-FirAfwijking firAfwijking(const Int16* signaal, const Int16* gefilterd, std::size_t aantal)
+FirAfwijking firAfwijking(std::span<const Double> exact, std::span<const Int16> gefilterd)
 {
-  std::vector<Double> exact(aantal);
-  firExactSignaal(signaal, exact.data(), aantal);
   constexpr Double kleinste = std::numeric_limits<Int16>::min();
-  constexpr Double bovenGrens = Double{std::numeric_limits<Int16>::max()} + 1.0;
+  constexpr Double grootste = std::numeric_limits<Int16>::max();
   FirAfwijking afwijking;
-  for (std::size_t n = 0; n < aantal; ++n) {
-    // The engine floors the sum: only a value below -32768 or from 32768 on
-    // is cut off.
-    if (exact[n] < kleinste || exact[n] >= bovenGrens) {
+  Double som = 0.0;
+  std::size_t geteld = 0;
+  for (std::size_t n = 0; n < std::min(exact.size(), gefilterd.size()); ++n) {
+    if (exact[n] < kleinste || exact[n] > grootste) {
       ++afwijking.verzadigd;
-    } else {
-      afwijking.grootsteAfwijking =
-          std::max(afwijking.grootsteAfwijking, std::abs(gefilterd[n] - exact[n]));
+      continue;
     }
+    const Double verschil = gefilterd[n] - exact[n];
+    afwijking.grootsteAfwijking = std::max(afwijking.grootsteAfwijking, std::abs(verschil));
+    som += verschil;
+    ++geteld;
+  }
+  if (geteld > 0) {
+    afwijking.gemiddeldeAfwijking = som / static_cast<Double>(geteld);
   }
   return afwijking;
 }

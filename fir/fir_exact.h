@@ -1,24 +1,27 @@
-// What the 16-bit arithmetic of the FIR filter costs: the same 61 taps in
-// real numbers, and how far the engine's output lies from them.
+// What the 16-bit arithmetic of the FIR filter costs: the same 61 taps as
+// real numbers applied, with no rounding, to the test signal as the generator
+// computes it before it becomes a 16-bit sample,
+//
+//   exact[n] = Σ_{k=0..min(n,60)} (h[k]/32768)·s(n−k),
+//
+// s(n) = testSignaalWaarde (A·cos(n·Ω), ±A, A; A up to 32768), in Double,
+// summed over k in order. The engine's output y[n] differs from it by both
+// roundings (the input's toward zero, the sum's down) and by saturation.
 #pragma once
 
 #include "algdef.h"
 
-#include <cstddef>
+#include <span>
 
-// Σ h[k]·x[n−k] / 32768 for n = 0 .. aantal − 1, samples before the signal
-// taken as 0: the filter's output without rounding or saturation, in units of
-// the output's last bit. Exact in a Double: the sum is an integer below 2^32
-// and the division by a power of two loses nothing.
-void firExactSignaal(const Int16* signaal, Double* exact, std::size_t aantal);
+void firExactSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, std::span<Double> exact);
 
 struct FirAfwijking {
-  Double grootsteAfwijking = 0.0; // in units of the last bit
-  UInt32 verzadigd = 0;           // outputs whose exact value lies beyond 16 bits
+  Double grootsteAfwijking = 0.0;   // max |y[n] − exact[n]|, in units of the last bit
+  Double gemiddeldeAfwijking = 0.0; // the mean of y[n] − exact[n], signed
+  UInt32 verzadigd = 0;             // outputs whose exact value lies beyond 16 bits
 };
 
-// For the output `gefilterd` of the engine for `signaal` (from a cleared
-// line): how many outputs saturated, and the largest |gefilterd[n] − exact[n]|
-// among the others. A saturated output's distance is the overshoot the 16 bits
-// cut off, counted apart, so the deviation shows what rounding costs.
-FirAfwijking firAfwijking(const Int16* signaal, const Int16* gefilterd, std::size_t aantal);
+// The deviation of the engine's output `gefilterd` from `exact`, taken at the
+// outputs whose exact value lies within −32768..32767; the others saturate,
+// are counted apart and left out. With none left, both deviations are 0.
+FirAfwijking firAfwijking(std::span<const Double> exact, std::span<const Int16> gefilterd);

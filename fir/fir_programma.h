@@ -5,6 +5,7 @@
 
 #include "algdef.h"
 #include "fir.h"
+#include "fir_wortels.h"
 #include "programma_gegevens.h"
 #include "signaal.h"
 
@@ -34,4 +35,5 @@ struct FIRProgramma : MetGegevens<firGegevens, UInt16> {
   static Double versterking(Double omega) { return firVersterking(omega); }
   static std::complex<Double> overdracht(Double omega) { return firOverdracht(omega); }
   static Double groepslooptijd(Double omega) { return firGroepslooptijd(omega); }
+  static NullenEnPolen nullenEnPolen() { return firNullenEnPolen(); }
 };

@@ -5,6 +5,7 @@
 
 #include "algdef.h"
 #include "iir.h"
+#include "iir_wortels.h"
 #include "programma_gegevens.h"
 #include "signaal.h"
 
@@ -48,5 +49,12 @@ struct IIRProgramma : MetGegevens<iirGegevens, UInt32> {
     FilterRecord filter;
     bindFilterRecord(filter);
     return iirGroepslooptijd(filter, omega);
+  }
+
+  static NullenEnPolen nullenEnPolen()
+  {
+    FilterRecord filter;
+    bindFilterRecord(filter);
+    return iirNullenEnPolen(filter);
   }
 };

@@ -13,8 +13,10 @@
 #include "geluid.h"
 #include "iir_programma.h"
 #include "json.h"
+#include "polengrafiek.h"
 #include "rasteriseer.h"
 #include "responsgrafiek.h"
+#include "spectrumgrafiek.h"
 #include "venstermodel.h"
 
 #include <algorithm>
@@ -349,6 +351,46 @@ EMSCRIPTEN_KEEPALIVE int staafOnder(Int x, Int breedte)
     return -1;
   }
   return static_cast<int>(std::min(x / schaal->staafBreedte, static_cast<Int>(BlokLengte) - 1));
+}
+
+} // extern "C"
+
+// The frequency views, as filtercyclus --spectrum and --polen draw them, at
+// breedte x hoogte CSS pixels (a side below 1 gives filtercyclus's default
+// size); both empty before kiesProgramma.
+namespace {
+Grootte grafiekMaat(Int breedte, Int hoogte, Grootte standaard)
+{
+  return breedte < 1 || hoogte < 1 ? standaard
+                                   : Grootte{std::min(breedte, grootsteGrafiekZijde),
+                                             std::min(hoogte, grootsteGrafiekZijde)};
+}
+} // namespace
+
+extern "C" {
+
+// The drawn cycle's spectra, its frequency marked; "" when none is drawn.
+EMSCRIPTEN_KEEPALIVE const char* spectrumSvg(Int breedte, Int hoogte)
+{
+  const Grootte grootte = grafiekMaat(breedte, hoogte, standaardGrafiekGrootte);
+  return geefTekstVan([=](const auto& model) {
+    const auto& getekend = model.cyclus();
+    return getekend ? figuurSvg(spectrumGrafiek(getekend->cyclus, grootte,
+                                                getekend->instellingen.frequentieKeuze))
+                    : std::string{};
+  });
+}
+
+// The filter's zeros and poles, the frequency control's e^(jΩ) marked as in
+// the response plot.
+EMSCRIPTEN_KEEPALIVE const char* polenSvg(Int breedte, Int hoogte)
+{
+  const Grootte grootte = grafiekMaat(breedte, hoogte, standaardPolenGrootte);
+  return geefTekstVan([=](const auto& model) {
+    using Programma = typename std::decay_t<decltype(model)>::Soort;
+    return figuurSvg(polenGrafiek(Programma::soort, Programma::nullenEnPolen(), grootte,
+                                  model.instellingen().frequentieKeuze));
+  });
 }
 
 } // extern "C"

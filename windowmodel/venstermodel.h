@@ -170,7 +170,11 @@ public:
 
   [[nodiscard]] std::string kostenTekst() const
   {
-    return getekend ? ::kostenTekst(getekend->cyclus) : std::string{};
+    if (!getekend) {
+      return {};
+    }
+    const Instellingen& bij = getekend->instellingen;
+    return ::kostenTekst(getekend->cyclus, bij.signaal, bij.amplitude, bij.hoekFreq);
   }
 
   // Sample n of the drawn cycle in words; empty when nothing is drawn or n

@@ -6,6 +6,8 @@
 #include "getaltekst.h"
 #include "testsignaal.h"
 
+#include <array>
+
 namespace {
 
 constexpr std::string_view minTeken = "\u2212";
@@ -51,11 +53,14 @@ std::string aflezingTekst(std::size_t n, const std::string& invoer, const std::s
   return "n = " + std::to_string(n) + ": invoer " + invoer + ", uitvoer " + uitvoer;
 }
 
-std::string kostenTekst(const CyclusResultaat<FIRProgramma>& cyclus)
+std::string kostenTekst(const CyclusResultaat<FIRProgramma>& cyclus, UInt32 signaal,
+                        UInt32 amplitude, Float hoekFreq)
 {
-  const FirAfwijking afwijking =
-      firAfwijking(cyclus.signaal.data(), cyclus.gefilterd.data(), BlokLengte);
+  std::array<Double, BlokLengte> exact{};
+  firExactSignaal(signaal, amplitude, hoekFreq, exact);
+  const FirAfwijking afwijking = firAfwijking(exact, cyclus.gefilterd);
   return "Grootste afwijking van de exacte uitkomst: " +
-         metKomma(vasteTekst(afwijking.grootsteAfwijking, 2)) +
+         alsZin(vasteTekst(afwijking.grootsteAfwijking, 2)) +
+         "\nGemiddelde afwijking: " + alsZin(vasteTekst(afwijking.gemiddeldeAfwijking, 2)) +
          "\nVerzadigd: " + std::to_string(afwijking.verzadigd);
 }

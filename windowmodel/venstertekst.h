@@ -23,11 +23,15 @@ std::string instellingTekst(UInt32 signaal, UInt32 amplitude, UInt32 frequentieK
 // "n = 45: invoer 0, uitvoer −1770"
 std::string aflezingTekst(std::size_t n, const std::string& invoer, const std::string& uitvoer);
 
-// What 16-bit arithmetic cost a cycle, a line per fact; nothing for a
-// program that does not compute in 16 bits.
+// What 16-bit arithmetic cost a cycle drawn with `signaal`, `amplitude` and
+// `hoekFreq`, a line per fact: the largest and the mean deviation from the
+// exact value (fir_exact.h) with two decimals, and the saturated outputs;
+// nothing for a program that does not compute in 16 bits.
 template <typename Programma>
-std::string kostenTekst(const CyclusResultaat<Programma>& /*cyclus*/)
+std::string kostenTekst(const CyclusResultaat<Programma>& /*cyclus*/, UInt32 /*signaal*/,
+                        UInt32 /*amplitude*/, Float /*hoekFreq*/)
 {
   return {};
 }
-std::string kostenTekst(const CyclusResultaat<FIRProgramma>& cyclus);
+std::string kostenTekst(const CyclusResultaat<FIRProgramma>& cyclus, UInt32 signaal,
+                        UInt32 amplitude, Float hoekFreq);

@@ -285,33 +285,29 @@ TEST(FIRRespons, BandenVanHetFilter)
   EXPECT_NEAR(minDrieDecibel(versterking, 0.5, 0.55), 0.537, 0.001);
 }
 
-// The exact sum for an impulse of 1 is the taps themselves over 32768; the
-// floored output lies at most 1 − 4/32768 below it (the tap −4).
-TEST(FIRExact, ImpulsGeeftDeTapsEnHunAfronding)
+// An impulse of 32768 at n = 32 is exactly the taps: exact[32 + k] = h[k].
+// Its 16-bit sample saturates to 32767, and floor(32767·h/32768) is h − 1
+// for each of the 33 positive taps and h for the 28 negative ones: the
+// largest deviation is 1 and the mean −33/128. A step of 32768 reaches the
+// partial sums of the taps: the full sum 32775 from n = 92 on (36 outputs)
+// and 15 partial sums before it lie above 32767, 51 saturated outputs.
+TEST(FIRExact, ImpulsEnStapVanVolleSchaal)
 {
-  std::vector<Int16> x(FilterLengte + 5, 0);
-  x[0] = 1;
-  std::vector<Double> exact(x.size());
-  firExactSignaal(x.data(), exact.data(), x.size());
-  for (std::size_t n = 0; n < x.size(); ++n) {
-    EXPECT_EQ(exact[n] * 32768.0, n < FilterLengte ? firCoefficienten[n] : 0) << n;
+  std::array<Double, BlokLengte> exact{};
+  firExactSignaal(impulsfunktie, maxAmplitude, 0.0F, exact);
+  for (std::size_t n = 0; n < BlokLengte; ++n) {
+    const bool tap = n >= impulsPositie && n - impulsPositie < FilterLengte;
+    EXPECT_EQ(exact[n], tap ? firCoefficienten[n - impulsPositie] : 0) << n;
   }
-  const auto afwijking = firAfwijking(x.data(), filter(x).data(), x.size());
-  EXPECT_EQ(afwijking.grootsteAfwijking, 32764.0 / 32768.0);
+  const auto impuls = draaiCyclus<FIRProgramma>(impulsfunktie, maxAmplitude, 0.0F);
+  const auto afwijking = firAfwijking(exact, impuls.gefilterd);
+  EXPECT_EQ(afwijking.grootsteAfwijking, 1.0);
+  EXPECT_EQ(afwijking.gemiddeldeAfwijking, -33.0 / 128.0);
   EXPECT_EQ(afwijking.verzadigd, 0u);
-}
 
-// A full-scale step from n = 0: 155 of 200 outputs have an exact value of
-// 32768 or more. Counted with Python's fractions:
-//   S = partial sums of the taps (then 32775); sum(32767*S[n] >= 32768*32768)
-TEST(FIRExact, VerzadigdeUitgangenApartGeteld)
-{
-  const std::vector<Int16> x(200, 32767);
-  const auto y = filter(x);
-  const auto afwijking = firAfwijking(x.data(), y.data(), x.size());
-  EXPECT_EQ(afwijking.verzadigd, 155u);
-  EXPECT_LT(afwijking.grootsteAfwijking, 1.0);
-  EXPECT_GT(afwijking.grootsteAfwijking, 0.0);
+  firExactSignaal(stapfunktie, maxAmplitude, 0.0F, exact);
+  const auto stap = draaiCyclus<FIRProgramma>(stapfunktie, maxAmplitude, 0.0F);
+  EXPECT_EQ(firAfwijking(exact, stap.gefilterd).verzadigd, 51u);
 }
 
 } // namespace

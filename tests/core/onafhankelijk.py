@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""filtercyclus's CSV, WAV, exact column and response phase against an
+"""filtercyclus's CSV, WAV, exact column, response phase, spectra and roots against an
 independent computation: the filters' definitions rebuilt here from the
 coefficient tables in the sources, in Python's own doubles and numpy.
 
@@ -106,7 +106,9 @@ FOUT = [(["--programma", "iir", "--wav", "-", *extra], genoemd) for extra, genoe
         (["--bemonstering", "8000.5"], "8000.5"), (["--respons"], "--respons"),
         (["--exact"], "--exact"), (["--png", "-"], "stdout"))]
 FOUT += [([], "--programma"), (["--programma", "iir", "--signaal", "zaagtand"], "zaagtand"),
-         (["--programma", "iir", "--png", ""], "--png")]
+         (["--programma", "iir", "--png", ""], "--png"),
+         (["--programma", "iir", "--polen", "--signaal", "blokgolf"], "--polen"),
+         (["--programma", "fir", "--spectrum", "--respons"], "--spectrum")]
 # 0,1 s at 11025/s: 1102,5 -> 1103 samples, silence 5512,5 -> 5513; 7719 in all.
 KOP_11025 = bytes.fromhex("52494646 723C0000 57415645 666D7420 10000000 0100 0100"
                           "112B0000 22560000 0200 1000 64617461 4E3C0000")
@@ -143,14 +145,17 @@ with tempfile.TemporaryDirectory() as map_:
         controleer(r.returncode == 2 and len(regels) == 1 and genoemd in regels[0]
                    and r.stdout == b"", f"usage error {argumenten}: {r.returncode} {r.stderr!r}")
 
-# --exact: the fourth column is the sum of the 61 products over 32768.
-for soort, a in (("blokgolf", 32768), ("cosinus", 20000)):
-    rijen = csv_van("--programma", "fir", "--signaal", soort, "--amplitude", str(a), "--exact")
-    controleer(rijen[0] == ["n", "signaal", "gefilterd", "exact"], f"exact header {rijen[0]}")
-    x = [int(rij[1]) for rij in rijen[1:]]
-    exact = np.convolve(np.array(x, dtype=np.int64), np.array(FIR_TAPS, dtype=np.int64))[:128]
-    controleer(all(float(rij[3]) == e / 32768 for rij, e in zip(rijen[1:], exact)),
-               f"exact column of {soort}")
+# --exact: the taps in real numbers applied to the generator's unrounded
+# signal (A*cos(n*omega), +-A, A); every signal at two frequencies.
+for soort in ("cosinus", "blokgolf", "impulsfunktie", "stapfunktie"):
+    for freq, a in (("0,05*PI", 32768), ("0,9*PI", 20000)):
+        rijen = csv_van("--programma", "fir", "--signaal", soort, "--frequentie", freq,
+                        "--amplitude", str(a), "--exact")
+        controleer(rijen[0] == ["n", "signaal", "gefilterd", "exact"], f"exact header {rijen[0]}")
+        s = signaal(soort, a, float(np.float32(FREQ[freq] * math.pi)), 128, False)
+        exact = np.convolve(s, np.array(FIR_TAPS) / 32768)[:128]
+        controleer(np.allclose([float(rij[3]) for rij in rijen[1:]], exact, rtol=0, atol=1e-8),
+                   f"exact column of {soort} {freq}")
 
 # The cycle as CSV, every signal at every frequency for both programs at the
 # start amplitude and two others, against the filters computed here: FIR in
@@ -203,5 +208,77 @@ iir_01 = csv_van("--programma", "iir", "--respons")[3]
 # 2.6312: the derivative of numpy's unwrapped phase at 0.1*pi, as above.
 controleer(iir_01[0] == "0,1*PI" and abs(float(iir_01[5]) - 2.6312) < 1e-4, f"iir delay {iir_01}")
 
-print("\n".join(FOUTEN) or f"{len(WAV)} WAVs, {len(CSV)} CSVs, {len(FOUT)} usage errors, exact, phase: all equal")
+# --spectrum against numpy's FFT of the cycle computed here, every signal at
+# an off-bin and a high frequency for both programs; scaled 2/128 but 1/128
+# at DC and Nyquist.
+schaal = np.r_[1, np.full(63, 2), 1] / 128
+for programma in ("iir", "fir"):
+    for soort in ("cosinus", "blokgolf", "impulsfunktie", "stapfunktie"):
+        for freq in ("0,05*PI", "0,9*PI"):
+            x = signaal(soort, START[programma], float(np.float32(FREQ[freq] * math.pi)), 128,
+                        programma == "fir")
+            y = fir(x) if programma == "fir" else iir(x)
+            rijen = csv_van("--programma", programma, "--signaal", soort, "--frequentie", freq,
+                            "--spectrum")
+            waarden = np.array([[float(v) for v in rij] for rij in rijen[1:]])
+            verwacht = np.c_[np.arange(65), 2 * np.pi * np.arange(65) / 128,
+                             np.abs(np.fft.rfft(x)) * schaal, np.abs(np.fft.rfft(np.array(y, float))) * schaal]
+            controleer(rijen[0] == ["k", "omega", "invoer", "uitvoer"] and waarden.shape == (65, 4)
+                       and np.allclose(waarden, verwacht, rtol=1e-9, atol=1e-7),
+                       f"spectrum {programma} {soort} {freq}")
+
+
+def als_verzameling(gevonden, verwacht):
+    """Each expected root matched to its own found root within 1e-6 relative."""
+    over = list(gevonden)
+    for e in verwacht:
+        i = int(np.argmin([abs(g - e) for g in over])) if over else None
+        if i is None or abs(over[i] - e) > 1e-6 * max(abs(e), 1):
+            return False
+        over.pop(i)
+    return not over
+
+
+# --polen against numpy.roots: the IIR per section (b, and a with a0 = 1),
+# the FIR from its taps with 60 poles at the origin.
+lengte = lambda s: 3 if s < 7 else 2
+WORTELS = {"iir": ([r for s in range(1, 8) for r in np.roots(TELLER[s][:lengte(s)])],
+                   [r for s in range(1, 8) for r in np.roots(np.r_[1, NOEMER[s][1:lengte(s)]])]),
+           "fir": (list(np.roots(FIR_TAPS)), [0j] * 60)}
+for programma, (nullen, polen) in WORTELS.items():
+    rijen = csv_van("--programma", programma, "--polen")
+    wortels = {soort: [complex(float(r[1]), float(r[2])) for r in rijen[1:] if r[0] == soort]
+               for soort in ("nul", "pool")}
+    controleer(rijen[0] == ["soort", "re", "im"] and len(rijen) == 1 + 2 * len(nullen)
+               and als_verzameling(wortels["nul"], nullen) and als_verzameling(wortels["pool"], polen),
+               f"{programma} zeros and poles")
+
+# The plots: SVG that rsvg-convert renders at its size and PNG of that size,
+# with one marker a point: 65 heads a series in the spectrum, a ring per
+# zero and two strokes per pole (the FIR's 60 at the origin one cross, "60"
+# beside it).
+GRAFIEKEN = [(["--programma", "fir", "--signaal", "blokgolf", "--spectrum"], "960x600",
+              {'<circle [^>]*fill="#6495ed"': 65, '<circle [^>]*fill="#a52a2a"': 65}),
+             (["--programma", "iir", "--polen"], "600x600",
+              {'<circle [^>]*stroke="#1f5fbf"': 13, '<line [^>]*stroke="#222222"': 26}),
+             (["--programma", "fir", "--polen", "--frequentie", "0,4*PI"], "500x400",
+              {'<circle [^>]*stroke="#1f5fbf"': 60, '<line [^>]*stroke="#222222"': 2,
+               '>60</text>': 1})]
+met_png = b"SVG only" not in draai("--help").stdout  # a build without cairo
+with tempfile.TemporaryDirectory() as map_:
+    for argumenten, grootte, merken in GRAFIEKEN:
+        svg, png = Path(map_) / "g.svg", Path(map_) / "g.png"
+        extra = [] if grootte in ("960x600", "600x600") else ["--grootte", grootte]
+        r = draai(*argumenten, "--svg", str(svg), *(["--png", str(png)] if met_png else []), *extra)
+        tekst = svg.read_text() if r.returncode == 0 else ""
+        geteld = {m: len(re.findall(m, tekst)) for m in merken}
+        b, h = (int(v) for v in grootte.split("x"))
+        beeld = subprocess.run(["rsvg-convert", str(svg)], capture_output=True).stdout
+        controleer(r.returncode == 0 and geteld == merken
+                   and beeld[16:24] == struct.pack(">II", b, h)
+                   and (not met_png or png.read_bytes()[16:24] == struct.pack(">II", b, h)),
+                   f"plot {argumenten}: {r.returncode} {r.stderr!r} {geteld}")
+
+print("\n".join(FOUTEN) or f"{len(WAV)} WAVs, {len(CSV)} CSVs, {len(FOUT)} usage errors, exact, phase, "
+      "spectra, roots, plots: all equal")
 sys.exit(1 if FOUTEN else 0)

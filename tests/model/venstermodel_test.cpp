@@ -134,7 +134,7 @@ TEST(VensterModel, GetekendeCyclusEnWatStopLeegmaakt)
   EXPECT_EQ(model.toegankelijkeNaam(),
             "FIR filter implementatie demo: invoer en uitvoer van stapfunktie, amplitude 20000");
   EXPECT_TRUE(model.aankondiging().starts_with("Getekend: stapfunktie, amplitude 20000. "));
-  EXPECT_EQ(model.kostenTekst().substr(model.kostenTekst().find('\n')), "\nVerzadigd: 0");
+  EXPECT_EQ(model.kostenTekst().substr(model.kostenTekst().rfind('\n')), "\nVerzadigd: 0");
   // Two seconds at 8000 samples/s, half a second of silence, the output;
   // each sample halved.
   const std::vector<Int16> geluid = model.luisterMonsters();

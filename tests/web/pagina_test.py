@@ -29,6 +29,8 @@ import sys
 import threading
 import wave
 
+import numpy as np
+
 from PIL import Image
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -81,11 +83,43 @@ require(kernPad)().ready.then((kern) => {
     kern._kiesFrequentie(frequentie);
     kern._tekenCyclus(signaal);
     const rij = (gefilterd) => Array.from({length: 128}, (_, n) => kern._cyclusMonster(gefilterd, n));
-    return [rij(0), rij(1)];
+    return [rij(0), rij(1), kern.UTF8ToString(kern._kostenTekst())];
   });
   process.stdout.write(JSON.stringify(uit));
 });
 """
+
+
+def fir_kosten(s, a, f, uitvoer):
+    """What the FIR's page must say its 16-bit arithmetic cost, from numpy: the
+    taps in real numbers on the generator's unrounded signal (A*cos(n*omega),
+    +-A, A), the engine's output `uitvoer` against it where it fits 16 bits."""
+    bron = pathlib.Path(__file__).resolve().parents[2] / "fir" / "fir.h"
+    taps = np.array([int(g) for g in re.findall(r"-?\d+", re.search(
+        r"firCoefficienten = \{(.*?)\};", bron.read_text(), re.S).group(1))]) / 32768
+    omega = float(np.float32(float(FREQUENTIES[f].replace("DC", "0").replace(",", ".")
+                                   .replace("*PI", "")) * np.pi))
+    n = np.arange(128)
+    cos = np.cos(n * omega)
+    x = [a * cos, np.where(cos > 0, a, -a), np.where(n == 32, a, 0), np.where(n >= 32, a, 0)][s]
+    exact = np.convolve(x.astype(float), taps)[:128]
+    binnen = (exact >= -32768) & (exact <= 32767)
+    afwijking = np.array(uitvoer)[binnen] - exact[binnen]
+    if not binnen.any():
+        return 0.0, 0.0, 128
+    return np.abs(afwijking).max(), afwijking.mean(), int((~binnen).sum())
+
+
+def kosten_kloppen(tekst, verwacht):
+    """The page's three lines against numpy, to the two decimals they show."""
+    regels = tekst.split("\n")
+    koppen = ["Grootste afwijking van de exacte uitkomst: ", "Gemiddelde afwijking: ", "Verzadigd: "]
+    if len(regels) != 3 or any(not r.startswith(k) for r, k in zip(regels, koppen)):
+        return False
+    getallen = [float(r[len(k):].replace(",", ".").replace("\u2212", "-"))
+                for r, k in zip(regels, koppen)]
+    return (abs(getallen[0] - verwacht[0]) <= 0.005 + 1e-9
+            and abs(getallen[1] - verwacht[1]) <= 0.005 + 1e-9 and getallen[2] == verwacht[2])
 
 
 # Every entry point before kiesProgramma: no trap, and nothing but "" or 0.
@@ -96,7 +130,8 @@ require(process.argv[1])().ready.then((kern) => {
   const uit = [
     ...["beschrijving", "toestand", "fragment", "cyclusCsv", "toegankelijkeNaam", "aankondiging",
         "kostenTekst"].map((f) => tekst(f)),
-    tekst("aflezing", 3), tekst("responsSvg", 400, 300), metTekst("pasFragmentToe", "teken"),
+    tekst("aflezing", 3), tekst("responsSvg", 400, 300), tekst("spectrumSvg", 400, 300),
+    tekst("polenSvg", 400, 300), metTekst("pasFragmentToe", "teken"),
     kern._zetAmplitude(5), kern.ccall("zetAmplitudeTekst", "number", ["string"], ["12"]),
     kern._schakel(), kern._vlakkenVoor(10, 10), kern._luisterMonstersVoor(),
     kern._cyclusMonster(1, 3)];
@@ -121,13 +156,17 @@ def kern_voor_programma(kern):
 
 
 def kern_gevallen(kern, filtercyclus):
-    """One result per program and signal: every frequency at every amplitude."""
+    """One result per program and signal: every frequency at every amplitude,
+    and the FIR's cost of 16-bit arithmetic against numpy."""
     gevallen = [(p, s, a, f) for p in BEGIN for s in range(4) for a in AMPLITUDES for f in range(8)]
     wasm = json.loads(subprocess.run(["node", "-e", KERN_SCRIPT, str(kern.resolve()),
                                       json.dumps(gevallen)], check=True, capture_output=True,
                                      text=True).stdout)
     fouten = {}
-    for (p, s, a, f), (invoer, uitvoer) in zip(gevallen, wasm):
+    for (p, s, a, f), (invoer, uitvoer, kosten) in zip(gevallen, wasm):
+        if p == "fir" and not kosten_kloppen(kosten, fir_kosten(s, a, f, uitvoer)):
+            fouten.setdefault((p, s), f"{SIGNALEN[s]} A={a} {FREQUENTIES[f]}: {kosten!r}, "
+                                      f"numpy {fir_kosten(s, a, f, uitvoer)}")
         csv = subprocess.run([filtercyclus, "--programma", p, "--signaal", SIGNALEN[s],
                               "--amplitude", str(a), "--frequentie", FREQUENTIES[f]],
                              check=True, capture_output=True, text=True).stdout.split()[1:]
@@ -360,13 +399,15 @@ def kosten(p):
     regels = lambda: p.d.find_element(By.ID, "kosten").text.split("\n")
     p.kies("Signaalfrequentie", "0,05*PI")
     p.klik("Teken")
-    p.wacht(lambda: regels() == ["Grootste afwijking van de exacte uitkomst: 0,99",
-                                 "Verzadigd: 0"], lambda: f"shows {regels()}")
+    # numpy (fir_kosten): 1.3503, -0.4602, none saturated; the step: 51.
+    p.wacht(lambda: regels() == ["Grootste afwijking van de exacte uitkomst: 1,35",
+                                 "Gemiddelde afwijking: \u22120,46", "Verzadigd: 0"],
+            lambda: f"shows {regels()}")
     p.klik("Stop")
     p.besturing("stapfunktie").click()
     p.typ("Signaalamplitude", "32767")
     p.klik("Teken")
-    p.wacht(lambda: regels()[1:] == ["Verzadigd: 51"], lambda: f"shows {regels()}")
+    p.wacht(lambda: regels()[2:] == ["Verzadigd: 51"], lambda: f"shows {regels()}")
 
 
 # A view's elements as the page shows them and as filtercyclus writes them at

@@ -1,0 +1,73 @@
+// What the plots (response, spectrum, z-plane) share: their colours, their
+// upright text and its estimated width, and the scale against a design size.
+#pragma once
+
+#include "figuur.h"
+
+#include <algorithm>
+#include <string>
+
+inline constexpr Kleur grafiekZwart{34, 34, 34};
+inline constexpr Kleur rasterKleur{217, 217, 217};
+inline constexpr Kleur nulLijnKleur{150, 150, 150};
+inline constexpr Kleur kaderKleur{68, 68, 68};
+inline constexpr Kleur merkKleur{214, 39, 40}; // the chosen frequency
+inline constexpr const char* minTeken = "\u2212";
+
+enum class Letter { gewoon, vet };
+
+// An upright text, by default centred on its place in the plot's black.
+inline Tekst rechteTekst(Plek plek, std::string tekst, Double grootte, Letter letter,
+                         Anker anker = Anker::midden, Kleur kleur = grafiekZwart)
+{
+  return Tekst{.plek = plek,
+               .tekst = std::move(tekst),
+               .grootte = grootte,
+               .vet = letter == Letter::vet,
+               .anker = anker,
+               .staand = false,
+               .kleur = kleur};
+}
+
+// An estimate of the width of a sans-serif text (DejaVu Sans digits are
+// 0.64 em), generous rather than tight, so labels never touch.
+inline Double tekstBreedte(const std::string& tekst, Double grootte, bool vet)
+{
+  std::size_t tekens = 0;
+  for (const char c : tekst) {
+    tekens += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
+  }
+  return static_cast<Double>(tekens) * grootte * (vet ? 0.7 : 0.64);
+}
+
+// A text turned a quarter to the left, the y axis's title.
+inline Tekst staandeTekst(Plek plek, std::string tekst, Double grootte)
+{
+  return Tekst{.plek = plek,
+               .tekst = std::move(tekst),
+               .grootte = grootte,
+               .vet = false,
+               .anker = Anker::midden,
+               .staand = true,
+               .kleur = grafiekZwart};
+}
+
+// The four sides of a rectangle as lines, over whatever is drawn inside it.
+inline void kader(Plek linksBoven, Plek rechtsOnder, Double dikte, std::vector<Vorm>& vormen)
+{
+  const Plek rechtsBoven{rechtsOnder.x, linksBoven.y};
+  const Plek linksOnder{linksBoven.x, rechtsOnder.y};
+  for (const auto& [van, naar] : {std::pair{linksBoven, rechtsBoven},
+                                  {rechtsBoven, rechtsOnder},
+                                  {rechtsOnder, linksOnder},
+                                  {linksOnder, linksBoven}}) {
+    vormen.emplace_back(Lijn{van, naar, kaderKleur, dikte});
+  }
+}
+
+// The factor of a plot of `grootte` against its design size: every length
+// and font size is multiplied by it.
+inline Double schaalVoor(Grootte grootte, Double ontwerpBreedte, Double ontwerpHoogte)
+{
+  return std::min(grootte.breedte / ontwerpBreedte, grootte.hoogte / ontwerpHoogte);
+}

@@ -1,0 +1,35 @@
+// The amplitude spectra of a cycle's input and output as a plot: two stem
+// series at Ω_k = 2π·k/128, k = 0..64, from DC at the left to the Nyquist
+// frequency π at the right-hand edge, each line at
+//
+//   L[k] = 20·log10(S[k] / 32768) dB   (dB re 32768, dBFS),
+//
+// on a scale from −100 to 0 dB. A line at or below −100 dB (a bin of 0
+// included) keeps its head on the bottom line, without a stem, so each series
+// shows all 65 heads. S[k] and the pixels are Double, written with one
+// decimal; the input in the panel's blue, the output in its brown.
+#pragma once
+
+#include "cyclus.h"
+#include "figuur.h"
+#include "spectrum.h"
+
+#include <optional>
+
+inline constexpr Double spectrumBovenDb = 0.0;
+inline constexpr Double spectrumOnderDb = -100.0;
+inline constexpr Double volleSchaal = 32768.0; // 0 dBFS
+
+// With `gekozen` (an item 0..7 of the frequency choice) that frequency is
+// marked by a line from top to bottom.
+Figuur spectrumGrafiek(const Spectrum& invoer, const Spectrum& uitvoer, Grootte grootte,
+                       std::optional<UInt32> gekozen = std::nullopt);
+
+// The plot of a cycle: its input's and its output's spectrum.
+template <typename Programma>
+Figuur spectrumGrafiek(const CyclusResultaat<Programma>& cyclus, Grootte grootte,
+                       std::optional<UInt32> gekozen = std::nullopt)
+{
+  return spectrumGrafiek(amplitudeSpectrum(cyclus.signaal), amplitudeSpectrum(cyclus.gefilterd),
+                         grootte, gekozen);
+}
