@@ -20,6 +20,9 @@ constexpr Double titelGrootte = 24.0;
 constexpr Double asTitelGrootte = 17.0;
 constexpr Double schaalGrootte = 14.0;
 constexpr Double labelGrootte = 13.0;
+// No text smaller than this, in pixels (CSS pixels in a page): a plot drawn
+// smaller than its design size keeps its text at this size at least.
+constexpr Double kleinsteLetter = 11.0;
 constexpr Int stappenPi = 10; // x grid every 0,1*PI
 constexpr Double stapDb = 10.0;
 
@@ -42,7 +45,14 @@ struct Vak {
 
 struct Opmaak {
   Double s = 1.0; // scale against the design size
-  Vak gebied;     // the plot area
+  // The scale of the text and of the margins that hold it: s, or more where
+  // the smallest text would be under kleinsteLetter.
+  Double t = 1.0;
+  Vak gebied; // the plot area
+
+  // Whether the text is drawn larger than the plot around it: then the eight
+  // frequencies' labels no longer fit, and are left out.
+  [[nodiscard]] bool krap() const { return t > s; }
 
   [[nodiscard]] Double x(Double omega) const
   {
@@ -61,29 +71,50 @@ Opmaak opmaakVoor(Grootte grootte)
   const Double b = grootte.breedte;
   const Double h = grootte.hoogte;
   o.s = schaalVoor(grootte, ontwerpBreedte, ontwerpHoogte);
-  o.gebied = {95.0 * o.s, 70.0 * o.s, b - 40.0 * o.s, h - 85.0 * o.s};
+  o.t = std::max(o.s, kleinsteLetter / labelGrootte);
+  o.gebied = {95.0 * o.t, 70.0 * o.t, b - 40.0 * o.t, h - 85.0 * o.t};
   return o;
+}
+
+// Every how many grid lines a scale value is written, of 1, 2, 5 and 10 (the
+// lines' divisors): the fewest skipped with `nodig` pixels for each value.
+Int schaalStap(Double afstand, Double nodig)
+{
+  for (const Int stap : {1, 2, 5}) {
+    if (static_cast<Double>(stap) * afstand >= nodig) {
+      return stap;
+    }
+  }
+  return 10;
 }
 
 void raster(const Opmaak& o, std::vector<Vorm>& vormen)
 {
   const Double s = o.s;
+  const Double t = o.t;
+  const Double breed = tekstBreedte(frequentieTekst(0.1), schaalGrootte * t, false) + 6.0 * t;
+  const Int xStap = schaalStap((o.gebied.x1 - o.gebied.x0) / stappenPi, breed);
   for (Int i = 0; i <= stappenPi; ++i) {
     const Double factor = static_cast<Double>(i) / stappenPi;
     const Double x = o.x(factor * std::numbers::pi);
     vormen.emplace_back(Lijn{{x, o.gebied.y0}, {x, o.gebied.y1}, rasterKleur, 1.0 * s});
-    vormen.emplace_back(rechteTekst({x, o.gebied.y1 + 24.0 * s}, frequentieTekst(factor),
-                                    schaalGrootte * s, Letter::gewoon));
+    if (i % xStap == 0) {
+      vormen.emplace_back(rechteTekst({x, o.gebied.y1 + 24.0 * t}, frequentieTekst(factor),
+                                      schaalGrootte * t, Letter::gewoon));
+    }
   }
   const auto lijnen = static_cast<Int>(-grafiekOnderDb / stapDb);
+  const Int yStap = schaalStap(o.y(-stapDb) - o.y(0.0), 1.5 * schaalGrootte * t);
   for (Int i = 0; i <= lijnen; ++i) {
     const Double dB = -stapDb * i;
     const Double y = o.y(dB);
     vormen.emplace_back(
         Lijn{{o.gebied.x0, y}, {o.gebied.x1, y}, dB == 0.0 ? nulLijnKleur : rasterKleur, 1.0 * s});
-    const std::string tekst = dB == 0.0 ? "0" : minTeken + std::to_string(static_cast<Int>(-dB));
-    vormen.emplace_back(rechteTekst({o.gebied.x0 - 10.0 * s, y + 5.0 * s}, tekst, schaalGrootte * s,
-                                    Letter::gewoon, Anker::einde));
+    if (i % yStap == 0) {
+      const std::string tekst = dB == 0.0 ? "0" : minTeken + std::to_string(static_cast<Int>(-dB));
+      vormen.emplace_back(rechteTekst({o.gebied.x0 - 10.0 * t, y + 5.0 * t}, tekst,
+                                      schaalGrootte * t, Letter::gewoon, Anker::einde));
+    }
   }
 }
 
@@ -215,6 +246,12 @@ void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::ve
     merken.push_back(merk);
     plaatser.merken.push_back({merk.x - straal, merk.y - straal, merk.x + straal, merk.y + straal});
   }
+  if (o.krap()) {
+    for (const Plek& merk : merken) {
+      vormen.emplace_back(Cirkel{merk, straal, merkKleur, wit, 1.5 * s});
+    }
+    return;
+  }
   // From the highest frequency down: in the crowded pass band each label then
   // finds its place below and left of the ones already placed, and no line to
   // a mark runs through another label.
@@ -260,12 +297,13 @@ void gekozenMerk(const Opmaak& o, Double omega, Double versterking, std::vector<
 Vak gekozenLabel(const Opmaak& o, const std::string& tekst, std::vector<Vorm>& vormen)
 {
   const Double s = o.s;
-  const Double grootte = (labelGrootte + 2.0) * s;
-  const Double rand = 6.0 * s;
+  const Double t = o.t;
+  const Double grootte = (labelGrootte + 2.0) * t;
+  const Double rand = 6.0 * t;
   const Double breedte = tekstBreedte(tekst, grootte, true) + 2 * rand;
   const Double hoogte = grootte + 2 * rand;
-  const Vak vak{o.gebied.x1 - 8.0 * s - breedte, o.gebied.y0 + 8.0 * s, o.gebied.x1 - 8.0 * s,
-                o.gebied.y0 + 8.0 * s + hoogte};
+  const Vak vak{o.gebied.x1 - 8.0 * t - breedte, o.gebied.y0 + 8.0 * t, o.gebied.x1 - 8.0 * t,
+                o.gebied.y0 + 8.0 * t + hoogte};
   vormen.emplace_back(Rechthoek{{vak.x0, vak.y0}, breedte, hoogte, wit, merkKleur, 1.5 * s});
   vormen.emplace_back(rechteTekst({(vak.x0 + vak.x1) / 2, vak.y1 - rand - 0.2 * grootte}, tekst,
                                   grootte, Letter::vet, Anker::midden, merkKleur));
@@ -322,11 +360,17 @@ Figuur responsGrafiek(const std::string& titel, VersterkingVan versterking, Groo
   }
   frequentieMerken(o, versterking, kromme, bezet, vormen);
 
+  const Double t = o.t;
   const Double midden = (o.gebied.x0 + o.gebied.x1) / 2;
-  vormen.emplace_back(rechteTekst({midden, 42.0 * s}, titel, titelGrootte * s, Letter::vet));
-  vormen.emplace_back(rechteTekst({midden, grootte.hoogte - 22.0 * s}, "Ω (rad/sample)",
-                                  asTitelGrootte * s, Letter::gewoon));
-  vormen.emplace_back(staandeTekst({32.0 * s, (o.gebied.y0 + o.gebied.y1) / 2}, "Versterking (dB)",
-                                   asTitelGrootte * s));
+  // The title, centred over the plot area, within the plot's width, but not
+  // below the smallest text.
+  const Double ruimte = 2.0 * std::min(midden, grootte.breedte - midden) - 20.0 * t;
+  const Double titelPast = titelGrootte * ruimte / tekstBreedte(titel, titelGrootte, true);
+  const Double titelLetter = std::max(kleinsteLetter, std::min(titelGrootte * t, titelPast));
+  vormen.emplace_back(rechteTekst({midden, 42.0 * t}, titel, titelLetter, Letter::vet));
+  vormen.emplace_back(rechteTekst({midden, grootte.hoogte - 22.0 * t}, "Ω (rad/sample)",
+                                  asTitelGrootte * t, Letter::gewoon));
+  vormen.emplace_back(staandeTekst({32.0 * t, (o.gebied.y0 + o.gebied.y1) / 2}, "Versterking (dB)",
+                                   asTitelGrootte * t));
   return figuur;
 }

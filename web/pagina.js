@@ -1,24 +1,25 @@
 // The page's shell around the core (paginakern.cpp, compiled to WebAssembly):
 // it builds the controls from the core's description, passes their events
-// in, and puts the fills the core returns on the canvas, at the device's
-// pixels. Every rule of the program is the core's.
+// in, and shows what the core's window model says: the controls' state, the
+// fills of the panel at the device's pixels, the readout, the result lines
+// and the views. Every rule of the program is the core's.
 "use strict";
 
 const element = (id) => document.getElementById(id);
 
-function bouwBesturing(kern, tekst) {
+function bouwBesturing(tekst) {
   document.title = tekst.titel;
   element("kop").textContent = tekst.kopTekst;
-  element("kop").style.fontSize = `${tekst.kopTekstPunten}pt`;
+  element("kop").style.setProperty("--kopgrootte", `${tekst.kopTekstPunten}pt`);
 
   const signaal = element("signaal");
   signaal.querySelector("legend").textContent = tekst.signaalLabel;
+  signaal.setAttribute("aria-label", tekst.signaalLabel);
   tekst.signalen.forEach((naam, index) => {
     const keuze = document.createElement("input");
     keuze.type = "radio";
     keuze.name = "signaal";
     keuze.value = String(index);
-    keuze.checked = index === tekst.startSignaal;
     const label = document.createElement("label");
     label.append(keuze, ` ${naam}`);
     signaal.append(label);
@@ -26,25 +27,31 @@ function bouwBesturing(kern, tekst) {
 
   const amplitude = element("amplitude");
   amplitude.labels[0].textContent = tekst.amplitudeLabel;
-  amplitude.value = String(tekst.startAmplitude);
-
   const frequentie = element("frequentie");
   frequentie.labels[0].textContent = tekst.frequentieLabel;
   for (const label of tekst.frequenties) {
     frequentie.add(new Option(label));
   }
-  frequentie.selectedIndex = tekst.startFrequentie;
 
   element("teken").textContent = tekst.teken;
   element("einde").textContent = tekst.einde;
   element("luister").textContent = tekst.luister;
-  const paneel = element("paneel");
-  paneel.style.minWidth = `${tekst.minimumBreedte}px`;
-  paneel.style.minHeight = `${tekst.minimumHoogte}px`;
+  element("tabelknop").textContent = tekst.tabel;
+  element("tabeldeel")
+    .querySelector("thead tr")
+    .append(
+      ...tekst.tabelKoppen.map((kop) => {
+        const cel = document.createElement("th");
+        cel.scope = "col";
+        cel.textContent = kop;
+        return cel;
+      }),
+    );
 }
 
-// The canvas at the device's pixels, painted with the core's fills.
-function maakPaneel(kern) {
+// The canvas at the device's pixels, painted with the core's fills. Returns
+// the painter and the bar under a point of the canvas.
+function maakPaneel(kern, tekst) {
   const canvas = element("grafiek");
   const context = canvas.getContext("2d", { alpha: false });
   const kleuren = new Map();
@@ -75,6 +82,14 @@ function maakPaneel(kern) {
     verf();
   };
 
+  // The panel is never narrower than the core's least width in device
+  // pixels, whatever the ratio: so many CSS pixels, rounded up.
+  const paneel = element("paneel");
+  const zetMinimum = () => {
+    paneel.style.minWidth = `${Math.ceil(tekst.minimumApparaatBreedte / devicePixelRatio)}px`;
+  };
+  zetMinimum();
+
   // Where the browser tells the box's size in device pixels, that size is
   // what the screen shows; elsewhere the CSS size times the pixel ratio.
   let apparaatPixelsBekend = false;
@@ -102,6 +117,7 @@ function maakPaneel(kern) {
     matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener(
       "change",
       () => {
+        zetMinimum();
         if (!apparaatPixelsBekend) {
           meetOpnieuw();
         }
@@ -111,7 +127,15 @@ function maakPaneel(kern) {
     );
   };
   volgResolutie();
-  return verf;
+
+  // The sample whose bars stand under a point given in CSS pixels, by the
+  // core's own bar layout at the canvas's device width.
+  const staafBij = (clientX) => {
+    const vak = canvas.getBoundingClientRect();
+    const x = Math.floor(((clientX - vak.left) * canvas.width) / vak.width);
+    return kern._staafOnder(x, canvas.width);
+  };
+  return { verf, staafBij };
 }
 
 // "Luister": one buffer with the core's samples, played at the core's rate;
@@ -160,112 +184,253 @@ function maakGeluid(kern, knop) {
   return stop;
 }
 
-// The shown cycle's extra facts from the core, a paragraph a line.
-function toonKosten(kern) {
-  const regels = kern.UTF8ToString(kern._kostenTekst());
-  element("kosten").replaceChildren(
-    ...regels.split("\n").filter((regel) => regel !== "").map((regel) => {
+// A view the core draws as SVG at the size it is shown, in CSS pixels, so
+// that its text keeps its size on every screen. It is one image: its text
+// alternative is the picture's own title.
+function maakBeeld(figuur, svgVoor) {
+  let grootte = null;
+  const toon = () => {
+    const svg = grootte ? svgVoor(...grootte) : "";
+    if (svg === "") {
+      figuur.replaceChildren();
+      figuur.removeAttribute("aria-label");
+      figuur.setAttribute("aria-hidden", "true");
+      return;
+    }
+    const beeld = new DOMParser().parseFromString(svg, "image/svg+xml").documentElement;
+    figuur.replaceChildren(document.importNode(beeld, true));
+    const titel = beeld.querySelector("title")?.textContent ?? beeld.getAttribute("aria-label");
+    figuur.setAttribute("aria-label", titel ?? "");
+    figuur.removeAttribute("aria-hidden");
+  };
+  new ResizeObserver(([waarneming]) => {
+    const vak = waarneming.contentBoxSize[0];
+    grootte = [Math.floor(vak.inlineSize), Math.floor(vak.blockSize)];
+    toon();
+  }).observe(figuur);
+  return toon;
+}
+
+// The drawn cycle as a table, from the core's CSV (header and rows).
+function vulTabel(csv) {
+  const rijen = csv.split("\n").filter((regel) => regel !== "").slice(1);
+  element("tabeldeel")
+    .querySelector("tbody")
+    .replaceChildren(
+      ...rijen.map((regel) => {
+        const rij = document.createElement("tr");
+        regel.split(",").forEach((waarde, kolom) => {
+          const cel = document.createElement(kolom === 0 ? "th" : "td");
+          cel.textContent = waarde;
+          if (kolom === 0) {
+            cel.scope = "row";
+          }
+          rij.append(cel);
+        });
+        return rij;
+      }),
+    );
+}
+
+// A paragraph a line of the core's text.
+function alsAlineas(regels) {
+  return regels
+    .split("\n")
+    .filter((regel) => regel !== "")
+    .map((regel) => {
       const alinea = document.createElement("p");
       alinea.textContent = regel;
       return alinea;
-    }),
-  );
-}
-
-// The filter's magnitude response from the core, the chosen frequency
-// marked: its SVG parsed and put in the page as it is.
-function toonRespons(kern) {
-  const svg = new DOMParser().parseFromString(
-    kern.UTF8ToString(kern._responsSvg()),
-    "image/svg+xml",
-  ).documentElement;
-  element("respons").replaceChildren(document.importNode(svg, true));
+    });
 }
 
 function start(kern) {
   if (!kern.ccall("kiesProgramma", "number", ["string"], [document.body.dataset.programma])) {
     throw new Error(`onbekend programma "${document.body.dataset.programma}"`);
   }
-  const tekst = JSON.parse(kern.UTF8ToString(kern._beschrijving()));
-  bouwBesturing(kern, tekst);
-  const verf = maakPaneel(kern);
+  const tekstVan = (adres) => kern.UTF8ToString(adres);
+  const tekst = JSON.parse(tekstVan(kern._beschrijving()));
+  bouwBesturing(tekst);
+  const paneel = maakPaneel(kern, tekst);
 
+  const canvas = element("grafiek");
   const signaal = element("signaal");
+  const keuzes = [...signaal.querySelectorAll("input")];
   const amplitude = element("amplitude");
   const frequentie = element("frequentie");
   const teken = element("teken");
   const einde = element("einde");
   const luister = element("luister");
+  const tabelknop = element("tabelknop");
+  const tabeldeel = element("tabeldeel");
   const stopGeluid = maakGeluid(kern, luister);
-  const amplitudeMelding = element("amplitudeMelding");
+  // A view the module does not draw stays empty.
+  const svgVan = (naam) => (b, h) => (kern[naam] ? tekstVan(kern[naam](b, h)) : "");
+  const respons = maakBeeld(element("respons"), svgVan("_responsSvg"));
+  const polen = maakBeeld(element("polen"), svgVan("_polenSvg"));
+  const spectrum = maakBeeld(element("spectrum"), svgVan("_spectrumSvg"));
 
-  // Which controls take input and what the amplitude is, as the core says.
-  const toonToestand = () => {
-    const toestand = JSON.parse(kern.UTF8ToString(kern._toestand()));
-    signaal.disabled = !toestand.signaalAan;
-    amplitude.disabled = !toestand.amplitudeAan;
-    frequentie.disabled = !toestand.frequentieAan;
-    luister.disabled = !toestand.luisterAan;
-    amplitude.value = String(toestand.amplitude);
-    return toestand;
+  // The sample the readout line shows, chosen by a click or the keys.
+  let gelezen = null;
+  const toonAflezing = () => {
+    element("aflezing").textContent = gelezen === null ? "" : tekstVan(kern._aflezing(gelezen));
   };
 
-  signaal.addEventListener("change", (gebeurtenis) => {
-    kern._kiesSignaal(Number(gebeurtenis.target.value));
-    toonToestand();
+  const toonTabel = () => {
+    if (!tabeldeel.hidden) {
+      vulTabel(tekstVan(kern._cyclusCsv()));
+    }
+  };
+
+  // The address bar follows the settings, for a link onto a slide; a moment
+  // after they change, as browsers limit how often a page may rewrite it.
+  let adresKlok = 0;
+  const volgAdres = () => {
+    clearTimeout(adresKlok);
+    adresKlok = setTimeout(() => {
+      const instellingen = tekstVan(kern._fragment());
+      if (`#${instellingen}` !== location.hash) {
+        const zonder = `${location.pathname}${location.search}`;
+        history.replaceState(null, "", instellingen === "" ? zonder : `#${instellingen}`);
+      }
+    }, 250);
+  };
+
+  // What the core's model says each control shows, and all that follows
+  // from the drawn cycle; the address bar keeps the settings for a link.
+  const toon = () => {
+    const staat = JSON.parse(tekstVan(kern._toestand()));
+    keuzes[staat.signaal].checked = true;
+    signaal.disabled = !staat.signaalAan;
+    amplitude.value = String(staat.amplitude);
+    amplitude.disabled = !staat.amplitudeAan;
+    frequentie.selectedIndex = staat.frequentie;
+    frequentie.disabled = !staat.frequentieAan;
+    teken.textContent = staat.getekend ? tekst.stop : tekst.teken;
+    teken.setAttribute("aria-pressed", String(staat.getekend));
+    luister.disabled = !staat.luisterAan;
+    canvas.setAttribute("aria-label", tekstVan(kern._toegankelijkeNaam()));
+    paneel.verf();
+    toonAflezing();
+    element("kosten").replaceChildren(...alsAlineas(tekstVan(kern._kostenTekst())));
+    tabelknop.disabled = !staat.getekend;
+    if (!staat.getekend) {
+      tabeldeel.hidden = true;
+      tabelknop.setAttribute("aria-expanded", "false");
+    }
+    toonTabel();
+    volgAdres();
+  };
+
+  // The toggle, pressed by a click, the keyboard or a link's `teken`.
+  const schakel = () => {
+    if (!kern._schakel()) {
+      stopGeluid();
+    }
+    gelezen = null;
+    toon();
+    spectrum();
+    element("aankondiging").textContent = tekstVan(kern._aankondiging());
+  };
+
+  signaal.addEventListener("change", () => {
+    kern._kiesSignaal(keuzes.findIndex((keuze) => keuze.checked));
+    toon();
   });
   // Typed text counts when it is committed (Enter, or the focus leaving), as
-  // in the window's control; the core reads it and keeps it in range.
+  // in the window's control; the core reads it and keeps it in range, or
+  // leaves the amplitude as it was and the note beside the box says so.
   amplitude.addEventListener("change", () => {
-    const getal = kern.ccall("zetAmplitudeTekst", "number", ["string"], [amplitude.value]);
-    amplitudeMelding.textContent = getal ? "" : tekst.geenGetal;
-    toonToestand();
+    const genomen = kern.ccall("zetAmplitudeTekst", "number", ["string"], [amplitude.value]);
+    element("amplitudeMelding").textContent = genomen ? "" : tekst.geenGetal;
+    toon();
   });
-  // The arrow keys step the amplitude by one, as in the window's control.
-  amplitude.addEventListener("keydown", (toets) => {
-    const stap = { ArrowUp: 1, ArrowDown: -1 }[toets.key];
-    if (stap !== undefined) {
-      toets.preventDefault();
-      kern.ccall("zetAmplitudeTekst", "number", ["string"], [amplitude.value]);
-      kern._zetAmplitude(toonToestand().amplitude + stap);
-      amplitudeMelding.textContent = "";
-      toonToestand();
+  amplitude.addEventListener("input", () => {
+    element("amplitudeMelding").textContent = "";
+  });
+  // The arrow keys step it by one, as the window's spin control does.
+  const stappenVanAmplitude = { ArrowUp: 1, ArrowDown: -1 };
+  amplitude.addEventListener("keydown", (gebeurtenis) => {
+    const stap = stappenVanAmplitude[gebeurtenis.key];
+    if (stap) {
+      gebeurtenis.preventDefault();
+      const nu = JSON.parse(tekstVan(kern._toestand())).amplitude;
+      kern.ccall("zetAmplitudeTekst", "number", ["string"], [String(nu + stap)]);
+      element("amplitudeMelding").textContent = "";
+      toon();
     }
   });
   frequentie.addEventListener("change", () => {
     kern._kiesFrequentie(frequentie.selectedIndex);
-    toonRespons(kern);
+    toon();
+    respons();
+    polen();
+  });
+  teken.addEventListener("click", schakel);
+
+  // Reading values: a click or tap on a bar, or the arrow keys on the
+  // focused panel, from the last bar read (or the first).
+  let beeindigd = false;
+  canvas.addEventListener("click", (gebeurtenis) => {
+    if (beeindigd) {
+      return;
+    }
+    gelezen = paneel.staafBij(gebeurtenis.clientX);
+    toonAflezing();
+  });
+  const laatste = tekst.monsters - 1;
+  const stappen = {
+    ArrowLeft: (n) => n - 1,
+    ArrowRight: (n) => n + 1,
+    Home: () => 0,
+    End: () => laatste,
+  };
+  canvas.addEventListener("keydown", (gebeurtenis) => {
+    const stap = stappen[gebeurtenis.key];
+    if (stap && !beeindigd) {
+      gebeurtenis.preventDefault();
+      gelezen = gelezen === null ? 0 : Math.min(laatste, Math.max(0, stap(gelezen)));
+      toonAflezing();
+    }
   });
 
-  teken.addEventListener("click", () => {
-    const ingedrukt = kern._schakel() === 1;
-    teken.setAttribute("aria-pressed", String(ingedrukt));
-    toonToestand();
-    if (!ingedrukt) {
-      stopGeluid();
+  tabelknop.addEventListener("click", () => {
+    tabeldeel.hidden = !tabeldeel.hidden;
+    tabelknop.setAttribute("aria-expanded", String(!tabeldeel.hidden));
+    toonTabel();
+    if (!tabeldeel.hidden) {
+      tabeldeel.scrollIntoView({ block: "nearest" });
     }
-    verf();
-    toonKosten(kern);
-    teken.textContent = ingedrukt ? tekst.stop : tekst.teken;
   });
 
   // A page may close itself only if a script opened it; otherwise it shows
-  // that the program has ended, and nothing responds any more.
+  // that the program has ended and how to begin again, and nothing responds
+  // any more.
   einde.addEventListener("click", () => {
     stopGeluid();
+    beeindigd = true;
     window.close();
     for (const besturing of document.querySelectorAll("input, select, button, fieldset")) {
       besturing.disabled = true;
     }
     const melding = element("beeindigd");
-    melding.textContent = tekst.beeindigd;
+    melding.replaceChildren(...alsAlineas(`${tekst.beeindigd}\n${tekst.opnieuw}`));
     melding.hidden = false;
   });
 
-  toonRespons(kern);
-  toonToestand();
+  // A link into an experiment: the settings from the address's fragment.
+  const link = JSON.parse(
+    kern.ccall("pasFragmentToe", "string", ["string"], [location.hash.slice(1)]),
+  );
+  element("melding").textContent = link.melding;
+  toon();
+  respons();
+  polen();
   teken.disabled = false;
   einde.disabled = false;
+  if (link.teken) {
+    schakel();
+  }
 }
 
 // Compiled at once from the bytes in this page; `ready` is settled by then.

@@ -341,6 +341,18 @@ EMSCRIPTEN_KEEPALIVE const char* responsSvg(Int breedte, Int hoogte)
   });
 }
 
+// The sample whose bars stand at device column x of a panel `breedte` device
+// pixels wide, by the picture's own scale: a click's readout. Right of the
+// last bar, the last; -1 left of the panel or where no bar can be drawn.
+EMSCRIPTEN_KEEPALIVE int staafOnder(Int x, Int breedte)
+{
+  const auto schaal = schaalVoor(breedte, 1);
+  if (!schaal || schaal->staafBreedte == 0 || x < 0) {
+    return -1;
+  }
+  return static_cast<int>(std::min(x / schaal->staafBreedte, static_cast<Int>(BlokLengte) - 1));
+}
+
 } // extern "C"
 
 // The frequency views, as filtercyclus --spectrum and --polen draw them, at

@@ -452,6 +452,29 @@ TEST(FiltercyclusGrafiek, PngDoorCairoInDeGevraagdeGrootte)
   EXPECT_GT(donker, 2000u) << "text drawn";
 }
 
+// Drawn at the size a page shows it: no text under 11 px, the chosen gain
+// written at every size, and the eight frequencies' labels (each with a dB
+// value) only where the design's sizes hold, from 13/11 of 960x600 down.
+TEST(FiltercyclusGrafiek, TekstNergensKleinerDanElfPixels)
+{
+  const struct {
+    Grootte grootte;
+    bool labels;
+  } gevallen[] = {{{300, 190}, false}, {{505, 250}, false}, {{811, 508}, false},
+                  {{813, 508}, true},  {{960, 600}, true},  {{1920, 1200}, true}};
+  for (const auto& [grootte, labels] : gevallen) {
+    const std::string svg = figuurSvg(responsGrafiek("t", FIRProgramma::versterking, grootte, 5));
+    std::size_t kleinste = 0;
+    for (const auto& vorm : responsGrafiek("t", FIRProgramma::versterking, grootte, 5).vormen) {
+      const auto* tekst = std::get_if<Tekst>(&vorm);
+      kleinste += tekst != nullptr && tekst->grootte < 11.0 ? 1 : 0;
+    }
+    EXPECT_EQ(kleinste, 0u) << grootte.breedte << "x" << grootte.hoogte;
+    EXPECT_EQ(tel(svg, ">0,6*PI: \u221245,9 dB</text>"), 1u) << grootte.breedte;
+    EXPECT_EQ(tel(svg, " dB</text>"), labels ? 9u : 1u) << grootte.breedte;
+  }
+}
+
 // The chosen frequency is marked with its gain in the labels' format; an item
 // that names no frequency leaves the plot as it is without a choice.
 TEST(FiltercyclusGrafiek, GekozenFrequentieMetHaarVersterking)

@@ -3,15 +3,20 @@
 
 Each case opens a page, finds the controls by their labels, uses them (click,
 choose, type, Tab) and compares the canvas, as the screen shows it, with
-`filtercyclus --png` at the canvas's size in device pixels. With --kern, the
-module under node first runs every signal and frequency at three amplitudes,
-compared with the native filtercyclus's CSV.
+`filtercyclus --png` at the canvas's size in device pixels. One table of
+screens (a real device pixel ratio and window size each, touch screens with a
+coarse pointer) checks that the page fits them; one table of address
+fragments checks the links into an experiment. With --kern, the module under
+node first runs every signal and frequency at three amplitudes, compared with
+the native filtercyclus's CSV.
 
 usage: pagina_test.py --paginas DIR --filtercyclus FILE [--kern paginakern.js]
+                      [--alleen TEXT]
 """
 
 import argparse
 import array
+import csv
 import functools
 import http.server
 import io
@@ -219,10 +224,16 @@ class Pagina:
         keuze.select_by_index(item) if isinstance(item, int) else keuze.select_by_visible_text(item)
 
     def canvas(self):
+        """The canvas's size and its pixels as the screen shows them: the
+        viewport's picture cut where the canvas lies in device pixels (an
+        element's own screenshot rounds a box at fractional CSS pixels out)."""
         canvas = self.d.find_element(By.TAG_NAME, "canvas")
-        grootte = self.d.execute_script("return [arguments[0].width, arguments[0].height]", canvas)
-        beeld = Image.open(io.BytesIO(canvas.screenshot_as_png)).convert("RGB")
-        return grootte, beeld
+        x, y, b, h = self.d.execute_script(
+            "const c = arguments[0], r = c.getBoundingClientRect();"
+            "return [Math.round(r.left * devicePixelRatio), Math.round(r.top * devicePixelRatio),"
+            " c.width, c.height]", canvas)
+        scherm = Image.open(io.BytesIO(self.d.get_screenshot_as_png())).convert("RGB")
+        return (b, h), scherm.crop((x, y, x + b, y + h))
 
     def toont(self, *argumenten):
         """Waits until the canvas shows filtercyclus's picture at its size."""
@@ -269,8 +280,6 @@ def begin(p):
     waar(p.d.find_element(By.TAG_NAME, "html").get_attribute("lang") == "nl", "lang")
     p.vergrendeld(False)
     p.leeg()
-    (b, h), _ = p.canvas()
-    waar(b >= 512 and h >= 500, f"canvas {b}x{h} smaller than the window's panel")
 
 
 def teken_en_stop(p):
@@ -289,7 +298,10 @@ def instellingen(p):
     waar(p.besturing("Signaalamplitude").get_attribute("value") == "13", "12,5 not read as 13")
     p.typ("Signaalamplitude", "abc")
     waar(p.besturing("Signaalamplitude").get_attribute("value") == "13", "text changed it")
-    waar(p.d.find_element(By.ID, "amplitudeMelding").text != "", "no note that it was no number")
+    noot = p.d.find_element(By.ID, "amplitudeMelding")
+    waar(noot.is_displayed() and noot.text != "", "no note beside the box for text that is no number")
+    p.typ("Signaalamplitude", "13")
+    waar(noot.text == "", "the note stays after a number")
     p.kies("Signaalfrequentie", "0,9*PI")
     p.klik("Teken")
     p.toont("--signaal", "blokgolf", "--amplitude", "13", "--frequentie", "0,9*PI")
@@ -339,7 +351,8 @@ def niets_gevraagd(p):
     gevraagd = {json.loads(regel["message"])["message"]["params"]["request"]["url"]
                 for regel in p.d.get_log("performance")
                 if '"Network.requestWillBeSent"' in regel["message"]}
-    waar(gevraagd == {p.d.current_url}, f"requests: {sorted(u[:60] for u in gevraagd)}")
+    waar(gevraagd == {p.d.current_url.split("#")[0]},
+         f"requests: {sorted(u[:60] for u in gevraagd)}")
 
 
 # Keeps every AudioBuffer the page makes, for reading its samples back.
@@ -397,52 +410,171 @@ def kosten(p):
     p.wacht(lambda: regels()[2:] == ["Verzadigd: 51"], lambda: f"shows {regels()}")
 
 
-def geen_kosten(p):
-    p.klik("Teken")
-    p.toont("--amplitude", BEGIN[p.programma][2])
-    waar(p.d.find_element(By.ID, "kosten").text == "", "the IIR page shows 16-bit costs")
-
-
-# The plot's elements as the page shows them and as filtercyclus writes them,
-# each serialised the same way.
+# A view's elements as the page shows them and as filtercyclus writes them at
+# the size shown, each serialised the same way.
 LEES_SVG = """
-const schrijver = new XMLSerializer();
-const delen = (svg) => svg ? [...svg.children].map((e) => schrijver.serializeToString(e)) : [];
-const gereedschap = new DOMParser().parseFromString(arguments[0], "image/svg+xml");
-return [delen(document.querySelector("#respons svg")), delen(gereedschap.documentElement)];
+const delen = (svg) => [...svg.children].map((e) => new XMLSerializer().serializeToString(e));
+const svg = document.querySelector(`#${arguments[0]} svg`);
+if (!svg) return null;
+const grootte = `${svg.width.baseVal.value}x${svg.height.baseVal.value}`;
+return [grootte, delen(svg), arguments[1] && delen(
+    new DOMParser().parseFromString(arguments[1], "image/svg+xml").documentElement)];
 """
 
 
-def respons(p):
-    """filtercyclus's plot with the chosen frequency marked: a line and a ring
-    under the curve, and a box with its gain as filtercyclus's label gives it."""
-    svg = subprocess.run([p.filtercyclus, "--programma", p.programma, "--respons", "--svg", "-"],
-                         check=True, capture_output=True, text=True).stdout
+def beelden(p):
+    """The three views after Teken, each filtercyclus's at the size shown: the
+    response and the poles and zeros with the chosen frequency marked, also
+    after the control moves, and the drawn cycle's spectrum, gone after Stop."""
+    def delen(beeld, *argumenten):  # the page's and filtercyclus's elements
+        grootte = (p.d.execute_script(LEES_SVG, beeld, "") or [""])[0]
+        return grootte and p.d.execute_script(LEES_SVG, beeld, subprocess.run(
+            [p.filtercyclus, "--programma", p.programma, *argumenten, "--grootte", grootte,
+             "--svg", "-"], check=True, capture_output=True, text=True).stdout)[1:]
 
-    def gemarkeerd(frequentie):
-        pagina, gereedschap = p.d.execute_script(LEES_SVG, svg)
-        tekst = [re.sub(r"<[^>]*>", "", e) for e in gereedschap]
-        # The frequency's label: its name in bold (the axis has it too), its gain below.
-        naam = next(i for i, e in enumerate(gereedschap)
-                    if tekst[i] == frequentie and 'font-weight="bold"' in e)
-        verwacht = f"{frequentie}: {tekst[naam + 1]}"
+    def respons(frequentie):
+        """filtercyclus's plot, and under the curve a line and a ring at the
+        chosen frequency, and a box with its gain from filtercyclus's CSV."""
+        pagina, gereedschap = delen("respons", "--respons") or ([], [None])
         rest, i = [], 0
         for e in pagina:
-            if i < len(gereedschap) and e == gereedschap[i]:
-                i += 1
-            else:
-                rest.append(e)
-        soorten = [re.match(r"<(\w+)", e)[1] for e in rest]
-        return (i == len(gereedschap) and soorten == ["line", "circle", "rect", "text"]
-                and re.sub(r"<[^>]*>", "", rest[3]) == verwacht)
+            i, rest = (i + 1, rest) if i < len(gereedschap) and e == gereedschap[i] else (i, rest + [e])
+        dB = next(float(r[3]) for r in csv.reader(io.StringIO(subprocess.run(
+            [p.filtercyclus, "--programma", p.programma, "--respons"], check=True,
+            capture_output=True, text=True).stdout)) if r[0] == frequentie)
+        tekst = f"{abs(dB):.1f}".replace(".", ",")
+        tekst = f"{frequentie}: {'' if tekst == '0,0' or dB > 0 else chr(0x2212)}{tekst} dB"
+        return (i == len(gereedschap) and [re.match(r"<(\w+)", e)[1] for e in rest]
+                == ["line", "circle", "rect", "text"] and re.sub(r"<[^>]*>", "", rest[3]) == tekst)
 
-    for stap, frequentie in [(None, "0,1*PI"), ("0,6*PI", "0,6*PI"), (9, "0,6*PI"),
-                             ("impulsfunktie", "0,6*PI")]:
-        if stap == "impulsfunktie":
-            p.besturing(stap).click()
-        elif stap is not None:
-            p.kies("Signaalfrequentie", stap)
-        p.wacht(lambda: gemarkeerd(frequentie), f"plot not marked at {frequentie} after {stap}")
+    p.d.set_window_size(2400, 1200)  # each view within filtercyclus's sizes (from 400x250)
+    p.besturing("blokgolf").click()
+    for frequentie in ("0,1*PI", "0,6*PI"):
+        p.kies("Signaalfrequentie", frequentie)
+        p.wacht(lambda: respons(frequentie), f"response plot not marked at {frequentie}")
+        p.wacht(lambda: (lambda d: d and d[0] == d[1])(
+            delen("polen", "--polen", "--frequentie", frequentie)), f"z-plane at {frequentie}")
+    waar(p.d.execute_script(LEES_SVG, "spectrum", "") is None, "a spectrum before Teken")
+    p.klik("Teken")
+    p.wacht(lambda: (lambda d: d and d[0] == d[1])(delen(
+        "spectrum", "--spectrum", "--signaal", "blokgolf", "--frequentie", "0,6*PI",
+        "--amplitude", BEGIN[p.programma][2])), "spectrum is not filtercyclus's")
+    p.klik("Stop")
+    p.wacht(lambda: p.d.execute_script(LEES_SVG, "spectrum", "") is None, "spectrum after Stop")
+
+
+def adres_volgt(p):
+    """The address bar keeps the settings: the page opened at it shows them."""
+    p.besturing("blokgolf").click()
+    p.typ("Signaalamplitude", "777")
+    p.kies("Signaalfrequentie", "0,6*PI")
+    adres = p.wacht(lambda: re.search(r"777.*0(,|%2C)6|0(,|%2C)6.*777", p.d.current_url)
+                    and p.d.current_url, "the address does not follow the settings")
+    p.d.get("about:blank")
+    open_pagina(p.d, adres)
+    p.klik("Teken")
+    p.toont("--signaal", "blokgolf", "--amplitude", "777", "--frequentie", "0,6*PI")
+
+
+# Links into an experiment: (page, fragment, filtercyclus's settings for the
+# picture after loading or None for an empty panel, the words of the one line
+# about what was ignored, [] for none).
+FRAGMENTEN = [
+    ("fir", "signaal=blokgolf&amplitude=12345&frequentie=0,2*PI&teken",
+     ["--signaal", "blokgolf", "--amplitude", "12345", "--frequentie", "0,2*PI"], []),
+    ("iir", "signaal=blokgolf&amplitude=12345&frequentie=0%2C2%2API&teken",
+     ["--signaal", "blokgolf", "--amplitude", "12345", "--frequentie", "0,2*PI"], []),
+    ("iir", "teken&amplitude=40000", ["--amplitude", "32768"], []),
+    ("fir", "signaal=impulsfunktie&amplitude=9%2C6&teken",
+     ["--signaal", "impulsfunktie", "--amplitude", "10"], []),
+    ("fir", "kleur=rood&signaal=zaagtand&amplitude=veel&teken", ["--amplitude", "20000"],
+     ["kleur", "zaagtand", "veel"]),
+    ("iir", "frequentie=0,3*PI&signaal=stapfunktie", None, ["0,3*PI"]),
+]
+
+
+def fragment_geval(fragment, teken, genoemd):
+    def stappen(p):
+        adres = p.d.current_url.split("#")[0]
+        p.d.get("about:blank")
+        open_pagina(p.d, f"{adres}#{fragment}")
+        p.leeg() if teken is None else p.toont(*teken)
+        regels = [e for e in p.d.find_elements(By.XPATH, "//p[@id='melding']") if e.text != ""]
+        waar(len(regels) == (1 if genoemd else 0) and all(e.is_displayed() for e in regels)
+             and all(w in regels[0].text for w in genoemd), f"ignored: {[e.text for e in regels]}")
+    return stappen
+
+
+# The screens the page must fit: (name, window in CSS px, device pixel ratio,
+# touch screen). 683x384 at ratio 2 is a 1366x768 laptop at 200% zoom.
+APPARATEN = [
+    ("phone", 390, 844, 3, True), ("phone in landscape", 844, 390, 3, True),
+    ("tablet", 820, 1180, 2, True), ("laptop", 1366, 768, 1, False),
+    ("projector", 1024, 768, 1, False), ("4K screen", 1920, 1080, 2, False),
+    ("320 CSS px wide", 320, 568, 2, True), ("laptop at 200% zoom", 683, 384, 2, False),
+]
+MEET = """
+const vak = (e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; };
+return [[0, 0, document.documentElement.clientWidth, innerHeight],
+  document.documentElement.scrollWidth, arguments[0].map(vak), vak(document.getElementById("respons")),
+  Math.min(...[...document.querySelectorAll("#respons text")].map(
+    (t) => parseFloat(getComputedStyle(t).fontSize) * Math.hypot(t.getScreenCTM().a, t.getScreenCTM().b))),
+  Math.min(...[...document.querySelectorAll("button, select, input[type=text], fieldset label")]
+    .map((e) => e.getBoundingClientRect().height).filter((h) => h > 0))];
+"""
+
+
+def apparaat_geval(breedte, hoogte, grof):
+    """After Teken: nothing to scroll sideways; the panel, the toggle and the
+    result lines on screen together, the panel as filtercyclus draws it with
+    two device pixels a bar at least; a tapped bar, the arrow keys and the
+    table read as filtercyclus's CSV; the response plot's text 11 CSS px at
+    least, the plot on screen too from 1366x768; touch controls 44 px high."""
+    def stappen(p):
+        p.klik("Teken")
+        b, _ = p.toont("--amplitude", BEGIN[p.programma][2])
+        waar(b // 128 >= 2, f"{b} device px for 128 bars")
+        cyclus = [regel.split(",") for regel in subprocess.run(
+            [p.filtercyclus, "--programma", p.programma, "--amplitude", BEGIN[p.programma][2]],
+            check=True, capture_output=True, text=True).stdout.split()[1:]]
+        # The FIR bit for bit; the IIR to the last bits of the math library's
+        # cosine, as in the module's cases.
+        marge = 0.0 if p.programma == "fir" else 1e-9
+        zelfde = lambda pagina, gereedschap: len(pagina) == len(gereedschap) and all(
+            abs(float(a.replace("\u2212", "-").replace(",", ".")) - float(b))
+            <= marge * max(abs(float(b)), 1.0) for a, b in zip(pagina, gereedschap))
+        canvas = p.d.find_element(By.TAG_NAME, "canvas")
+        p.d.execute_script("addEventListener('click', (e) => { window.klikX = e.clientX; }, true)")
+        ActionChains(p.d).move_to_element_with_offset(canvas, -canvas.size["width"] // 6, 0).click(
+        ).perform()
+        n = p.d.execute_script("const c = arguments[0], r = c.getBoundingClientRect();"
+                               "return Math.floor((klikX - r.left) * c.width / r.width"
+                               " / Math.floor(c.width / 128))", canvas)
+        for toetsen, n in [((), n), ((Keys.ARROW_RIGHT,) * 2, n + 2), ((Keys.END,), 127)]:
+            ActionChains(p.d).send_keys(*toetsen).perform()
+            lees = lambda: re.fullmatch(r"n = (\d+): invoer (\S+), uitvoer (\S+)",
+                                        p.d.find_element(By.ID, "aflezing").text)
+            p.wacht(lambda: (m := lees()) and zelfde(m.groups(), cyclus[n]),
+                    lambda: f"readout {lees() and lees()[0]!r}, filtercyclus {cyclus[n]}")
+        regels = p.d.find_elements(By.XPATH, '//p[starts-with(., "n = ") or contains(., "afwijking")'
+                                   ' or starts-with(., "Verzadigd")]')
+        scherm, breed, vakken, respons, letter, hoog = p.d.execute_script(
+            MEET, [canvas, p.knop("Stop"), *regels])
+        waar(breed <= scherm[2], f"{breed} CSS px wide on a {scherm[2]} px screen")
+        binnen = lambda v: (min(v[:2]) >= -0.5 and v[2] <= scherm[2] + 0.5
+                            and v[3] <= scherm[3] + 0.5)
+        waar(all(map(binnen, vakken)), f"off screen {scherm}: {vakken}")
+        # The readout, and the FIR's three costs of 16-bit arithmetic.
+        waar(len(regels) == (4 if p.programma == "fir" else 1), f"{len(regels)} result lines")
+        waar(letter >= 11 - 1e-6, f"response plot's text {letter:.1f} CSS px")
+        waar(binnen(respons) or breedte < 1366 or hoogte < 768, f"response plot at {respons}")
+        waar(hoog >= 44 - 1e-6 or not grof, f"a control {hoog:.1f} CSS px high")
+        p.klik("Toon als tabel")
+        rijen = lambda: [[c.text for c in r.find_elements(By.XPATH, "th|td")]
+                         for r in p.d.find_elements(By.XPATH, "//table//tr")]
+        p.wacht(lambda: rijen()[:1] == [["n", "invoer", "uitvoer"]] and zelfde(
+            sum(rijen()[1:], []), sum(cyclus, [])), lambda: f"table {rijen()[:2]} is not the CSV")
+    return stappen
 
 
 GEVALLEN = [
@@ -460,22 +592,28 @@ GEVALLEN = [
     ("Luister plays the shown cycle", "fir", luister),
     ("Luister plays the shown cycle", "iir", luister),
     ("what 16-bit arithmetic costs", "fir", kosten),
-    ("what 16-bit arithmetic costs", "iir", geen_kosten),
-    ("where the chosen frequency falls", "fir", respons),
-    ("where the chosen frequency falls", "iir", respons),
-]
-# Run again at device pixel ratio 2, and from a web server.
-HIDPI = ["Teken and Stop", "resize redraws, Stop stays empty"]
+    ("the three views after Teken, the frequency marked", "fir", beelden),
+    ("the three views after Teken, the frequency marked", "iir", beelden),
+    ("the address bar keeps the settings", "iir", adres_volgt),
+] + [(f"fragment #{fragment}", programma, fragment_geval(fragment, teken, genoemd))
+     for programma, fragment, teken, genoemd in FRAGMENTEN]
+# Cases run on each screen: (name, page, steps, window, ratio, touch).
+SCHERMEN = [(f"fits the {naam} ({b}x{h} at {schaal})", programma,
+             apparaat_geval(b, h, grof), (b, h), schaal, grof)
+            for naam, b, h, schaal, grof in APPARATEN for programma in BEGIN]
 VIA_SERVER = ["requests nothing but itself", "Teken and Stop"]
 
 
-def start_chromium(schaal):
+def start_chromium(schaal, grof=False):
     opties = webdriver.ChromeOptions()
     opties.binary_location = "/usr/bin/chromium"
     for optie in ("--headless=new", "--no-sandbox", "--disable-gpu",
                   f"--window-size={VENSTER[0]},{VENSTER[1]}",
                   f"--force-device-scale-factor={schaal}"):
         opties.add_argument(optie)
+    if grof:  # a touch screen: a coarse pointer and no hover, as media queries see it
+        opties.add_argument("--blink-settings=primaryPointerType=2,availablePointerTypes=2,"
+                            "primaryHoverType=1,availableHoverTypes=1")
     opties.set_capability("goog:loggingPrefs", {"performance": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=opties)
 
@@ -492,25 +630,32 @@ def start_server(map_):
     return f"http://127.0.0.1:{server.server_address[1]}/"
 
 
-def pagina_gevallen(paginas, filtercyclus):
+def pagina_gevallen(paginas, filtercyclus, alleen=None):
     server = start_server(paginas)
     bestand = paginas.resolve().as_uri() + "/"
-    runs = [(1, bestand, GEVALLEN), (2, bestand, [g for g in GEVALLEN if g[0] in HIDPI]),
-            (1, server, [g for g in GEVALLEN if g[0] in VIA_SERVER])]
-    for schaal, basis, gevallen in runs:
-        driver = start_chromium(schaal)
-        try:
-            for naam, programma, stappen in gevallen:
-                titel = f"{programma}_demo {naam} (ratio {schaal}, {basis.split(':')[0]})"
+    gewoon = [(naam, programma, stappen, VENSTER, 1, False) for naam, programma, stappen in GEVALLEN]
+    runs = [(bestand, gewoon + SCHERMEN),
+            (server, [g for g in gewoon if g[0] in VIA_SERVER])]
+    drivers = {}
+    try:
+        for basis, gevallen in runs:
+            for naam, programma, stappen, venster, schaal, grof in gevallen:
+                if alleen and alleen not in naam:
+                    continue
+                if (schaal, grof) not in drivers:
+                    drivers[schaal, grof] = start_chromium(schaal, grof)
+                driver = drivers[schaal, grof]
+                titel = f"{programma}_demo {naam} ({basis.split(':')[0]})"
                 try:
-                    driver.set_window_size(*VENSTER)
+                    driver.set_window_size(*venster)
                     driver.get_log("performance")
                     open_pagina(driver, f"{basis}{programma}_demo.html")
                     stappen(Pagina(driver, filtercyclus, programma))
                     yield titel, None
                 except Mislukt as fout:
                     yield titel, str(fout)
-        finally:
+    finally:
+        for driver in drivers.values():
             driver.quit()
 
 
@@ -537,13 +682,15 @@ def main():
     args.add_argument("--paginas", type=pathlib.Path, required=True)
     args.add_argument("--filtercyclus", required=True)
     args.add_argument("--kern", type=pathlib.Path)
+    args.add_argument("--alleen", help="only the page cases whose name has this text")
     args = args.parse_args()
 
     uitslagen = []
     for naam, fout in itertools.chain(
             kern_voor_programma(args.kern) if args.kern else [],
             kern_gevallen(args.kern, args.filtercyclus) if args.kern else [],
-            pagina_gevallen(args.paginas, args.filtercyclus), index_geval(args.paginas)):
+            pagina_gevallen(args.paginas, args.filtercyclus, args.alleen),
+            [] if args.alleen else index_geval(args.paginas)):
         uitslagen.append((naam, fout))
         print(("ok   " if fout is None else "FOUT ") + naam + ("" if fout is None else f": {fout}"),
               flush=True)
