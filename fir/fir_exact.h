@@ -18,10 +18,10 @@ void firExactSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, std::span<D
 struct FirAfwijking {
   Double grootsteAfwijking = 0.0;   // max |y[n] − exact[n]|, in units of the last bit
   Double gemiddeldeAfwijking = 0.0; // the mean of y[n] − exact[n], signed
-  UInt32 verzadigd = 0;             // outputs whose exact value lies beyond 16 bits
+  UInt32 verzadigd = 0;             // outputs whose exact value 16 bits cannot hold
 };
 
 // The deviation of the engine's output `gefilterd` from `exact`, taken at the
-// outputs whose exact value lies within −32768..32767; the others saturate,
+// outputs whose exact value rounds down into −32768..32767; the others saturate,
 // are counted apart and left out. With none left, both deviations are 0.
 FirAfwijking firAfwijking(std::span<const Double> exact, std::span<const Int16> gefilterd);

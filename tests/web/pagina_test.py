@@ -103,7 +103,7 @@ def fir_kosten(s, a, f, uitvoer):
     cos = np.cos(n * omega)
     x = [a * cos, np.where(cos > 0, a, -a), np.where(n == 32, a, 0), np.where(n >= 32, a, 0)][s]
     exact = np.convolve(x.astype(float), taps)[:128]
-    binnen = (exact >= -32768) & (exact <= 32767)
+    binnen = (exact >= -32768) & (exact < 32768)
     afwijking = np.array(uitvoer)[binnen] - exact[binnen]
     if not binnen.any():
         return 0.0, 0.0, 128
