@@ -21,7 +21,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 PAGINAS = pathlib.Path(__file__).resolve().parent.parent / "build" / "web"
-GRENS = 150 * 1024  # bytes a page may take
+GRENS = 200 * 1024  # bytes a page may take
 
 KLEINSTE = """<!DOCTYPE html><html lang="nl"><head><meta charset="utf-8">
 <link rel="icon" href="data:,"><title>kleinste</title></head><body>
