@@ -1,5 +1,6 @@
 // What the plots (response, spectrum, z-plane) share: their colours, their
-// upright text and its estimated width, and the scale against a design size.
+// upright text and its estimated width, the scale against a design size and
+// the least size of their text.
 #pragma once
 
 #include "figuur.h"
@@ -70,4 +71,36 @@ inline void kader(Plek linksBoven, Plek rechtsOnder, Double dikte, std::vector<V
 inline Double schaalVoor(Grootte grootte, Double ontwerpBreedte, Double ontwerpHoogte)
 {
   return std::min(grootte.breedte / ontwerpBreedte, grootte.hoogte / ontwerpHoogte);
+}
+
+// No text smaller than this, in pixels (CSS pixels in a page): a plot drawn
+// smaller than its design size keeps its text at this size at least.
+inline constexpr Double kleinsteLetter = 11.0;
+
+// The scale of a plot's text and of the margins that hold it: the plot's
+// scale `s`, or more where its smallest font size (`kleinsteGrootte` at the
+// design size) would come out under kleinsteLetter. Lines and marks keep `s`.
+inline Double tekstSchaal(Double s, Double kleinsteGrootte)
+{
+  return std::max(s, kleinsteLetter / kleinsteGrootte);
+}
+
+// A title's font size: `grootte` at the text scale `t`, smaller where the
+// title would not fit in `ruimte` pixels, but not below the smallest text.
+inline Double titelLetter(const std::string& titel, Double grootte, Double t, Double ruimte)
+{
+  const Double past = grootte * ruimte / tekstBreedte(titel, grootte, true);
+  return std::max(kleinsteLetter, std::min(grootte * t, past));
+}
+
+// Every how many grid lines a scale value is written, of 1, 2, 5 and 10 (the
+// lines' divisors): the fewest skipped with `nodig` pixels for each value.
+inline Int schaalStap(Double afstand, Double nodig)
+{
+  for (const Int stap : {1, 2, 5}) {
+    if (static_cast<Double>(stap) * afstand >= nodig) {
+      return stap;
+    }
+  }
+  return 10;
 }

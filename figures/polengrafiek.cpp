@@ -11,9 +11,13 @@ namespace {
 
 constexpr Double ontwerpZijde = 600.0;
 constexpr Double marge = 1.15;
+constexpr Double titelGrootte = 24.0;
+constexpr Double schaalGrootte = 14.0;
+constexpr Double aantalGrootte = 13.0; // a multiplicity's, the smallest text
 
 struct Vlak {
   Double s = 1.0;
+  Double t = 1.0; // of the text and the margins that hold it, see tekstSchaal
   Plek midden;
   Double pixelsPerEenheid = 1.0;
 
@@ -57,10 +61,10 @@ void assen(const Vlak& v, Double bereik, std::vector<Vorm>& vormen)
     vormen.emplace_back(Lijn{{x.x, v.midden.y - r}, {x.x, v.midden.y + r}, rasterKleur, 1.0 * s});
     vormen.emplace_back(Lijn{{v.midden.x - r, y.y}, {v.midden.x + r, y.y}, rasterKleur, 1.0 * s});
     const std::string tekst = t < 0.0 ? std::string(minTeken) + "1" : "1";
-    vormen.emplace_back(
-        rechteTekst({x.x, v.midden.y + r + 20.0 * s}, tekst, 14.0 * s, Letter::gewoon));
-    vormen.emplace_back(rechteTekst({v.midden.x - r - 8.0 * s, y.y + 5.0 * s}, tekst, 14.0 * s,
-                                    Letter::gewoon, Anker::einde));
+    vormen.emplace_back(rechteTekst({x.x, v.midden.y + r + 20.0 * v.t}, tekst, schaalGrootte * v.t,
+                                    Letter::gewoon));
+    vormen.emplace_back(rechteTekst({v.midden.x - r - 8.0 * v.t, y.y + 5.0 * v.t}, tekst,
+                                    schaalGrootte * v.t, Letter::gewoon, Anker::einde));
   }
   vormen.emplace_back(
       Lijn{{v.midden.x - r, v.midden.y}, {v.midden.x + r, v.midden.y}, nulLijnKleur, 1.0 * s});
@@ -73,8 +77,8 @@ void aantalErnaast(const Vlak& v, Plek p, std::size_t aantal, Kleur kleur,
                    std::vector<Vorm>& vormen)
 {
   if (aantal > 1) {
-    vormen.emplace_back(rechteTekst({p.x + 8.0 * v.s, p.y - 8.0 * v.s}, std::to_string(aantal),
-                                    13.0 * v.s, Letter::vet, Anker::begin, kleur));
+    vormen.emplace_back(rechteTekst({p.x + 8.0 * v.t, p.y - 8.0 * v.t}, std::to_string(aantal),
+                                    aantalGrootte * v.t, Letter::vet, Anker::begin, kleur));
   }
 }
 
@@ -109,11 +113,11 @@ void gekozenMerk(const Vlak& v, UInt32 keuze, std::vector<Vorm>& vormen)
   const Plek p = v.plek(std::polar(1.0, Double{*omega}));
   vormen.emplace_back(Lijn{v.midden, p, merkKleur, 1.5 * v.s});
   vormen.emplace_back(Cirkel{p, 8.0 * v.s, wit, merkKleur, 2.0 * v.s});
-  const Double buiten = 1.0 + 30.0 * v.s / v.pixelsPerEenheid;
+  const Double buiten = 1.0 + 30.0 * v.t / v.pixelsPerEenheid;
   const Plek label = v.plek(std::polar(buiten, Double{*omega}));
-  vormen.emplace_back(rechteTekst({label.x, label.y + 5.0 * v.s},
-                                  std::string(frequentieLabels[keuze]), 14.0 * v.s, Letter::vet,
-                                  Anker::midden, merkKleur));
+  vormen.emplace_back(rechteTekst({label.x, label.y + 5.0 * v.t},
+                                  std::string(frequentieLabels[keuze]), schaalGrootte * v.t,
+                                  Letter::vet, Anker::midden, merkKleur));
 }
 
 } // namespace
@@ -122,6 +126,7 @@ Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte g
                     std::optional<UInt32> gekozen)
 {
   const Double s = schaalVoor(grootte, ontwerpZijde, ontwerpZijde);
+  const Double t = tekstSchaal(s, aantalGrootte);
   Double grootsteStraal = 1.0;
   for (const auto* lijst : {&np.nullen, &np.polen}) {
     for (const Wortel& z : *lijst) {
@@ -129,11 +134,11 @@ Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte g
     }
   }
   const Double bereik = marge * grootsteStraal;
-  const Double boven = 70.0 * s;
-  const Double onder = 50.0 * s;
+  const Double boven = 70.0 * t;
+  const Double onder = 50.0 * t;
   const Double zijde =
-      std::min(static_cast<Double>(grootte.breedte) - 100.0 * s, grootte.hoogte - boven - onder);
-  const Vlak v{s, {grootte.breedte / 2.0, boven + zijde / 2}, zijde / 2 / bereik};
+      std::min(static_cast<Double>(grootte.breedte) - 100.0 * t, grootte.hoogte - boven - onder);
+  const Vlak v{s, t, {grootte.breedte / 2.0, boven + zijde / 2}, zijde / 2 / bereik};
 
   Figuur figuur;
   figuur.breedte = grootte.breedte;
@@ -146,12 +151,15 @@ Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte g
   nullen(v, np.nullen, vormen);
   polen(v, np.polen, vormen);
   const Double r = bereik * v.pixelsPerEenheid;
-  vormen.emplace_back(rechteTekst({v.midden.x, 42.0 * s},
-                                  "Polen en nulpunten van het " + soort + "-filter", 24.0 * s,
-                                  Letter::vet));
-  vormen.emplace_back(rechteTekst({v.midden.x + r - 6.0 * s, v.midden.y - 8.0 * s}, "Re", 14.0 * s,
-                                  Letter::gewoon, Anker::einde));
-  vormen.emplace_back(rechteTekst({v.midden.x + 8.0 * s, v.midden.y - r + 18.0 * s}, "Im", 14.0 * s,
-                                  Letter::gewoon, Anker::begin));
+  // The title is as designed where the text keeps the plot's scale, and
+  // fitted to the width where it is drawn larger.
+  const std::string titel = "Polen en nulpunten van het " + soort + "-filter";
+  const Double titelMaat =
+      t > s ? titelLetter(titel, titelGrootte, t, grootte.breedte - 20.0 * t) : titelGrootte * s;
+  vormen.emplace_back(rechteTekst({v.midden.x, 42.0 * t}, titel, titelMaat, Letter::vet));
+  vormen.emplace_back(rechteTekst({v.midden.x + r - 6.0 * t, v.midden.y - 8.0 * t}, "Re",
+                                  schaalGrootte * t, Letter::gewoon, Anker::einde));
+  vormen.emplace_back(rechteTekst({v.midden.x + 8.0 * t, v.midden.y - r + 18.0 * t}, "Im",
+                                  schaalGrootte * t, Letter::gewoon, Anker::begin));
   return figuur;
 }

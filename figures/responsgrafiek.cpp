@@ -20,9 +20,6 @@ constexpr Double titelGrootte = 24.0;
 constexpr Double asTitelGrootte = 17.0;
 constexpr Double schaalGrootte = 14.0;
 constexpr Double labelGrootte = 13.0;
-// No text smaller than this, in pixels (CSS pixels in a page): a plot drawn
-// smaller than its design size keeps its text at this size at least.
-constexpr Double kleinsteLetter = 11.0;
 constexpr Int stappenPi = 10; // x grid every 0,1*PI
 constexpr Double stapDb = 10.0;
 
@@ -71,21 +68,9 @@ Opmaak opmaakVoor(Grootte grootte)
   const Double b = grootte.breedte;
   const Double h = grootte.hoogte;
   o.s = schaalVoor(grootte, ontwerpBreedte, ontwerpHoogte);
-  o.t = std::max(o.s, kleinsteLetter / labelGrootte);
+  o.t = tekstSchaal(o.s, labelGrootte);
   o.gebied = {95.0 * o.t, 70.0 * o.t, b - 40.0 * o.t, h - 85.0 * o.t};
   return o;
-}
-
-// Every how many grid lines a scale value is written, of 1, 2, 5 and 10 (the
-// lines' divisors): the fewest skipped with `nodig` pixels for each value.
-Int schaalStap(Double afstand, Double nodig)
-{
-  for (const Int stap : {1, 2, 5}) {
-    if (static_cast<Double>(stap) * afstand >= nodig) {
-      return stap;
-    }
-  }
-  return 10;
 }
 
 void raster(const Opmaak& o, std::vector<Vorm>& vormen)
@@ -365,9 +350,8 @@ Figuur responsGrafiek(const std::string& titel, VersterkingVan versterking, Groo
   // The title, centred over the plot area, within the plot's width, but not
   // below the smallest text.
   const Double ruimte = 2.0 * std::min(midden, grootte.breedte - midden) - 20.0 * t;
-  const Double titelPast = titelGrootte * ruimte / tekstBreedte(titel, titelGrootte, true);
-  const Double titelLetter = std::max(kleinsteLetter, std::min(titelGrootte * t, titelPast));
-  vormen.emplace_back(rechteTekst({midden, 42.0 * t}, titel, titelLetter, Letter::vet));
+  vormen.emplace_back(rechteTekst({midden, 42.0 * t}, titel,
+                                  titelLetter(titel, titelGrootte, t, ruimte), Letter::vet));
   vormen.emplace_back(rechteTekst({midden, grootte.hoogte - 22.0 * t}, "Ω (rad/sample)",
                                   asTitelGrootte * t, Letter::gewoon));
   vormen.emplace_back(staandeTekst({32.0 * t, (o.gebied.y0 + o.gebied.y1) / 2}, "Versterking (dB)",

@@ -5,6 +5,7 @@
 #include "grafiekhulp.h"
 #include "tekening.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -13,11 +14,15 @@ namespace {
 // Sizes for a plot of 960 x 600 pixels; other sizes scale them.
 constexpr Double ontwerpBreedte = 960.0;
 constexpr Double ontwerpHoogte = 600.0;
-constexpr Int stappenPi = 10; // x grid every 0,1*PI
+constexpr Double titelGrootte = 24.0;
+constexpr Double asTitelGrootte = 17.0;
+constexpr Double schaalGrootte = 14.0; // also the legend's, the smallest text
+constexpr Int stappenPi = 10;          // x grid every 0,1*PI
 constexpr Double stapDb = 10.0;
 
 struct Gebied {
   Double s = 1.0;
+  Double t = 1.0; // of the text and the margins that hold it, see tekstSchaal
   Plek linksBoven;
   Plek rechtsOnder;
 
@@ -36,19 +41,29 @@ struct Gebied {
 void raster(const Gebied& g, std::vector<Vorm>& vormen)
 {
   const Double s = g.s;
+  const Double t = g.t;
+  const Double breed = tekstBreedte(frequentieTekst(0.1), schaalGrootte * t, false) + 6.0 * t;
+  const Int xStap = schaalStap((g.rechtsOnder.x - g.linksBoven.x) / stappenPi, breed);
   for (Int i = 0; i <= stappenPi; ++i) {
     const Double factor = static_cast<Double>(i) / stappenPi;
     const Double x = g.x(factor * std::numbers::pi);
     vormen.emplace_back(Lijn{{x, g.linksBoven.y}, {x, g.rechtsOnder.y}, rasterKleur, 1.0 * s});
-    vormen.emplace_back(rechteTekst({x, g.rechtsOnder.y + 24.0 * s}, frequentieTekst(factor),
-                                    14.0 * s, Letter::gewoon));
+    if (i % xStap == 0) {
+      vormen.emplace_back(rechteTekst({x, g.rechtsOnder.y + 24.0 * t}, frequentieTekst(factor),
+                                      schaalGrootte * t, Letter::gewoon));
+    }
   }
-  for (Double dB = spectrumBovenDb; dB >= spectrumOnderDb; dB -= stapDb) {
+  const auto lijnen = static_cast<Int>((spectrumBovenDb - spectrumOnderDb) / stapDb);
+  const Int yStap = schaalStap(g.y(-stapDb) - g.y(0.0), 1.5 * schaalGrootte * t);
+  for (Int i = 0; i <= lijnen; ++i) {
+    const Double dB = spectrumBovenDb - stapDb * i;
     const Double y = g.y(dB);
     vormen.emplace_back(Lijn{{g.linksBoven.x, y}, {g.rechtsOnder.x, y}, rasterKleur, 1.0 * s});
-    const std::string tekst = dB == 0.0 ? "0" : minTeken + std::to_string(static_cast<Int>(-dB));
-    vormen.emplace_back(rechteTekst({g.linksBoven.x - 10.0 * s, y + 5.0 * s}, tekst, 14.0 * s,
-                                    Letter::gewoon, Anker::einde));
+    if (i % yStap == 0) {
+      const std::string tekst = dB == 0.0 ? "0" : minTeken + std::to_string(static_cast<Int>(-dB));
+      vormen.emplace_back(rechteTekst({g.linksBoven.x - 10.0 * t, y + 5.0 * t}, tekst,
+                                      schaalGrootte * t, Letter::gewoon, Anker::einde));
+    }
   }
 }
 
@@ -68,16 +83,17 @@ void stelen(const Gebied& g, const Spectrum& spectrum, Double opzij, Kleur kleur
   }
 }
 
+// The colour swatches go with the text beside them, so all of it takes t.
 void legenda(const Gebied& g, std::vector<Vorm>& vormen)
 {
-  const Double s = g.s;
-  Double y = g.linksBoven.y + 22.0 * s;
+  const Double t = g.t;
+  Double y = g.linksBoven.y + 22.0 * t;
   for (const auto& [naam, kleur] : {std::pair{"invoer", invoerKleur}, {"uitvoer", uitvoerKleur}}) {
-    const Double x = g.rechtsOnder.x - 90.0 * s;
-    vormen.emplace_back(Rechthoek{{x, y - 10.0 * s}, 16.0 * s, 10.0 * s, kleur, std::nullopt, 0.0});
+    const Double x = g.rechtsOnder.x - 90.0 * t;
+    vormen.emplace_back(Rechthoek{{x, y - 10.0 * t}, 16.0 * t, 10.0 * t, kleur, std::nullopt, 0.0});
     vormen.emplace_back(
-        rechteTekst({x + 24.0 * s, y}, naam, 14.0 * s, Letter::gewoon, Anker::begin));
-    y += 22.0 * s;
+        rechteTekst({x + 24.0 * t, y}, naam, schaalGrootte * t, Letter::gewoon, Anker::begin));
+    y += 22.0 * t;
   }
 }
 
@@ -89,7 +105,8 @@ Figuur spectrumGrafiek(const Spectrum& invoer, const Spectrum& uitvoer, Grootte 
   const Double s = schaalVoor(grootte, ontwerpBreedte, ontwerpHoogte);
   const Double b = grootte.breedte;
   const Double h = grootte.hoogte;
-  const Gebied g{s, {95.0 * s, 70.0 * s}, {b - 40.0 * s, h - 85.0 * s}};
+  const Double t = tekstSchaal(s, schaalGrootte);
+  const Gebied g{s, t, {95.0 * t, 70.0 * t}, {b - 40.0 * t, h - 85.0 * t}};
   Figuur figuur;
   figuur.breedte = grootte.breedte;
   figuur.hoogte = grootte.hoogte;
@@ -107,11 +124,19 @@ Figuur spectrumGrafiek(const Spectrum& invoer, const Spectrum& uitvoer, Grootte 
   legenda(g, vormen);
 
   const Double midden = (g.linksBoven.x + g.rechtsOnder.x) / 2;
+  const Double ruimte = 2.0 * std::min(midden, b - midden) - 20.0 * t;
+  const std::string titel = "Spectrum van invoer en uitvoer";
+  vormen.emplace_back(rechteTekst({midden, 42.0 * t}, titel,
+                                  titelLetter(titel, titelGrootte, t, ruimte), Letter::vet));
   vormen.emplace_back(
-      rechteTekst({midden, 42.0 * s}, "Spectrum van invoer en uitvoer", 24.0 * s, Letter::vet));
-  vormen.emplace_back(
-      rechteTekst({midden, h - 22.0 * s}, "Ω (rad/sample)", 17.0 * s, Letter::gewoon));
-  vormen.emplace_back(staandeTekst({32.0 * s, (g.linksBoven.y + g.rechtsOnder.y) / 2},
-                                   "Amplitude (dB t.o.v. 32768)", 17.0 * s));
+      rechteTekst({midden, h - 22.0 * t}, "Ω (rad/sample)", asTitelGrootte * t, Letter::gewoon));
+  // The y axis's long title fitted to the plot's height, and moved up or
+  // down from the plot area's middle where it would stick out.
+  const std::string asTitel = "Amplitude (dB t.o.v. 32768)";
+  const Double asLetter = titelLetter(asTitel, asTitelGrootte, t, h - 20.0 * t);
+  const Double helft = tekstBreedte(asTitel, asLetter, false) / 2;
+  const Double asMidden =
+      std::max(helft, std::min((g.linksBoven.y + g.rechtsOnder.y) / 2, h - helft));
+  vormen.emplace_back(staandeTekst({32.0 * t, asMidden}, asTitel, asLetter));
   return figuur;
 }

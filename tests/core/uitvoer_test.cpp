@@ -2,13 +2,16 @@
 // every output as the bytes the tool writes.
 #include "cyclus_uitvoer.h"
 #include "fir_programma.h"
+#include "grafiekhulp.h"
 #include "iir_programma.h"
 #include "keuzes.h"
 #include "png_hulp.h"
+#include "polengrafiek.h"
 #include "proces_hulp.h"
 #include "regels.h"
 #include "respons.h"
 #include "responsgrafiek.h"
+#include "spectrumgrafiek.h"
 #include "tekening.h"
 #include "uitvoer.h"
 
@@ -452,26 +455,73 @@ TEST(FiltercyclusGrafiek, PngDoorCairoInDeGevraagdeGrootte)
   EXPECT_GT(donker, 2000u) << "text drawn";
 }
 
-// Drawn at the size a page shows it: no text under 11 px, the chosen gain
-// written at every size, and the eight frequencies' labels (each with a dB
-// value) only where the design's sizes hold, from 13/11 of 960x600 down.
+// Drawn at the size a page shows it, each plot keeps its text at 11 px at
+// least, within the figure, and a row of scale values without overlap (by the
+// layout's width estimate). In the response plot the chosen gain is written
+// at every size, and the eight frequencies' labels (each with a dB value) only
+// where the design's sizes hold, from 13/11 of 960x600 down.
 TEST(FiltercyclusGrafiek, TekstNergensKleinerDanElfPixels)
 {
+  const auto responsVan = [](Grootte g) {
+    return responsGrafiek("t", FIRProgramma::versterking, g, 5);
+  };
+  const auto spectrumVan = [](Grootte g) {
+    Spectrum lijnen{};
+    lijnen.fill(volleSchaal / 10.0);
+    return spectrumGrafiek(lijnen, lijnen, g, 5);
+  };
+  const auto polenVan = [](Grootte g) {
+    return polenGrafiek("FIR", FIRProgramma::nullenEnPolen(), g, 5);
+  };
+  enum class Soort { respons, spectrum, polen };
   const struct {
+    Soort soort;
     Grootte grootte;
     bool labels;
-  } gevallen[] = {{{300, 190}, false}, {{505, 250}, false}, {{811, 508}, false},
-                  {{813, 508}, true},  {{960, 600}, true},  {{1920, 1200}, true}};
-  for (const auto& [grootte, labels] : gevallen) {
-    const std::string svg = figuurSvg(responsGrafiek("t", FIRProgramma::versterking, grootte, 5));
-    std::size_t kleinste = 0;
-    for (const auto& vorm : responsGrafiek("t", FIRProgramma::versterking, grootte, 5).vormen) {
+  } gevallen[] = {{Soort::respons, {300, 190}, false},  {Soort::respons, {505, 250}, false},
+                  {Soort::respons, {811, 508}, false},  {Soort::respons, {813, 508}, true},
+                  {Soort::respons, {960, 600}, true},   {Soort::respons, {1920, 1200}, true},
+                  {Soort::spectrum, {300, 200}, false}, {Soort::spectrum, {400, 250}, false},
+                  {Soort::spectrum, {600, 375}, false}, {Soort::polen, {300, 300}, false},
+                  {Soort::polen, {300, 200}, false},    {Soort::polen, {400, 250}, false}};
+  for (const auto& [soort, grootte, labels] : gevallen) {
+    const Figuur figuur = soort == Soort::respons    ? responsVan(grootte)
+                          : soort == Soort::spectrum ? spectrumVan(grootte)
+                                                     : polenVan(grootte);
+    const std::string waar = std::to_string(grootte.breedte) + "x" +
+                             std::to_string(grootte.hoogte) + " #" +
+                             std::to_string(static_cast<int>(soort));
+    Double rijY = -1.0; // the baseline of the last upright text, and its end
+    Double rijEinde = 0.0;
+    for (const auto& vorm : figuur.vormen) {
       const auto* tekst = std::get_if<Tekst>(&vorm);
-      kleinste += tekst != nullptr && tekst->grootte < 11.0 ? 1 : 0;
+      if (tekst == nullptr) {
+        continue;
+      }
+      EXPECT_GE(tekst->grootte, 11.0) << waar << " " << tekst->tekst;
+      const Double lengte = tekstBreedte(tekst->tekst, tekst->grootte, tekst->vet);
+      const Double deel = tekst->anker == Anker::begin    ? 0.0
+                          : tekst->anker == Anker::midden ? 0.5
+                                                          : 1.0;
+      const Double langs =
+          tekst->staand ? tekst->plek.y + deel * lengte : tekst->plek.x - deel * lengte;
+      const Double einde = tekst->staand ? langs - lengte : langs + lengte;
+      const Double rand = tekst->staand ? figuur.hoogte : figuur.breedte;
+      EXPECT_GE(std::min(langs, einde), -0.5) << waar << " " << tekst->tekst;
+      EXPECT_LE(std::max(langs, einde), rand + 0.5) << waar << " " << tekst->tekst;
+      if (!tekst->staand) {
+        if (tekst->plek.y == rijY) {
+          EXPECT_LT(rijEinde, langs) << waar << " " << tekst->tekst;
+        }
+        rijY = tekst->plek.y;
+        rijEinde = einde;
+      }
     }
-    EXPECT_EQ(kleinste, 0u) << grootte.breedte << "x" << grootte.hoogte;
-    EXPECT_EQ(tel(svg, ">0,6*PI: \u221245,9 dB</text>"), 1u) << grootte.breedte;
-    EXPECT_EQ(tel(svg, " dB</text>"), labels ? 9u : 1u) << grootte.breedte;
+    if (soort == Soort::respons) {
+      const std::string svg = figuurSvg(figuur);
+      EXPECT_EQ(tel(svg, ">0,6*PI: \u221245,9 dB</text>"), 1u) << waar;
+      EXPECT_EQ(tel(svg, " dB</text>"), labels ? 9u : 1u) << waar;
+    }
   }
 }
 

@@ -517,7 +517,7 @@ MEET = """
 const vak = (e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; };
 return [[0, 0, document.documentElement.clientWidth, innerHeight],
   document.documentElement.scrollWidth, arguments[0].map(vak), vak(document.getElementById("respons")),
-  Math.min(...[...document.querySelectorAll("#respons text")].map(
+  Math.min(...[...document.querySelectorAll("#beelden text")].map(
     (t) => parseFloat(getComputedStyle(t).fontSize) * Math.hypot(t.getScreenCTM().a, t.getScreenCTM().b))),
   Math.min(...[...document.querySelectorAll("button, select, input[type=text], fieldset label")]
     .map((e) => e.getBoundingClientRect().height).filter((h) => h > 0))];
@@ -528,8 +528,8 @@ def apparaat_geval(breedte, hoogte, grof):
     """After Teken: nothing to scroll sideways; the panel, the toggle and the
     result lines on screen together, the panel as filtercyclus draws it with
     two device pixels a bar at least; a tapped bar, the arrow keys and the
-    table read as filtercyclus's CSV; the response plot's text 11 CSS px at
-    least, the plot on screen too from 1366x768; touch controls 44 px high."""
+    table read as filtercyclus's CSV; every plot's text 11 CSS px at least,
+    the response plot on screen too from 1366x768; touch controls 44 px high."""
     def stappen(p):
         p.klik("Teken")
         b, _ = p.toont("--amplitude", BEGIN[p.programma][2])
@@ -566,7 +566,7 @@ def apparaat_geval(breedte, hoogte, grof):
         waar(all(map(binnen, vakken)), f"off screen {scherm}: {vakken}")
         # The readout, and the FIR's three costs of 16-bit arithmetic.
         waar(len(regels) == (4 if p.programma == "fir" else 1), f"{len(regels)} result lines")
-        waar(letter >= 11 - 1e-6, f"response plot's text {letter:.1f} CSS px")
+        waar(letter >= 11 - 1e-6, f"a plot's text {letter:.1f} CSS px")
         waar(binnen(respons) or breedte < 1366 or hoogte < 768, f"response plot at {respons}")
         waar(hoog >= 44 - 1e-6 or not grof, f"a control {hoog:.1f} CSS px high")
         p.klik("Toon als tabel")
