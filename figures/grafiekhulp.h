@@ -4,8 +4,10 @@
 #pragma once
 
 #include "figuur.h"
+#include "getaltekst.h"
 
 #include <algorithm>
+#include <numbers>
 #include <string>
 
 inline constexpr Kleur grafiekZwart{34, 34, 34};
@@ -103,4 +105,25 @@ inline Int schaalStap(Double afstand, Double nodig)
     }
   }
   return 10;
+}
+
+// The frequency axis of a plot over 0..PI: a grid line every 0,1*PI across
+// the plot area from `linksBoven` to `rechtsOnder`, and under it as many of
+// the values as fit, in `letter` px times the text scale t (lines on s).
+inline void frequentieRaster(Plek linksBoven, Plek rechtsOnder, Double s, Double t, Double letter,
+                             std::vector<Vorm>& vormen)
+{
+  constexpr Int stappen = 10;
+  const Double breed = tekstBreedte(frequentieTekst(0.1), letter * t, false) + 6.0 * t;
+  const Int stap = schaalStap((rechtsOnder.x - linksBoven.x) / stappen, breed);
+  for (Int i = 0; i <= stappen; ++i) {
+    const Double factor = static_cast<Double>(i) / stappen;
+    const Double omega = factor * std::numbers::pi;
+    const Double x = linksBoven.x + omega / std::numbers::pi * (rechtsOnder.x - linksBoven.x);
+    vormen.emplace_back(Lijn{{x, linksBoven.y}, {x, rechtsOnder.y}, rasterKleur, 1.0 * s});
+    if (i % stap == 0) {
+      vormen.emplace_back(rechteTekst({x, rechtsOnder.y + 24.0 * t}, frequentieTekst(factor),
+                                      letter * t, Letter::gewoon));
+    }
+  }
 }

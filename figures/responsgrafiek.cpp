@@ -20,7 +20,6 @@ constexpr Double titelGrootte = 24.0;
 constexpr Double asTitelGrootte = 17.0;
 constexpr Double schaalGrootte = 14.0;
 constexpr Double labelGrootte = 13.0;
-constexpr Int stappenPi = 10; // x grid every 0,1*PI
 constexpr Double stapDb = 10.0;
 
 struct Vak {
@@ -77,17 +76,8 @@ void raster(const Opmaak& o, std::vector<Vorm>& vormen)
 {
   const Double s = o.s;
   const Double t = o.t;
-  const Double breed = tekstBreedte(frequentieTekst(0.1), schaalGrootte * t, false) + 6.0 * t;
-  const Int xStap = schaalStap((o.gebied.x1 - o.gebied.x0) / stappenPi, breed);
-  for (Int i = 0; i <= stappenPi; ++i) {
-    const Double factor = static_cast<Double>(i) / stappenPi;
-    const Double x = o.x(factor * std::numbers::pi);
-    vormen.emplace_back(Lijn{{x, o.gebied.y0}, {x, o.gebied.y1}, rasterKleur, 1.0 * s});
-    if (i % xStap == 0) {
-      vormen.emplace_back(rechteTekst({x, o.gebied.y1 + 24.0 * t}, frequentieTekst(factor),
-                                      schaalGrootte * t, Letter::gewoon));
-    }
-  }
+  frequentieRaster({o.gebied.x0, o.gebied.y0}, {o.gebied.x1, o.gebied.y1}, s, t, schaalGrootte,
+                   vormen);
   const auto lijnen = static_cast<Int>(-grafiekOnderDb / stapDb);
   const Int yStap = schaalStap(o.y(-stapDb) - o.y(0.0), 1.5 * schaalGrootte * t);
   for (Int i = 0; i <= lijnen; ++i) {

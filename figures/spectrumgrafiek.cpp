@@ -17,7 +17,6 @@ constexpr Double ontwerpHoogte = 600.0;
 constexpr Double titelGrootte = 24.0;
 constexpr Double asTitelGrootte = 17.0;
 constexpr Double schaalGrootte = 14.0; // also the legend's, the smallest text
-constexpr Int stappenPi = 10;          // x grid every 0,1*PI
 constexpr Double stapDb = 10.0;
 
 struct Gebied {
@@ -42,17 +41,7 @@ void raster(const Gebied& g, std::vector<Vorm>& vormen)
 {
   const Double s = g.s;
   const Double t = g.t;
-  const Double breed = tekstBreedte(frequentieTekst(0.1), schaalGrootte * t, false) + 6.0 * t;
-  const Int xStap = schaalStap((g.rechtsOnder.x - g.linksBoven.x) / stappenPi, breed);
-  for (Int i = 0; i <= stappenPi; ++i) {
-    const Double factor = static_cast<Double>(i) / stappenPi;
-    const Double x = g.x(factor * std::numbers::pi);
-    vormen.emplace_back(Lijn{{x, g.linksBoven.y}, {x, g.rechtsOnder.y}, rasterKleur, 1.0 * s});
-    if (i % xStap == 0) {
-      vormen.emplace_back(rechteTekst({x, g.rechtsOnder.y + 24.0 * t}, frequentieTekst(factor),
-                                      schaalGrootte * t, Letter::gewoon));
-    }
-  }
+  frequentieRaster(g.linksBoven, g.rechtsOnder, s, t, schaalGrootte, vormen);
   const auto lijnen = static_cast<Int>((spectrumBovenDb - spectrumOnderDb) / stapDb);
   const Int yStap = schaalStap(g.y(-stapDb) - g.y(0.0), 1.5 * schaalGrootte * t);
   for (Int i = 0; i <= lijnen; ++i) {
