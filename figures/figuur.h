@@ -46,6 +46,19 @@ struct Cirkel {
   Double randDikte = 1.0;
 };
 
+// One series of a stem plot: a stem from the base line up to each head, and
+// the head a filled circle; a head on the base line has no stem. SVG writes
+// the series as two paths, not an element a point, so that a page redraws it
+// at little cost.
+struct Stelen {
+  std::vector<Plek> koppen;
+  Double voet = 0.0; // the base line's y, below every head
+  Double straal = 0.0;
+  Kleur kleur;
+  Double steelDikte = 1.0;
+  Double randDikte = 1.0; // of the heads' outline
+};
+
 // A line through many points, cut off at the edges of `binnen`.
 struct Kromme {
   std::vector<Plek> punten;
@@ -66,7 +79,14 @@ struct Tekst {
   Kleur kleur;
 };
 
-using Vorm = std::variant<Lijn, Rechthoek, Cirkel, Kromme, Tekst>;
+using Vorm = std::variant<Lijn, Rechthoek, Cirkel, Stelen, Kromme, Tekst>;
+
+// The shapes vormen[van, tot) that show a figure's data, among the frame's
+// (grid, scales, titles) that stay while the data change.
+struct Gegevens {
+  std::size_t van = 0;
+  std::size_t tot = 0;
+};
 
 struct Figuur {
   Int breedte = 0;
@@ -76,6 +96,7 @@ struct Figuur {
   // numbers without decimals, and a renderer gives the rasteriser's pixels.
   bool inPixels = false;
   std::vector<Vorm> vormen;
+  std::optional<Gegevens> gegevens; // SVG writes them as one group
 };
 
 // "#rrggbb", as SVG writes a colour.
@@ -83,4 +104,8 @@ std::string hexKleur(const Kleur& kleur);
 
 // The figure as SVG: text stays text, in a generic sans-serif family; numbers
 // with one decimal, or none in pixels. The same figure gives the same bytes.
+// The data, where a figure marks them, stand in `<g class="gegevens">`, its
+// content figuurSvgGegevens's text: a page that keeps the frame rewrites the
+// group alone.
 std::string figuurSvg(const Figuur& figuur);
+std::string figuurSvgGegevens(const Figuur& figuur);

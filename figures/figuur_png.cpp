@@ -54,6 +54,16 @@ struct CairoTekenaar {
     vulEnOmrand(c.vulling, c.rand, c.randDikte);
   }
 
+  void operator()(const Stelen& s) const
+  {
+    for (const Plek& kop : s.koppen) {
+      if (kop.y < s.voet) {
+        (*this)(Lijn{{kop.x, s.voet}, kop, s.kleur, s.steelDikte});
+      }
+      (*this)(Cirkel{kop, s.straal, s.kleur, s.kleur, s.randDikte});
+    }
+  }
+
   void operator()(const Kromme& k) const
   {
     cairo_save(cr);

@@ -1,6 +1,7 @@
 #include "figuur.h"
 #include "getaltekst.h"
 
+#include <algorithm>
 #include <charconv>
 #include <iterator>
 #include <string_view>
@@ -64,6 +65,41 @@ struct SvgSchrijver {
            hexKleur(c.rand) + "\" stroke-width=\"" + getal(c.randDikte) + "\"/>\n";
   }
 
+  // The stems as one stroked path and the heads as one filled path, each
+  // head two half circles.
+  void operator()(const Stelen& s)
+  {
+    const std::string kleur = hexKleur(s.kleur);
+    svg += R"(<path d=")";
+    for (const Plek& kop : s.koppen) {
+      if (kop.y < s.voet) {
+        svg += 'M';
+        svg += getal(kop.x);
+        svg += ' ';
+        svg += getal(s.voet);
+        svg += 'V';
+        svg += getal(kop.y);
+      }
+    }
+    svg += R"(" fill="none" stroke=")" + kleur + R"(" stroke-width=")" + getal(s.steelDikte) +
+           "\"/>\n";
+    const std::string r = getal(s.straal);
+    const std::string middellijn = getal(2 * s.straal);
+    const std::string heen = "a" + r + " " + r + " 0 1 0 " + middellijn + " 0";
+    const std::string terug = "a" + r + " " + r + " 0 1 0 -" + middellijn + " 0";
+    svg += R"(<path d=")";
+    for (const Plek& kop : s.koppen) {
+      svg += 'M';
+      svg += getal(kop.x - s.straal);
+      svg += ' ';
+      svg += getal(kop.y);
+      svg += heen;
+      svg += terug;
+    }
+    svg += R"(" fill=")" + kleur + R"(" stroke=")" + kleur + R"(" stroke-width=")" +
+           getal(s.randDikte) + "\"/>\n";
+  }
+
   void operator()(const Kromme& k)
   {
     const std::string id = "binnen" + std::to_string(++clips);
@@ -99,6 +135,21 @@ struct SvgSchrijver {
   }
 };
 
+// The shapes vormen[van, tot), with the figure's numbers, and clip paths
+// numbered in the whole figure.
+std::string vormenSvg(const Figuur& figuur, std::size_t van, std::size_t tot)
+{
+  SvgSchrijver schrijver;
+  schrijver.decimalen = figuur.inPixels ? 0 : 1;
+  schrijver.clips = static_cast<int>(
+      std::count_if(figuur.vormen.begin(), figuur.vormen.begin() + static_cast<std::ptrdiff_t>(van),
+                    [](const Vorm& vorm) { return std::holds_alternative<Kromme>(vorm); }));
+  for (std::size_t i = van; i < tot; ++i) {
+    std::visit(schrijver, figuur.vormen[i]);
+  }
+  return std::move(schrijver.svg);
+}
+
 } // namespace
 
 std::string hexKleur(const Kleur& kleur)
@@ -112,23 +163,30 @@ std::string hexKleur(const Kleur& kleur)
   return tekst;
 }
 
+// The group's content is a line break after its start tag, then its shapes.
+std::string figuurSvgGegevens(const Figuur& figuur)
+{
+  const auto& g = figuur.gegevens;
+  return g ? "\n" + vormenSvg(figuur, g->van, g->tot) : std::string{};
+}
+
 std::string figuurSvg(const Figuur& figuur)
 {
-  SvgSchrijver schrijver;
-  schrijver.decimalen = figuur.inPixels ? 0 : 1;
   const std::string b = std::to_string(figuur.breedte);
   const std::string h = std::to_string(figuur.hoogte);
-  schrijver.svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                  b + "\" height=\"" + h + "\" viewBox=\"0 0 " + b + " " + h + "\"" +
-                  (figuur.inPixels ? " shape-rendering=\"crispEdges\"" : "") + ">\n";
+  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                    b + "\" height=\"" + h + "\" viewBox=\"0 0 " + b + " " + h + "\"" +
+                    (figuur.inPixels ? " shape-rendering=\"crispEdges\"" : "") + ">\n";
   if (figuur.achtergrond) {
-    schrijver.svg += "<rect width=\"" + b + "\" height=\"" + h + "\" fill=\"" +
-                     hexKleur(*figuur.achtergrond) + "\"/>\n";
+    svg += "<rect width=\"" + b + "\" height=\"" + h + "\" fill=\"" +
+           hexKleur(*figuur.achtergrond) + "\"/>\n";
   }
-  for (const Vorm& vorm : figuur.vormen) {
-    std::visit(schrijver, vorm);
+  const std::size_t alle = figuur.vormen.size();
+  if (!figuur.gegevens) {
+    return svg + vormenSvg(figuur, 0, alle) + "</svg>\n";
   }
-  schrijver.svg += "</svg>\n";
-  return std::move(schrijver.svg);
+  const Gegevens& g = *figuur.gegevens;
+  return svg + vormenSvg(figuur, 0, g.van) + "<g class=\"gegevens\">" + figuurSvgGegevens(figuur) +
+         "</g>\n" + vormenSvg(figuur, g.tot, alle) + "</svg>\n";
 }

@@ -120,7 +120,8 @@ Figuur alsFiguur(const std::vector<Vlak>& vlakken, Int breedte, Int hoogte)
                 .hoogte = hoogte,
                 .achtergrond = std::nullopt,
                 .inPixels = true,
-                .vormen = {}};
+                .vormen = {},
+                .gegevens = std::nullopt};
   for (const Vlak& vlak : vlakken) {
     const auto d = [](Int waarde) { return static_cast<Double>(waarde); };
     figuur.vormen.emplace_back(Rechthoek{.hoek = {d(vlak.x0), d(vlak.y0)},

@@ -56,20 +56,17 @@ void raster(const Gebied& g, std::vector<Vorm>& vormen)
   }
 }
 
-// One series: a stem from the bottom line up to each line's head, the
-// series shifted by `opzij` pixels so that input and output stand apart.
-void stelen(const Gebied& g, const Spectrum& spectrum, Double opzij, Kleur kleur,
-            std::vector<Vorm>& vormen)
+// One series, shifted by `opzij` pixels so that input and output stand
+// apart; a line at or below the bottom keeps its head there.
+Stelen stelen(const Gebied& g, const Spectrum& spectrum, Double opzij, Kleur kleur)
 {
   const Double s = g.s;
+  Stelen serie{{}, g.rechtsOnder.y, 3.0 * s, kleur, 1.5 * s, 1.0 * s};
   for (std::size_t k = 0; k < spectrum.size(); ++k) {
     const Double dB = 20.0 * std::log10(spectrum[k] / volleSchaal);
-    const Plek kop{g.x(spectrumOmega(k)) + opzij, g.y(dB)};
-    if (dB > spectrumOnderDb) {
-      vormen.emplace_back(Lijn{{kop.x, g.rechtsOnder.y}, kop, kleur, 1.5 * s});
-    }
-    vormen.emplace_back(Cirkel{kop, 3.0 * s, kleur, kleur, 1.0 * s});
+    serie.koppen.push_back({g.x(spectrumOmega(k)) + opzij, g.y(dB)});
   }
+  return serie;
 }
 
 // The colour swatches go with the text beside them, so all of it takes t.
@@ -102,13 +99,15 @@ Figuur spectrumGrafiek(const Spectrum& invoer, const Spectrum& uitvoer, Grootte 
   auto& vormen = figuur.vormen;
 
   raster(g, vormen);
+  figuur.gegevens = Gegevens{vormen.size(), 0};
   if (const auto omega = gekozen ? hoekFrequentie(*gekozen) : std::nullopt) {
     const Double x = g.x(*omega);
     vormen.emplace_back(Lijn{{x, g.linksBoven.y}, {x, g.rechtsOnder.y}, merkKleur, 1.5 * s});
   }
   const Double opzij = 2.0 * s;
-  stelen(g, invoer, -opzij, invoerKleur, vormen);
-  stelen(g, uitvoer, opzij, uitvoerKleur, vormen);
+  vormen.emplace_back(stelen(g, invoer, -opzij, invoerKleur));
+  vormen.emplace_back(stelen(g, uitvoer, opzij, uitvoerKleur));
+  figuur.gegevens->tot = vormen.size();
   kader(g.linksBoven, g.rechtsOnder, 1.2 * s, vormen);
   legenda(g, vormen);
 

@@ -8,6 +8,10 @@
 // included) keeps its head on the bottom line, without a stem, so each series
 // shows all 65 heads. S[k] and the pixels are Double, written with one
 // decimal; the input in the panel's blue, the output in its brown.
+//
+// The two series and the chosen frequency's mark are the figure's data
+// (Figuur::gegevens): the grid, the scales, the legend and the titles depend
+// on the size alone, so that a page keeps them from one cycle to the next.
 #pragma once
 
 #include "cyclus.h"

@@ -254,11 +254,12 @@ for programma, (nullen, polen) in WORTELS.items():
                f"{programma} zeros and poles")
 
 # The plots: SVG that rsvg-convert renders at its size and PNG of that size,
-# with one marker a point: 65 heads a series in the spectrum, a ring per
-# zero and two strokes per pole (the FIR's 60 at the origin one cross, "60"
-# beside it).
+# with one marker a point: 65 heads a series in the spectrum (a circle each
+# in its series' path), a ring per zero and two strokes per pole (the FIR's 60
+# at the origin one cross, "60" beside it).
+KOP = r'M[\d.]+ [\d.]+a(?=[^<]*fill="{}")'
 GRAFIEKEN = [(["--programma", "fir", "--signaal", "blokgolf", "--spectrum"], "960x600",
-              {'<circle [^>]*fill="#6495ed"': 65, '<circle [^>]*fill="#a52a2a"': 65}),
+              {KOP.format("#6495ed"): 65, KOP.format("#a52a2a"): 65}),
              (["--programma", "iir", "--polen"], "600x600",
               {'<circle [^>]*stroke="#1f5fbf"': 13, '<line [^>]*stroke="#222222"': 26}),
              (["--programma", "fir", "--polen", "--frequentie", "0,4*PI"], "500x400",
