@@ -193,25 +193,68 @@ function maakBeeld(figuur, svgVoor) {
     const svg = grootte ? svgVoor(...grootte) : "";
     if (svg === "") {
       figuur.replaceChildren();
-      figuur.removeAttribute("aria-label");
-      figuur.setAttribute("aria-hidden", "true");
+      zetNaam(figuur, null);
       return;
     }
     // The HTML parser builds the SVG in place, in half the time of parsing
-    // it as XML and importing the result: the spectrum is redrawn on every
-    // press of Teken.
+    // it as XML and importing the result.
     figuur.innerHTML = svg;
-    const beeld = figuur.querySelector("svg");
-    const titel = beeld.querySelector("title")?.textContent ?? beeld.getAttribute("aria-label");
-    figuur.setAttribute("aria-label", titel ?? "");
-    figuur.removeAttribute("aria-hidden");
+    zetNaam(figuur, figuur.querySelector("svg"));
   };
+  volgGrootte(figuur, (nieuw) => {
+    grootte = nieuw;
+    toon();
+  });
+  return toon;
+}
+
+// A view of the drawn cycle, drawn again on every press of Teken. Its frame
+// (grid, scales, titles) depends on its size alone: it is drawn once a size
+// and kept, and a new cycle rewrites only the plot's group of data. Without a
+// cycle the frame stays, hidden, so that the next cycle finds it laid out.
+function maakCyclusBeeld(figuur, svgVoor, gegevensVoor) {
+  let grootte = null;
+  let kader = null; // the SVG element drawn at `grootte`
+  const toon = () => {
+    const gegevens = grootte ? gegevensVoor(...grootte) : "";
+    if (kader) {
+      kader.querySelector(".gegevens").innerHTML = gegevens;
+      kader.style.visibility = gegevens === "" ? "hidden" : "";
+    } else if (gegevens !== "") {
+      figuur.innerHTML = svgVoor(...grootte);
+      kader = figuur.querySelector("svg");
+    }
+    zetNaam(figuur, gegevens === "" ? null : kader);
+  };
+  volgGrootte(figuur, (nieuw) => {
+    grootte = nieuw;
+    kader = null;
+    figuur.replaceChildren();
+    toon();
+  });
+  return toon;
+}
+
+// The figure named by its picture's title, or hidden from a screen reader
+// while it shows none.
+function zetNaam(figuur, beeld) {
+  if (!beeld) {
+    figuur.removeAttribute("aria-label");
+    figuur.setAttribute("aria-hidden", "true");
+    return;
+  }
+  const titel = beeld.querySelector("title")?.textContent ?? beeld.getAttribute("aria-label");
+  figuur.setAttribute("aria-label", titel ?? "");
+  figuur.removeAttribute("aria-hidden");
+}
+
+// `nieuw([breedte, hoogte])` with an element's size in whole CSS pixels,
+// now and whenever it changes.
+function volgGrootte(element, nieuw) {
   new ResizeObserver(([waarneming]) => {
     const vak = waarneming.contentBoxSize[0];
-    grootte = [Math.floor(vak.inlineSize), Math.floor(vak.blockSize)];
-    toon();
-  }).observe(figuur);
-  return toon;
+    nieuw([Math.floor(vak.inlineSize), Math.floor(vak.blockSize)]);
+  }).observe(element);
 }
 
 // The drawn cycle as a table, from the core's CSV (header and rows).
@@ -271,7 +314,11 @@ function start(kern) {
   const svgVan = (naam) => (b, h) => (kern[naam] ? tekstVan(kern[naam](b, h)) : "");
   const respons = maakBeeld(element("respons"), svgVan("_responsSvg"));
   const polen = maakBeeld(element("polen"), svgVan("_polenSvg"));
-  const spectrum = maakBeeld(element("spectrum"), svgVan("_spectrumSvg"));
+  const spectrum = maakCyclusBeeld(
+    element("spectrum"),
+    svgVan("_spectrumSvg"),
+    svgVan("_spectrumGegevensSvg"),
+  );
 
   // The sample the readout line shows, chosen by a click or the keys.
   let gelezen = null;

@@ -138,7 +138,8 @@ EMSCRIPTEN_KEEPALIVE const char* beschrijving()
     using Programma = typename std::decay_t<decltype(model)>::Soort;
     return paginaBeschrijving({.titel = Programma::titel,
                                .kopTekst = Programma::kopTekst,
-                               .startAmplitude = Programma::startAmplitude});
+                               .startAmplitude = Programma::startAmplitude,
+                               .kostenRegels = kostenRegels<Programma>});
   });
 }
 
@@ -365,20 +366,35 @@ Grootte grafiekMaat(Int breedte, Int hoogte, Grootte standaard)
                                    : Grootte{std::min(breedte, grootsteGrafiekZijde),
                                              std::min(hoogte, grootsteGrafiekZijde)};
 }
-} // namespace
 
-extern "C" {
-
-// The drawn cycle's spectra, its frequency marked; "" when none is drawn.
-EMSCRIPTEN_KEEPALIVE const char* spectrumSvg(Int breedte, Int hoogte)
+// The drawn cycle's spectrum plot as `schrijf` writes it (figuurSvg, or
+// figuurSvgGegevens for its data alone); "" when no cycle is drawn.
+template <typename Schrijf>
+const char* spectrumTekst(Int breedte, Int hoogte, Schrijf schrijf)
 {
   const Grootte grootte = grafiekMaat(breedte, hoogte, standaardGrafiekGrootte);
   return geefTekstVan([=](const auto& model) {
     const auto& getekend = model.cyclus();
-    return getekend ? figuurSvg(spectrumGrafiek(getekend->cyclus, grootte,
-                                                getekend->instellingen.frequentieKeuze))
+    return getekend ? schrijf(spectrumGrafiek(getekend->cyclus, grootte,
+                                              getekend->instellingen.frequentieKeuze))
                     : std::string{};
   });
+}
+} // namespace
+
+extern "C" {
+
+// The drawn cycle's spectra, its frequency marked.
+EMSCRIPTEN_KEEPALIVE const char* spectrumSvg(Int breedte, Int hoogte)
+{
+  return spectrumTekst(breedte, hoogte, figuurSvg);
+}
+
+// The same plot's data, the content of its group "gegevens": what a new cycle
+// changes in a plot of the same size.
+EMSCRIPTEN_KEEPALIVE const char* spectrumGegevensSvg(Int breedte, Int hoogte)
+{
+  return spectrumTekst(breedte, hoogte, figuurSvgGegevens);
 }
 
 // The filter's zeros and poles, the frequency control's e^(jΩ) marked as in

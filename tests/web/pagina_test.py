@@ -131,7 +131,7 @@ require(process.argv[1])().ready.then((kern) => {
     ...["beschrijving", "toestand", "fragment", "cyclusCsv", "toegankelijkeNaam", "aankondiging",
         "kostenTekst"].map((f) => tekst(f)),
     tekst("aflezing", 3), tekst("responsSvg", 400, 300), tekst("spectrumSvg", 400, 300),
-    tekst("polenSvg", 400, 300), metTekst("pasFragmentToe", "teken"),
+    tekst("spectrumGegevensSvg", 400, 300), tekst("polenSvg", 400, 300), metTekst("pasFragmentToe", "teken"),
     kern._zetAmplitude(5), kern.ccall("zetAmplitudeTekst", "number", ["string"], ["12"]),
     kern._schakel(), kern._vlakkenVoor(10, 10), kern._luisterMonstersVoor(),
     kern._cyclusMonster(1, 3)];
@@ -411,11 +411,11 @@ def kosten(p):
 
 
 # A view's elements as the page shows them and as filtercyclus writes them at
-# the size shown, each serialised the same way.
+# the size shown, each serialised the same way; null for a view not shown.
 LEES_SVG = """
 const delen = (svg) => [...svg.children].map((e) => new XMLSerializer().serializeToString(e));
 const svg = document.querySelector(`#${arguments[0]} svg`);
-if (!svg) return null;
+if (!svg || getComputedStyle(svg).visibility === "hidden") return null;
 const grootte = `${svg.width.baseVal.value}x${svg.height.baseVal.value}`;
 return [grootte, delen(svg), arguments[1] && delen(
     new DOMParser().parseFromString(arguments[1], "image/svg+xml").documentElement)];
@@ -425,7 +425,8 @@ return [grootte, delen(svg), arguments[1] && delen(
 def beelden(p):
     """The three views after Teken, each filtercyclus's at the size shown: the
     response and the poles and zeros with the chosen frequency marked, also
-    after the control moves, and the drawn cycle's spectrum, gone after Stop."""
+    after the control moves, and the drawn cycle's spectrum, gone after Stop
+    and redrawn for the next cycle."""
     def delen(beeld, *argumenten):  # the page's and filtercyclus's elements
         grootte = (p.d.execute_script(LEES_SVG, beeld, "") or [""])[0]
         return grootte and p.d.execute_script(LEES_SVG, beeld, subprocess.run(
@@ -461,6 +462,11 @@ def beelden(p):
         "--amplitude", BEGIN[p.programma][2])), "spectrum is not filtercyclus's")
     p.klik("Stop")
     p.wacht(lambda: p.d.execute_script(LEES_SVG, "spectrum", "") is None, "spectrum after Stop")
+    p.besturing("impulsfunktie").click()
+    p.klik("Teken")
+    p.wacht(lambda: (lambda d: d and d[0] == d[1])(delen(
+        "spectrum", "--spectrum", "--signaal", "impulsfunktie", "--frequentie", "0,6*PI",
+        "--amplitude", BEGIN[p.programma][2])), "the next cycle's spectrum is not filtercyclus's")
 
 
 def adres_volgt(p):
