@@ -7,6 +7,15 @@
 
 const element = (id) => document.getElementById(id);
 
+// A control's property written only where it changes: Chrome's form filler
+// answers every change a script makes to a control's value with a task that
+// lays out the page, which then comes before the next frame.
+const zet = (besturing, eigenschap, waarde) => {
+  if (besturing[eigenschap] !== waarde) {
+    besturing[eigenschap] = waarde;
+  }
+};
+
 function bouwBesturing(tekst) {
   document.title = tekst.titel;
   element("kop").textContent = tekst.kopTekst;
@@ -350,13 +359,13 @@ function start(kern) {
   // from the drawn cycle; the address bar keeps the settings for a link.
   const toon = () => {
     const staat = JSON.parse(tekstVan(kern._toestand()));
-    keuzes[staat.signaal].checked = true;
-    signaal.disabled = !staat.signaalAan;
-    amplitude.value = String(staat.amplitude);
-    amplitude.disabled = !staat.amplitudeAan;
-    frequentie.selectedIndex = staat.frequentie;
-    frequentie.disabled = !staat.frequentieAan;
-    teken.textContent = staat.getekend ? tekst.stop : tekst.teken;
+    zet(keuzes[staat.signaal], "checked", true);
+    zet(signaal, "disabled", !staat.signaalAan);
+    zet(amplitude, "value", String(staat.amplitude));
+    zet(amplitude, "disabled", !staat.amplitudeAan);
+    zet(frequentie, "selectedIndex", staat.frequentie);
+    zet(frequentie, "disabled", !staat.frequentieAan);
+    zet(teken, "textContent", staat.getekend ? tekst.stop : tekst.teken);
     teken.setAttribute("aria-pressed", String(staat.getekend));
     luister.disabled = !staat.luisterAan;
     canvas.setAttribute("aria-label", tekstVan(kern._toegankelijkeNaam()));
