@@ -64,5 +64,6 @@ std::string paginaBeschrijving(const ProgrammaTeksten& programma)
       .getal("monsters", static_cast<long long>(BlokLengte))
       .getal("minimumApparaatBreedte", minimumApparaatBreedte)
       .getal("kopTekstPunten", kopTekstPunten)
+      .getal("kostenRegels", static_cast<long long>(programma.kostenRegels))
       .klaar();
 }

@@ -12,6 +12,7 @@ struct ProgrammaTeksten {
   const char* titel = "";
   const char* kopTekst = "";
   UInt32 startAmplitude = 0;
+  std::size_t kostenRegels = 0; // the lines of what 16-bit arithmetic cost
 };
 
 std::string paginaBeschrijving(const ProgrammaTeksten& programma);

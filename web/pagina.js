@@ -307,6 +307,7 @@ function start(kern) {
   const tekst = JSON.parse(tekstVan(kern._beschrijving()));
   bouwBesturing(tekst);
   const paneel = maakPaneel(kern, tekst);
+  element("uitslag").style.setProperty("--regels", String(Math.max(1, tekst.kostenRegels)));
 
   const canvas = element("grafiek");
   const signaal = element("signaal");

@@ -35,3 +35,10 @@ std::string kostenTekst(const CyclusResultaat<Programma>& /*cyclus*/, UInt32 /*s
 }
 std::string kostenTekst(const CyclusResultaat<FIRProgramma>& cyclus, UInt32 signaal,
                         UInt32 amplitude, Float hoekFreq);
+
+// The lines kostenTekst gives a program's drawn cycle: a page keeps their room
+// while none is drawn.
+template <typename Programma>
+inline constexpr std::size_t kostenRegels = 0;
+template <>
+inline constexpr std::size_t kostenRegels<FIRProgramma> = 3;
