@@ -299,6 +299,16 @@ function alsAlineas(regels) {
     });
 }
 
+// A result's lines, each a paragraph; without lines the last ones stay,
+// hidden, and keep their room, so that the panel keeps its size from one
+// cycle to the next.
+function toonRegels(doel, regels) {
+  doel.style.visibility = regels === "" ? "hidden" : "";
+  if (regels !== "") {
+    doel.replaceChildren(...alsAlineas(regels));
+  }
+}
+
 function start(kern) {
   if (!kern.ccall("kiesProgramma", "number", ["string"], [document.body.dataset.programma])) {
     throw new Error(`onbekend programma "${document.body.dataset.programma}"`);
@@ -333,7 +343,7 @@ function start(kern) {
   // The sample the readout line shows, chosen by a click or the keys.
   let gelezen = null;
   const toonAflezing = () => {
-    element("aflezing").textContent = gelezen === null ? "" : tekstVan(kern._aflezing(gelezen));
+    toonRegels(element("aflezing"), gelezen === null ? "" : tekstVan(kern._aflezing(gelezen)));
   };
 
   const toonTabel = () => {
@@ -372,7 +382,7 @@ function start(kern) {
     canvas.setAttribute("aria-label", tekstVan(kern._toegankelijkeNaam()));
     paneel.verf();
     toonAflezing();
-    element("kosten").replaceChildren(...alsAlineas(tekstVan(kern._kostenTekst())));
+    toonRegels(element("kosten"), tekstVan(kern._kostenTekst()));
     tabelknop.disabled = !staat.getekend;
     if (!staat.getekend) {
       tabeldeel.hidden = true;

@@ -398,11 +398,13 @@ def luister(p):
 def kosten(p):
     regels = lambda: p.d.find_element(By.ID, "kosten").text.split("\n")
     p.kies("Signaalfrequentie", "0,05*PI")
+    paneel = p.d.find_element(By.TAG_NAME, "canvas").size
     p.klik("Teken")
     # numpy (fir_kosten): 1.3503, -0.4602, none saturated; the step: 51.
     p.wacht(lambda: regels() == ["Grootste afwijking van de exacte uitkomst: 1,35",
                                  "Gemiddelde afwijking: \u22120,46", "Verzadigd: 0"],
             lambda: f"shows {regels()}")
+    waar(p.d.find_element(By.TAG_NAME, "canvas").size == paneel, "the lines moved the panel")
     p.klik("Stop")
     p.besturing("stapfunktie").click()
     p.typ("Signaalamplitude", "32767")
@@ -535,7 +537,8 @@ def apparaat_geval(breedte, hoogte, grof):
     result lines on screen together, the panel as filtercyclus draws it with
     two device pixels a bar at least; a tapped bar, the arrow keys and the
     table read as filtercyclus's CSV; every plot's text 11 CSS px at least,
-    the response plot on screen too from 1366x768; touch controls 44 px high."""
+    the response plot on screen too from 1366x768; touch controls 44 px high;
+    the panel keeps its size through Stop and the next Teken."""
     def stappen(p):
         p.klik("Teken")
         b, _ = p.toont("--amplitude", BEGIN[p.programma][2])
@@ -575,6 +578,10 @@ def apparaat_geval(breedte, hoogte, grof):
         waar(letter >= 11 - 1e-6, f"a plot's text {letter:.1f} CSS px")
         waar(binnen(respons) or breedte < 1366 or hoogte < 768, f"response plot at {respons}")
         waar(hoog >= 44 - 1e-6 or not grof, f"a control {hoog:.1f} CSS px high")
+        paneel = canvas.size
+        p.klik("Stop")
+        p.klik("Teken")
+        waar(canvas.size == paneel, f"the panel went from {paneel} to {canvas.size}")
         p.klik("Toon als tabel")
         rijen = lambda: [[c.text for c in r.find_elements(By.XPATH, "th|td")]
                          for r in p.d.find_elements(By.XPATH, "//table//tr")]
