@@ -2,9 +2,16 @@
 """Sizes and speed of the browser pages, in one headless Chromium run.
 
 For each page: its size, its load time (navigation to the load event), and
-the time from a click on "Teken" to the next animation frame, beside the same
-time for a least page (a button and a canvas of the same size whose click
-handler fills the canvas and draws one line). Medians of RUNS clicks.
+for a click on "Teken" the time its handler takes, the time to the next
+animation frame and the time until that frame is rendered (style, layout and
+paint on the page's thread), beside the same times for a least page (a button
+and a canvas of the same size whose click handler fills the canvas and draws
+one line). Medians of RUNS clicks.
+
+Each click comes on a settled page, once two frames have passed since the
+one before, as a reader's click does: a click made while the previous frame
+is still on its way waits for that frame, and would measure it instead.
+
 A measurement, not a test: build first with scripts/web.sh.
 
 usage: bench/web_bench.py [RUNS]      (from the source tree; default 50)
@@ -22,6 +29,7 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 PAGINAS = pathlib.Path(__file__).resolve().parent.parent / "build" / "web"
 GRENS = 200 * 1024  # bytes a page may take
+VERHOUDING = 1.5  # the page's times at most this many times the least page's
 
 KLEINSTE = """<!DOCTYPE html><html lang="nl"><head><meta charset="utf-8">
 <link rel="icon" href="data:,"><title>kleinste</title></head><body>
@@ -38,14 +46,21 @@ document.querySelector("button").addEventListener("click", () => {{
 </script></body></html>
 """
 
-# Milliseconds from the click to the end of its handler, and to the next
-# animation frame.
+# Milliseconds from the click to the end of its handler, to the next
+# animation frame, and to the first task after that frame's rendering; the
+# click two frames after the one before.
 KLIK = """
 const [knop, klaar] = arguments;
-const begin = performance.now();
-knop.click();
-const werk = performance.now() - begin;
-requestAnimationFrame(() => klaar([werk, performance.now() - begin]));
+const klik = () => {
+  const begin = performance.now();
+  knop.click();
+  const werk = performance.now() - begin;
+  requestAnimationFrame(() => {
+    const frame = performance.now() - begin;
+    setTimeout(() => klaar([werk, frame, performance.now() - begin]));
+  });
+};
+requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(klik)));
 """
 RONDES = 5  # the two pages take turns, so that both see the same machine
 
@@ -67,27 +82,34 @@ def laad(driver, url):
         "return performance.getEntriesByType('navigation')[0].loadEventEnd")
 
 
-def klik_tijden(driver, venster, aantal, tijden, terug=False):
-    """Clicks the page's first button `aantal` times, the untimed "Stop"
-    (`terug`) between; adds (work, to frame) to `tijden`."""
+def klik_tijden(driver, venster, aantal, tijden):
+    """Clicks the page's first button `aantal` times, and after each once more
+    untimed with the pointer, as "Stop" is pressed (on the least page it
+    draws again); adds (work, to frame, to rendered) to `tijden`."""
     driver.switch_to.window(venster)
     for _ in range(aantal):
-        tijden.append(driver.execute_async_script(KLIK, driver.find_element(By.TAG_NAME, "button")))
-        if terug:
-            driver.find_element(By.TAG_NAME, "button").click()
+        knop = driver.find_element(By.TAG_NAME, "button")
+        tijden.append(driver.execute_async_script(KLIK, knop))
+        knop.click()
 
 
 def mediaan(tijden, welke):
     return statistics.median(t[welke] for t in tijden)
 
 
+def drie(tijden):
+    return " / ".join(f"{mediaan(tijden, i):.2f}" for i in range(3)) + " ms"
+
+
 def main():
     runs = int(sys.argv[1]) if len(sys.argv) > 1 else 50
     driver = start_chromium()
     te_groot = False
+    te_traag = False
     try:
         with tempfile.TemporaryDirectory() as map_:
-            print("| page | size | load | work / to frame | least page: work / to frame | ratio |")
+            print("| page | size | load | work / to frame / rendered | least page: the same "
+                  "| ratios: to frame, rendered |")
             print("|---|---|---|---|---|---|")
             for naam in ("iir_demo", "fir_demo"):
                 pagina = PAGINAS / f"{naam}.html"
@@ -105,16 +127,19 @@ def main():
 
                 tijden, minst = [], []
                 for _ in range(RONDES):
-                    klik_tijden(driver, eigen, runs // RONDES, tijden, terug=True)
+                    klik_tijden(driver, eigen, runs // RONDES, tijden)
                     klik_tijden(driver, ander, runs // RONDES, minst)
                 driver.close()
                 driver.switch_to.window(eigen)
+                verhoudingen = [mediaan(tijden, i) / mediaan(minst, i) for i in (1, 2)]
+                te_traag |= max(verhoudingen) > VERHOUDING
                 print(f"| {naam}.html | {grootte / 1024:.1f} KB | {laadtijd:.0f} ms "
-                      f"| {mediaan(tijden, 0):.2f} / {mediaan(tijden, 1):.2f} ms "
-                      f"| {mediaan(minst, 0):.2f} / {mediaan(minst, 1):.2f} ms "
-                      f"| {mediaan(tijden, 1) / mediaan(minst, 1):.2f} | ({breedte}x{hoogte})")
+                      f"| {drie(tijden)} | {drie(minst)} "
+                      f"| {verhoudingen[0]:.2f}, {verhoudingen[1]:.2f} | ({breedte}x{hoogte})")
     finally:
         driver.quit()
+    if te_traag:
+        print(f"a page takes more than {VERHOUDING} times the least page's time")
     if te_groot:
         print(f"a page is larger than {GRENS // 1024} KB")
         return 1
