@@ -225,14 +225,18 @@ function maakCyclusBeeld(figuur, svgVoor, gegevensVoor) {
   let grootte = null;
   let kader = null; // the SVG element drawn at `grootte`
   const toon = () => {
-    const gegevens = grootte ? gegevensVoor(...grootte) : "";
-    if (kader) {
-      kader.querySelector(".gegevens").innerHTML = gegevens;
-      kader.style.visibility = gegevens === "" ? "hidden" : "";
-    } else if (gegevens !== "") {
+    if (!grootte) {
+      return;
+    }
+    if (!kader) {
       figuur.innerHTML = svgVoor(...grootte);
       kader = figuur.querySelector("svg");
+      zetNaam(figuur, kader);
+      return;
     }
+    const gegevens = gegevensVoor(...grootte);
+    kader.querySelector(".gegevens").innerHTML = gegevens;
+    kader.style.visibility = gegevens === "" ? "hidden" : "";
     zetNaam(figuur, gegevens === "" ? null : kader);
   };
   volgGrootte(figuur, (nieuw) => {
