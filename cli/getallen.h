@@ -53,17 +53,3 @@ bool grootteBinnen(const Grootte& grootte, const Grootte& kleinste);
 
 // "512x500", as --grootte is written.
 std::string grootteTekst(const Grootte& grootte);
-
-// The index of `tekst` among the first `aantal` of `teksten` (an empty text
-// is never one of them): a signal's name, a frequency's label.
-template <std::size_t N>
-std::optional<UInt32> indexVan(const std::array<std::string_view, N>& teksten, std::size_t aantal,
-                               std::string_view tekst)
-{
-  for (std::size_t i = 0; i < aantal && !tekst.empty(); ++i) {
-    if (teksten[i] == tekst) {
-      return static_cast<UInt32>(i);
-    }
-  }
-  return std::nullopt;
-}

@@ -15,7 +15,6 @@ inline constexpr Kleur rasterKleur{217, 217, 217};
 inline constexpr Kleur nulLijnKleur{150, 150, 150};
 inline constexpr Kleur kaderKleur{68, 68, 68};
 inline constexpr Kleur merkKleur{214, 39, 40}; // the chosen frequency
-inline constexpr const char* minTeken = "\u2212";
 
 enum class Letter { gewoon, vet };
 

@@ -3,6 +3,7 @@
 // range, and then the value the text means.
 #include "frequenties.h"
 #include "getallen.h"
+#include "instellingnamen.h"
 
 #include <algorithm>
 #include <cstdint>

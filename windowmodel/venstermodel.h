@@ -174,7 +174,8 @@ public:
       return {};
     }
     const Instellingen& bij = getekend->instellingen;
-    return ::kostenTekst(getekend->cyclus, bij.signaal, bij.amplitude, bij.hoekFreq);
+    return ::kostenTekst(
+        Programma::kosten(getekend->cyclus.gefilterd, bij.signaal, bij.amplitude, bij.hoekFreq));
   }
 
   // Sample n of the drawn cycle in words; empty when nothing is drawn or n
@@ -233,19 +234,6 @@ private:
   static std::string instellingVan(const Instellingen& bij)
   {
     return instellingTekst(bij.signaal, bij.amplitude, bij.frequentieKeuze);
-  }
-
-  // The index of `tekst` among the first `aantal` of `teksten`.
-  template <typename Teksten>
-  static std::optional<UInt32> indexVan(const Teksten& teksten, std::size_t aantal,
-                                        const std::string& tekst)
-  {
-    const auto einde = teksten.begin() + static_cast<std::ptrdiff_t>(aantal);
-    const auto gevonden = std::find(teksten.begin(), einde, tekst);
-    if (gevonden == einde) {
-      return std::nullopt;
-    }
-    return static_cast<UInt32>(gevonden - teksten.begin());
   }
 
   // False for a part that names no setting or no value of it.

@@ -18,6 +18,10 @@ std::string vasteTekst(Double waarde, int decimalen);
 // The decimal point as the programs' Dutch texts write it: a comma.
 std::string metKomma(std::string tekst);
 
+// The minus sign of the Dutch texts and the plots' scales: a true minus
+// (U+2212), not the hyphen of the CSV.
+inline constexpr const char* minTeken = "\u2212";
+
 // A factor of pi as the choice writes a frequency, with a decimal comma:
 // "DC", "0,05*PI", "0,123*PI".
 std::string frequentieTekst(Double factor);
