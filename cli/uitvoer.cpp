@@ -2,7 +2,6 @@
 
 #include "coefficienten.h"
 #include "cyclus_uitvoer.h"
-#include "fir_exact.h"
 #include "fir_programma.h"
 #include "frequentie_uitvoer.h"
 #include "geluid.h"
@@ -11,23 +10,7 @@
 #include "responsgrafiek.h"
 #include "wav.h"
 
-#include <type_traits>
-
 namespace {
-
-// The FIR's taps applied in real numbers to the unrounded signal; the IIR has
-// no exact column (the option is refused for it).
-template <typename Programma>
-std::vector<Double> exactVan(UInt32 keuze, UInt32 amplitude, Float hoekFreq)
-{
-  if constexpr (std::is_same_v<Programma, FIRProgramma>) {
-    std::vector<Double> exact(BlokLengte);
-    firExactSignaal(keuze, amplitude, hoekFreq, exact);
-    return exact;
-  } else {
-    return {};
-  }
-}
 
 using Bytes = std::function<std::string()>;
 
@@ -66,7 +49,7 @@ std::vector<Uitvoer> cyclusUitvoer(const Keuzes& keuzes, Melder meld)
       keuzes, [=] { return cyclusPng(cyclus, grootte); },
       [=] { return cyclusSvg(cyclus, grootte); },
       [=] {
-        return keuzes.exact ? cyclusCsv(cyclus, exactVan<Programma>(keuze, amplitude, hoekFreq))
+        return keuzes.exact ? cyclusCsv(cyclus, Programma::exactSignaal(keuze, amplitude, hoekFreq))
                             : cyclusCsv(cyclus);
       },
       [=] {

@@ -1,15 +1,20 @@
 // What makes the FIR program what it is: its sample type, its texts and start
-// amplitude (stated in data/programmas.env) and its filter. The window shell
-// and filtercyclus read it.
+// amplitude (stated in data/programmas.env), its filter, and what its
+// arithmetic cost a cycle. The window model, its shells and filtercyclus read
+// it.
 #pragma once
 
 #include "algdef.h"
 #include "fir.h"
+#include "fir_exact.h"
 #include "fir_wortels.h"
+#include "kostenregel.h"
 #include "programma_gegevens.h"
 #include "signaal.h"
 
+#include <array>
 #include <span>
+#include <vector>
 
 struct FIRProgramma : MetGegevens<firGegevens, UInt16> {
   using Monster = Int16;
@@ -36,4 +41,25 @@ struct FIRProgramma : MetGegevens<firGegevens, UInt16> {
   static std::complex<Double> overdracht(Double omega) { return firOverdracht(omega); }
   static Double groepslooptijd(Double omega) { return firGroepslooptijd(omega); }
   static NullenEnPolen nullenEnPolen() { return firNullenEnPolen(); }
+
+  // The taps in real numbers on the unrounded signal (fir_exact.h): the
+  // exact column beside the engine's output.
+  static std::vector<Double> exactSignaal(UInt32 signaal, UInt32 amplitude, Float hoekFreq)
+  {
+    std::vector<Double> exact(BlokLengte);
+    firExactSignaal(signaal, amplitude, hoekFreq, exact);
+    return exact;
+  }
+
+  // What 16-bit arithmetic cost the cycle that gave `gefilterd`: the largest
+  // and the mean deviation from the exact output, and the saturated outputs.
+  static std::array<KostenRegel, 3> kosten(std::span<const Monster> gefilterd, UInt32 signaal,
+                                           UInt32 amplitude, Float hoekFreq)
+  {
+    const FirAfwijking afwijking =
+        firAfwijking(exactSignaal(signaal, amplitude, hoekFreq), gefilterd);
+    return {{{"Grootste afwijking van de exacte uitkomst", afwijking.grootsteAfwijking, 2},
+             {"Gemiddelde afwijking", afwijking.gemiddeldeAfwijking, 2},
+             {"Verzadigd", static_cast<Double>(afwijking.verzadigd), 0}}};
+  }
 };

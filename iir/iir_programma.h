@@ -1,15 +1,19 @@
 // What makes the IIR program what it is: its sample type, its texts and start
-// amplitude (stated in data/programmas.env) and its filter. The window shell
-// and filtercyclus read it.
+// amplitude (stated in data/programmas.env), its filter, and what its
+// arithmetic cost a cycle. The window model, its shells and filtercyclus read
+// it.
 #pragma once
 
 #include "algdef.h"
 #include "iir.h"
 #include "iir_wortels.h"
+#include "kostenregel.h"
 #include "programma_gegevens.h"
 #include "signaal.h"
 
+#include <array>
 #include <span>
+#include <vector>
 
 struct IIRProgramma : MetGegevens<iirGegevens, UInt32> {
   using Monster = Double;
@@ -56,5 +60,19 @@ struct IIRProgramma : MetGegevens<iirGegevens, UInt32> {
     FilterRecord filter;
     bindFilterRecord(filter);
     return iirNullenEnPolen(filter);
+  }
+
+  // Double precision is the reference itself: no exact column, and no cost
+  // to state.
+  static std::vector<Double> exactSignaal(UInt32 /*signaal*/, UInt32 /*amplitude*/,
+                                          Float /*hoekFreq*/)
+  {
+    return {};
+  }
+  static std::array<KostenRegel, 0> kosten(std::span<const Monster> /*gefilterd*/,
+                                           UInt32 /*signaal*/, UInt32 /*amplitude*/,
+                                           Float /*hoekFreq*/)
+  {
+    return {};
   }
 };

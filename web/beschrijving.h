@@ -12,7 +12,7 @@ struct ProgrammaTeksten {
   const char* titel = "";
   const char* kopTekst = "";
   UInt32 startAmplitude = 0;
-  std::size_t kostenRegels = 0; // the lines of what 16-bit arithmetic cost
+  std::size_t kostenRegels = 0; // the lines of what its arithmetic cost a cycle
 };
 
 std::string paginaBeschrijving(const ProgrammaTeksten& programma);

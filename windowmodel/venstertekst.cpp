@@ -1,16 +1,10 @@
 #include "venstertekst.h"
 
-#include "fir_exact.h"
-#include "fir_programma.h"
 #include "frequenties.h"
 #include "getaltekst.h"
 #include "testsignaal.h"
 
-#include <array>
-
 namespace {
-
-constexpr std::string_view minTeken = "\u2212";
 
 std::string alsZin(std::string tekst)
 {
@@ -53,14 +47,12 @@ std::string aflezingTekst(std::size_t n, const std::string& invoer, const std::s
   return "n = " + std::to_string(n) + ": invoer " + invoer + ", uitvoer " + uitvoer;
 }
 
-std::string kostenTekst(const CyclusResultaat<FIRProgramma>& cyclus, UInt32 signaal,
-                        UInt32 amplitude, Float hoekFreq)
+std::string kostenTekst(std::span<const KostenRegel> regels)
 {
-  std::array<Double, BlokLengte> exact{};
-  firExactSignaal(signaal, amplitude, hoekFreq, exact);
-  const FirAfwijking afwijking = firAfwijking(exact, cyclus.gefilterd);
-  return "Grootste afwijking van de exacte uitkomst: " +
-         alsZin(vasteTekst(afwijking.grootsteAfwijking, 2)) +
-         "\nGemiddelde afwijking: " + alsZin(vasteTekst(afwijking.gemiddeldeAfwijking, 2)) +
-         "\nVerzadigd: " + std::to_string(afwijking.verzadigd);
+  std::string tekst;
+  for (const KostenRegel& regel : regels) {
+    tekst += (tekst.empty() ? "" : "\n") + std::string(regel.label) + ": " +
+             alsZin(vasteTekst(regel.waarde, regel.decimalen));
+  }
+  return tekst;
 }

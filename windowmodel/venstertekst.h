@@ -1,14 +1,14 @@
 // What the window says about a cycle in words: its settings, a sample, what
-// the FIR's 16-bit arithmetic cost. Numbers as the Dutch texts write them: a
+// a program's arithmetic cost it. Numbers as the Dutch texts write them: a
 // decimal comma and a true minus sign (U+2212).
 #pragma once
 
 #include "algdef.h"
-#include "cyclus.h"
+#include "kostenregel.h"
 
+#include <span>
 #include <string>
-
-struct FIRProgramma;
+#include <tuple>
 
 // Exactly, as the cycle's CSV has it.
 std::string monsterTekst(Double waarde);
@@ -23,22 +23,12 @@ std::string instellingTekst(UInt32 signaal, UInt32 amplitude, UInt32 frequentieK
 // "n = 45: invoer 0, uitvoer −1770"
 std::string aflezingTekst(std::size_t n, const std::string& invoer, const std::string& uitvoer);
 
-// What 16-bit arithmetic cost a cycle drawn with `signaal`, `amplitude` and
-// `hoekFreq`, a line per fact: the largest and the mean deviation from the
-// exact value (fir_exact.h) with two decimals, and the saturated outputs;
-// nothing for a program that does not compute in 16 bits.
-template <typename Programma>
-std::string kostenTekst(const CyclusResultaat<Programma>& /*cyclus*/, UInt32 /*signaal*/,
-                        UInt32 /*amplitude*/, Float /*hoekFreq*/)
-{
-  return {};
-}
-std::string kostenTekst(const CyclusResultaat<FIRProgramma>& cyclus, UInt32 signaal,
-                        UInt32 amplitude, Float hoekFreq);
+// A program's cost lines (its description's `kosten`), a line per fact:
+// "label: value", the value with its decimals.
+std::string kostenTekst(std::span<const KostenRegel> regels);
 
-// The lines kostenTekst gives a program's drawn cycle: a page keeps their room
-// while none is drawn.
+// How many lines kostenTekst gives a program's drawn cycle, from the size of
+// what its description states: a page keeps their room while none is drawn.
 template <typename Programma>
-inline constexpr std::size_t kostenRegels = 0;
-template <>
-inline constexpr std::size_t kostenRegels<FIRProgramma> = 3;
+inline constexpr std::size_t kostenRegels =
+    std::tuple_size_v<decltype(Programma::kosten({}, 0, 0, 0.0F))>;
