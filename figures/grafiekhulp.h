@@ -67,11 +67,11 @@ inline void kader(Plek linksBoven, Plek rechtsOnder, Double dikte, std::vector<V
   }
 }
 
-// The factor of a plot of `grootte` against its design size: every length
-// and font size is multiplied by it.
-inline Double schaalVoor(Grootte grootte, Double ontwerpBreedte, Double ontwerpHoogte)
+// The factor of a plot of `grootte` against its design size, `breedte` x
+// `hoogte`: every length and font size is multiplied by it.
+inline Double schaalVoor(Grootte grootte, Double breedte, Double hoogte)
 {
-  return std::min(grootte.breedte / ontwerpBreedte, grootte.hoogte / ontwerpHoogte);
+  return std::min(grootte.breedte / breedte, grootte.hoogte / hoogte);
 }
 
 // No text smaller than this, in pixels (CSS pixels in a page): a plot drawn

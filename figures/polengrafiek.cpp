@@ -2,6 +2,7 @@
 
 #include "frequenties.h"
 #include "grafiekhulp.h"
+#include "grafiekkader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +12,6 @@ namespace {
 
 constexpr Double ontwerpZijde = 600.0;
 constexpr Double marge = 1.15;
-constexpr Double titelGrootte = 24.0;
-constexpr Double schaalGrootte = 14.0;
 constexpr Double aantalGrootte = 13.0; // a multiplicity's, the smallest text
 
 struct Vlak {
@@ -151,12 +150,7 @@ Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte g
   nullen(v, np.nullen, vormen);
   polen(v, np.polen, vormen);
   const Double r = bereik * v.pixelsPerEenheid;
-  // The title is as designed where the text keeps the plot's scale, and
-  // fitted to the width where it is drawn larger.
-  const std::string titel = "Polen en nulpunten van het " + soort + "-filter";
-  const Double titelMaat =
-      t > s ? titelLetter(titel, titelGrootte, t, grootte.breedte - 20.0 * t) : titelGrootte * s;
-  vormen.emplace_back(rechteTekst({v.midden.x, 42.0 * t}, titel, titelMaat, Letter::vet));
+  zetTitel("Polen en nulpunten van het " + soort + "-filter", v.midden.x, t, grootte, vormen);
   vormen.emplace_back(rechteTekst({v.midden.x + r - 6.0 * t, v.midden.y - 8.0 * t}, "Re",
                                   schaalGrootte * t, Letter::gewoon, Anker::einde));
   vormen.emplace_back(rechteTekst({v.midden.x + 8.0 * t, v.midden.y - r + 18.0 * t}, "Im",

@@ -3,6 +3,8 @@
 #include "frequenties.h"
 #include "getaltekst.h"
 #include "grafiekhulp.h"
+#include "grafiekkader.h"
+#include "labelplaatser.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,31 +15,7 @@ namespace {
 constexpr Kleur krommeKleur{31, 95, 191};
 constexpr Kleur labelRand{190, 190, 190};
 
-// Sizes for a plot of 960 x 600 pixels; other sizes scale them.
-constexpr Double ontwerpBreedte = 960.0;
-constexpr Double ontwerpHoogte = 600.0;
-constexpr Double titelGrootte = 24.0;
-constexpr Double asTitelGrootte = 17.0;
-constexpr Double schaalGrootte = 14.0;
-constexpr Double labelGrootte = 13.0;
-constexpr Double stapDb = 10.0;
-
-struct Vak {
-  Double x0 = 0.0;
-  Double y0 = 0.0;
-  Double x1 = 0.0;
-  Double y1 = 0.0;
-
-  [[nodiscard]] bool raakt(const Vak& ander, Double marge) const
-  {
-    return x0 - marge < ander.x1 && ander.x0 < x1 + marge && y0 - marge < ander.y1 &&
-           ander.y0 < y1 + marge;
-  }
-  [[nodiscard]] bool bevat(const Vak& ander) const
-  {
-    return ander.x0 >= x0 && ander.x1 <= x1 && ander.y0 >= y0 && ander.y1 <= y1;
-  }
-};
+constexpr Double labelGrootte = 13.0; // the smallest text, at the design size
 
 struct Opmaak {
   Double s = 1.0; // scale against the design size
@@ -74,23 +52,10 @@ Opmaak opmaakVoor(Grootte grootte)
 
 void raster(const Opmaak& o, std::vector<Vorm>& vormen)
 {
-  const Double s = o.s;
-  const Double t = o.t;
-  frequentieRaster({o.gebied.x0, o.gebied.y0}, {o.gebied.x1, o.gebied.y1}, s, t, schaalGrootte,
-                   vormen);
-  const auto lijnen = static_cast<Int>(-grafiekOnderDb / stapDb);
-  const Int yStap = schaalStap(o.y(-stapDb) - o.y(0.0), 1.5 * schaalGrootte * t);
-  for (Int i = 0; i <= lijnen; ++i) {
-    const Double dB = -stapDb * i;
-    const Double y = o.y(dB);
-    vormen.emplace_back(
-        Lijn{{o.gebied.x0, y}, {o.gebied.x1, y}, dB == 0.0 ? nulLijnKleur : rasterKleur, 1.0 * s});
-    if (i % yStap == 0) {
-      const std::string tekst = dB == 0.0 ? "0" : minTeken + std::to_string(static_cast<Int>(-dB));
-      vormen.emplace_back(rechteTekst({o.gebied.x0 - 10.0 * t, y + 5.0 * t}, tekst,
-                                      schaalGrootte * t, Letter::gewoon, Anker::einde));
-    }
-  }
+  const Plek linksBoven{o.gebied.x0, o.gebied.y0};
+  const Plek rechtsOnder{o.gebied.x1, o.gebied.y1};
+  frequentieRaster(linksBoven, rechtsOnder, o.s, o.t, schaalGrootte, vormen);
+  decibelRaster(linksBoven, rechtsOnder, grafiekBovenDb, grafiekOnderDb, o.s, o.t, vormen);
 }
 
 std::vector<Plek> krommePunten(const Opmaak& o, VersterkingVan versterking)
@@ -108,98 +73,6 @@ std::vector<Plek> krommePunten(const Opmaak& o, VersterkingVan versterking)
   return punten;
 }
 
-// The point of the box nearest to `p`.
-Plek naastePunt(const Vak& vak, Plek p)
-{
-  return {std::clamp(p.x, vak.x0, vak.x1), std::clamp(p.y, vak.y0, vak.y1)};
-}
-
-struct Verbinding {
-  Plek van;
-  Plek naar;
-
-  [[nodiscard]] bool kruist(const Vak& vak) const
-  {
-    constexpr int stappen = 32;
-    for (int i = 1; i < stappen; ++i) {
-      const Double t = static_cast<Double>(i) / stappen;
-      const Plek p{van.x + t * (naar.x - van.x), van.y + t * (naar.y - van.y)};
-      if (p.x > vak.x0 && p.x < vak.x1 && p.y > vak.y0 && p.y < vak.y1) {
-        return true;
-      }
-    }
-    return false;
-  }
-};
-
-// Where a frequency's label goes: the first of a list of places around its
-// mark that stays inside the plot and clear of the curve, the marks, the
-// other labels and the lines that tie them to their marks.
-struct Plaatser {
-  const Opmaak& o;
-  const std::vector<Plek>& kromme;
-  std::vector<Vak> merken;
-  std::vector<Vak> labels;
-  std::vector<Verbinding> verbindingen;
-
-  [[nodiscard]] bool vrij(const Vak& vak, const Verbinding& verbinding) const
-  {
-    if (!o.gebied.bevat(vak)) {
-      return false;
-    }
-    const Double marge = 3.0 * o.s;
-    for (const Vak& ander : labels) {
-      if (vak.raakt(ander, marge) || verbinding.kruist(ander)) {
-        return false;
-      }
-    }
-    for (const Vak& merk : merken) {
-      if (vak.raakt(merk, marge)) {
-        return false;
-      }
-    }
-    for (const Verbinding& ander : verbindingen) {
-      if (ander.kruist(vak)) {
-        return false;
-      }
-    }
-    return std::none_of(kromme.begin(), kromme.end(), [&](const Plek& p) {
-      const Double y = std::clamp(p.y, o.gebied.y0, o.gebied.y1);
-      return p.x > vak.x0 - marge && p.x < vak.x1 + marge && y > vak.y0 - marge &&
-             y < vak.y1 + marge;
-    });
-  }
-
-  Vak plaats(Plek merk, Double breedte, Double hoogte)
-  {
-    const Double afstand = 10.0 * o.s;
-    const Double x0 = std::clamp(merk.x - breedte / 2, o.gebied.x0 + 2.0 * o.s,
-                                 o.gebied.x1 - 2.0 * o.s - breedte);
-    std::vector<Vak> kandidaten;
-    for (Int rij = 0; rij < 6; ++rij) {
-      const Double verder = rij * (hoogte + 6.0 * o.s);
-      kandidaten.push_back(
-          {x0, merk.y + afstand + verder, x0 + breedte, merk.y + afstand + verder + hoogte});
-      kandidaten.push_back(
-          {x0, merk.y - afstand - verder - hoogte, x0 + breedte, merk.y - afstand - verder});
-    }
-    kandidaten.push_back(
-        {merk.x + afstand, merk.y - hoogte / 2, merk.x + afstand + breedte, merk.y + hoogte / 2});
-    kandidaten.push_back(
-        {merk.x - afstand - breedte, merk.y - hoogte / 2, merk.x - afstand, merk.y + hoogte / 2});
-    const auto verbindingNaar = [merk](const Vak& vak) {
-      return Verbinding{merk, naastePunt(vak, merk)};
-    };
-    const auto gekozen = std::find_if(kandidaten.begin(), kandidaten.end(), [&](const Vak& vak) {
-      return vrij(vak, verbindingNaar(vak));
-    });
-    const Vak vak = gekozen != kandidaten.end() ? *gekozen : kandidaten.front();
-    labels.push_back(vak);
-    verbindingen.push_back(verbindingNaar(vak));
-    return vak;
-  }
-};
-
 constexpr Double merkStraal = 5.5; // of a frequency's mark, at the design size
 
 Plek merkPlek(const Opmaak& o, Double omega, Double versterking)
@@ -214,7 +87,7 @@ void frequentieMerken(const Opmaak& o, VersterkingVan versterking, const std::ve
   const Double s = o.s;
   const Double straal = merkStraal * s;
   const Respons respons = berekenRespons(versterking, std::nullopt);
-  Plaatser plaatser{o, kromme, {}, bezet, {}};
+  Plaatser plaatser{o.gebied, o.s, kromme, {}, bezet, {}};
   std::vector<Plek> merken;
   for (const auto& punt : respons) {
     const Plek merk = merkPlek(o, punt.omega, punt.versterking);
@@ -336,15 +209,8 @@ Figuur responsGrafiek(const std::string& titel, VersterkingVan versterking, Groo
   frequentieMerken(o, versterking, kromme, bezet, vormen);
 
   const Double t = o.t;
-  const Double midden = (o.gebied.x0 + o.gebied.x1) / 2;
-  // The title, centred over the plot area, within the plot's width, but not
-  // below the smallest text.
-  const Double ruimte = 2.0 * std::min(midden, grootte.breedte - midden) - 20.0 * t;
-  vormen.emplace_back(rechteTekst({midden, 42.0 * t}, titel,
-                                  titelLetter(titel, titelGrootte, t, ruimte), Letter::vet));
-  vormen.emplace_back(rechteTekst({midden, grootte.hoogte - 22.0 * t}, "Ω (rad/sample)",
-                                  asTitelGrootte * t, Letter::gewoon));
-  vormen.emplace_back(staandeTekst({32.0 * t, (o.gebied.y0 + o.gebied.y1) / 2}, "Versterking (dB)",
-                                   asTitelGrootte * t));
+  zetTitel(titel, (o.gebied.x0 + o.gebied.x1) / 2, t, grootte, vormen);
+  zetAsTitels("Versterking (dB)", {o.gebied.x0, o.gebied.y0}, {o.gebied.x1, o.gebied.y1}, t,
+              grootte, vormen);
   return figuur;
 }

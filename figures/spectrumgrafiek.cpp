@@ -3,6 +3,7 @@
 #include "frequenties.h"
 #include "getaltekst.h"
 #include "grafiekhulp.h"
+#include "grafiekkader.h"
 #include "tekening.h"
 
 #include <algorithm>
@@ -11,15 +12,13 @@
 
 namespace {
 
-// Sizes for a plot of 960 x 600 pixels; other sizes scale them.
-constexpr Double ontwerpBreedte = 960.0;
-constexpr Double ontwerpHoogte = 600.0;
-constexpr Double titelGrootte = 24.0;
-constexpr Double asTitelGrootte = 17.0;
-constexpr Double schaalGrootte = 14.0; // also the legend's, the smallest text
-constexpr Double stapDb = 10.0;
+Double inDbfs(Double lijn)
+{
+  return 20.0 * std::log10(lijn / volleSchaal);
+}
 
 struct Gebied {
+  Double bovenDb = 0.0; // the scale's top
   Double s = 1.0;
   Double t = 1.0; // of the text and the margins that hold it, see tekstSchaal
   Plek linksBoven;
@@ -31,29 +30,16 @@ struct Gebied {
   }
   [[nodiscard]] Double y(Double dB) const
   {
-    const Double binnen = std::clamp(dB, spectrumOnderDb, spectrumBovenDb);
-    return linksBoven.y + (spectrumBovenDb - binnen) / (spectrumBovenDb - spectrumOnderDb) *
-                              (rechtsOnder.y - linksBoven.y);
+    const Double binnen = std::clamp(dB, spectrumOnderDb, bovenDb);
+    return linksBoven.y +
+           (bovenDb - binnen) / (bovenDb - spectrumOnderDb) * (rechtsOnder.y - linksBoven.y);
   }
 };
 
 void raster(const Gebied& g, std::vector<Vorm>& vormen)
 {
-  const Double s = g.s;
-  const Double t = g.t;
-  frequentieRaster(g.linksBoven, g.rechtsOnder, s, t, schaalGrootte, vormen);
-  const auto lijnen = static_cast<Int>((spectrumBovenDb - spectrumOnderDb) / stapDb);
-  const Int yStap = schaalStap(g.y(-stapDb) - g.y(0.0), 1.5 * schaalGrootte * t);
-  for (Int i = 0; i <= lijnen; ++i) {
-    const Double dB = spectrumBovenDb - stapDb * i;
-    const Double y = g.y(dB);
-    vormen.emplace_back(Lijn{{g.linksBoven.x, y}, {g.rechtsOnder.x, y}, rasterKleur, 1.0 * s});
-    if (i % yStap == 0) {
-      const std::string tekst = dB == 0.0 ? "0" : minTeken + std::to_string(static_cast<Int>(-dB));
-      vormen.emplace_back(rechteTekst({g.linksBoven.x - 10.0 * t, y + 5.0 * t}, tekst,
-                                      schaalGrootte * t, Letter::gewoon, Anker::einde));
-    }
-  }
+  frequentieRaster(g.linksBoven, g.rechtsOnder, g.s, g.t, schaalGrootte, vormen);
+  decibelRaster(g.linksBoven, g.rechtsOnder, g.bovenDb, spectrumOnderDb, g.s, g.t, vormen);
 }
 
 // One series, shifted by `opzij` pixels so that input and output stand
@@ -63,8 +49,7 @@ Stelen stelen(const Gebied& g, const Spectrum& spectrum, Double opzij, Kleur kle
   const Double s = g.s;
   Stelen serie{{}, g.rechtsOnder.y, 3.0 * s, kleur, 1.5 * s, 1.0 * s};
   for (std::size_t k = 0; k < spectrum.size(); ++k) {
-    const Double dB = 20.0 * std::log10(spectrum[k] / volleSchaal);
-    serie.koppen.push_back({g.x(spectrumOmega(k)) + opzij, g.y(dB)});
+    serie.koppen.push_back({g.x(spectrumOmega(k)) + opzij, g.y(inDbfs(spectrum[k]))});
   }
   return serie;
 }
@@ -85,6 +70,13 @@ void legenda(const Gebied& g, std::vector<Vorm>& vormen)
 
 } // namespace
 
+Double spectrumBovenDb(const Spectrum& invoer, const Spectrum& uitvoer)
+{
+  const Double grootste = std::max(*std::max_element(invoer.begin(), invoer.end()),
+                                   *std::max_element(uitvoer.begin(), uitvoer.end()));
+  return std::max(0.0, stapDb * std::ceil(inDbfs(grootste) / stapDb));
+}
+
 Figuur spectrumGrafiek(const Spectrum& invoer, const Spectrum& uitvoer, Grootte grootte,
                        std::optional<UInt32> gekozen)
 {
@@ -92,7 +84,8 @@ Figuur spectrumGrafiek(const Spectrum& invoer, const Spectrum& uitvoer, Grootte 
   const Double b = grootte.breedte;
   const Double h = grootte.hoogte;
   const Double t = tekstSchaal(s, schaalGrootte);
-  const Gebied g{s, t, {95.0 * t, 70.0 * t}, {b - 40.0 * t, h - 85.0 * t}};
+  const Gebied g{
+      spectrumBovenDb(invoer, uitvoer), s, t, {95.0 * t, 70.0 * t}, {b - 40.0 * t, h - 85.0 * t}};
   Figuur figuur;
   figuur.breedte = grootte.breedte;
   figuur.hoogte = grootte.hoogte;
@@ -111,20 +104,8 @@ Figuur spectrumGrafiek(const Spectrum& invoer, const Spectrum& uitvoer, Grootte 
   kader(g.linksBoven, g.rechtsOnder, 1.2 * s, vormen);
   legenda(g, vormen);
 
-  const Double midden = (g.linksBoven.x + g.rechtsOnder.x) / 2;
-  const Double ruimte = 2.0 * std::min(midden, b - midden) - 20.0 * t;
-  const std::string titel = "Spectrum van invoer en uitvoer";
-  vormen.emplace_back(rechteTekst({midden, 42.0 * t}, titel,
-                                  titelLetter(titel, titelGrootte, t, ruimte), Letter::vet));
-  vormen.emplace_back(
-      rechteTekst({midden, h - 22.0 * t}, "Ω (rad/sample)", asTitelGrootte * t, Letter::gewoon));
-  // The y axis's long title fitted to the plot's height, and moved up or
-  // down from the plot area's middle where it would stick out.
-  const std::string asTitel = "Amplitude (dB t.o.v. 32768)";
-  const Double asLetter = titelLetter(asTitel, asTitelGrootte, t, h - 20.0 * t);
-  const Double helft = tekstBreedte(asTitel, asLetter, false) / 2;
-  const Double asMidden =
-      std::max(helft, std::min((g.linksBoven.y + g.rechtsOnder.y) / 2, h - helft));
-  vormen.emplace_back(staandeTekst({32.0 * t, asMidden}, asTitel, asLetter));
+  zetTitel("Spectrum van invoer en uitvoer", (g.linksBoven.x + g.rechtsOnder.x) / 2, t, grootte,
+           vormen);
+  zetAsTitels("Amplitude (dB t.o.v. 32768)", g.linksBoven, g.rechtsOnder, t, grootte, vormen);
   return figuur;
 }

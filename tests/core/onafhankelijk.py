@@ -227,6 +227,27 @@ for programma in ("iir", "fir"):
                        and np.allclose(waarden, verwacht, rtol=1e-9, atol=1e-7),
                        f"spectrum {programma} {soort} {freq}")
 
+# The spectrum plot's scale reaches from -100 dB to the next 10 dB step above
+# its largest line, or to 0 dB: its first dB value (text-anchor="end") is the
+# top. A square wave's fundamental is 4/pi of its amplitude (+1,6 dB on bin 3
+# at 0,05*PI and full scale); the others stay at or below 0 dB.
+for programma, soort, freq, a in [("iir", "blokgolf", "0,05*PI", 32768),
+                                  ("fir", "blokgolf", "0,05*PI", 32768),
+                                  ("iir", "blokgolf", "0,4*PI", 32768),
+                                  ("iir", "cosinus", "0,1*PI", 32768),
+                                  ("fir", "stapfunktie", "DC", 32767),
+                                  ("iir", "impulsfunktie", "DC", 8192)]:
+    x = signaal(soort, a, float(np.float32(FREQ[freq] * math.pi)), 128, programma == "fir")
+    y = fir(x) if programma == "fir" else iir(x)
+    grootste = max(np.max(np.abs(np.fft.rfft(np.array(v, float))) * schaal) for v in (x, y))
+    boven = max(0, 10 * math.ceil(20 * math.log10(grootste / 32768) / 10))
+    svg = draai("--programma", programma, "--signaal", soort, "--frequentie", freq,
+                "--amplitude", str(a), "--spectrum", "--svg", "-").stdout.decode()
+    eerste = re.search(r'text-anchor="end"[^>]*>([^<]*)<', svg)
+    controleer(eerste is not None and eerste.group(1) == str(boven),
+               f"spectrum scale {programma} {soort} {freq} {a}: {eerste and eerste.group(1)}, "
+               f"expected {boven}")
+
 
 def als_verzameling(gevonden, verwacht):
     """Each expected root matched to its own found root within 1e-6 relative."""
