@@ -218,17 +218,20 @@ function maakBeeld(figuur, svgVoor) {
 }
 
 // A view of the drawn cycle, drawn again on every press of Teken. Its frame
-// (grid, scales, titles) depends on its size alone: it is drawn once a size
-// and kept, and a new cycle rewrites only the plot's group of data. Without a
+// (grid, scales, titles) depends on its size and its scale (`schaalVan()`)
+// alone: it is drawn once for those and kept, and a new cycle of the same
+// scale rewrites only the plot's group of data. Without a
 // cycle the frame stays, hidden, so that the next cycle finds it laid out.
-function maakCyclusBeeld(figuur, svgVoor, gegevensVoor) {
+function maakCyclusBeeld(figuur, svgVoor, gegevensVoor, schaalVan) {
   let grootte = null;
-  let kader = null; // the SVG element drawn at `grootte`
+  let kader = null; // the SVG element drawn at `grootte` and `schaal`
+  let schaal = null;
   const toon = () => {
     if (!grootte) {
       return;
     }
-    if (!kader) {
+    if (!kader || schaalVan() !== schaal) {
+      schaal = schaalVan();
       figuur.innerHTML = svgVoor(...grootte);
       kader = figuur.querySelector("svg");
       zetNaam(figuur, kader);
@@ -342,6 +345,7 @@ function start(kern) {
     element("spectrum"),
     svgVan("_spectrumSvg"),
     svgVan("_spectrumGegevensSvg"),
+    () => kern._spectrumBovenDb(),
   );
 
   // The sample the readout line shows, chosen by a click or the keys.

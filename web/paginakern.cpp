@@ -397,6 +397,16 @@ EMSCRIPTEN_KEEPALIVE const char* spectrumGegevensSvg(Int breedte, Int hoogte)
   return spectrumTekst(breedte, hoogte, figuurSvgGegevens);
 }
 
+// The top of the drawn cycle's spectrum scale in dB (0 without a cycle):
+// the plot's frame is kept while it stays the same.
+EMSCRIPTEN_KEEPALIVE Int spectrumBovenDb()
+{
+  return metModel(Int{0}, [](const auto& model) {
+    const auto& getekend = model.cyclus();
+    return getekend ? static_cast<Int>(::spectrumBovenDb(getekend->cyclus)) : Int{0};
+  });
+}
+
 // The filter's zeros and poles, the frequency control's e^(jΩ) marked as in
 // the response plot.
 EMSCRIPTEN_KEEPALIVE const char* polenSvg(Int breedte, Int hoogte)

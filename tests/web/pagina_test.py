@@ -428,7 +428,8 @@ def beelden(p):
     """The three views after Teken, each filtercyclus's at the size shown: the
     response and the poles and zeros with the chosen frequency marked, also
     after the control moves, and the drawn cycle's spectrum, gone after Stop
-    and redrawn for the next cycle."""
+    and redrawn for the next cycle, its frame too where the scale's top
+    changes."""
     def delen(beeld, *argumenten):  # the page's and filtercyclus's elements
         grootte = (p.d.execute_script(LEES_SVG, beeld, "") or [""])[0]
         return grootte and p.d.execute_script(LEES_SVG, beeld, subprocess.run(
@@ -469,6 +470,16 @@ def beelden(p):
     p.wacht(lambda: (lambda d: d and d[0] == d[1])(delen(
         "spectrum", "--spectrum", "--signaal", "impulsfunktie", "--frequentie", "0,6*PI",
         "--amplitude", BEGIN[p.programma][2])), "the next cycle's spectrum is not filtercyclus's")
+    # A square wave at full scale reaches above 0 dB: its scale, and so the
+    # kept frame, goes up to +10 dB.
+    p.klik("Stop")
+    p.besturing("blokgolf").click()
+    p.typ("Signaalamplitude", "32768")
+    p.kies("Signaalfrequentie", "0,05*PI")
+    p.klik("Teken")
+    p.wacht(lambda: (lambda d: d and d[0] == d[1])(delen(
+        "spectrum", "--spectrum", "--signaal", "blokgolf", "--frequentie", "0,05*PI",
+        "--amplitude", "32768")), "the spectrum above 0 dB is not filtercyclus's")
 
 
 def adres_volgt(p):
