@@ -1,11 +1,14 @@
 // filtercyclus: one processing cycle of iir_demo or fir_demo without a window,
-// as CSV or as the picture the graph panel shows; or the magnitude response
-// of a program's filter, as CSV or as a plot. For preparing lecture material,
-// checking a hand calculation, and testing the programs end to end.
+// as CSV (with the FIR's exact column on request), as the picture the graph
+// panel shows (PNG, SVG) or as sound (WAV); the cycle's spectra; a program's
+// filter as its magnitude response, its zeros and poles (each as CSV or as a
+// plot) or its coefficients. For preparing lecture material, checking a hand
+// calculation, and testing the programs end to end.
 //
-// One step reads the command line into choices; each output is a function
-// from a cycle or a response to bytes (uitvoer.h); this file only sends the
-// bytes to their targets and turns the outcome into the exit status.
+// One step reads the command line into choices (keuzes.h); each output is a
+// function to bytes (uitvoer.h); this file only prepares the standard
+// streams, sends the bytes to their targets and turns the outcome into the
+// exit status.
 
 #include "doelbestand.h"
 #include "keuzes.h"
