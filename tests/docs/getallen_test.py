@@ -5,18 +5,26 @@
 programs can give, recomputed from filtercyclus's output and the
 coefficients (numpy), so that no number drifts from the programs.
 
-How a claim is found: each entry of CLAIMS is the claim's own words with its
-numbers put in from the recomputation (Dutch decimal comma, the minus sign
+How a claim is found: each entry that claims() returns is a name and the
+claim's own words with its numbers put in from the recomputation (Dutch decimal comma, the minus sign
 U+2212); the test asks that exactly those words stand in the guide (white
 space and Markdown's escapes ignored). A wrong number, or a claim reworded
 without this table, fails by name.
 
+The deviation lines follow what the engine did: an output whose shifted sum
+fell outside −32768..32767 was cut off and counts as "Verzadigd"; every
+other output counts in the largest and the mean deviation.
+
 Not reached (no program gives them, or they are arithmetic shown in the
-text): the dB table of the decibel section (definitions), the
-frequencies in Hz (8000 samples per second times Ω/2π), the periods 2π/Ω,
-the aliasing of 2,7π, 4,5π, 6,3π and 8,1π (arithmetic the text shows), the
-panel of 888 × 500 pixels and its 6 pixels per sample, and the times of the
-plan.
+text beside numbers that are checked): the dB table of the decibel section
+(definitions), the frequencies in Hz (8000 samples per second times Ω/2π),
+the periods 2π/Ω, the aliasing of 2,7π, 4,5π, 6,3π and 8,1π, the panel of
+888 × 500 pixels with its 6 pixels per sample and E = 131 and 88 for 500 and
+743 pixels in "Het venster", the products written out in the text
+(20000 × 18017/32768, 20000 × 32775/32768 = 20004,27, 32767 × 32775/32768,
+32773 − 65536), the factor 0,0051 and "een factor 200" for −45,9 dB, the
+seven pixels per bar counted from a value (−1770 is 13 pixels), the counts of
+presses of Teken and the times of the plan.
 
 usage: getallen_test.py FILTERCYCLUS HANDLEIDING.md
 """
