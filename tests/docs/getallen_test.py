@@ -23,7 +23,7 @@ the periods 2π/Ω, the aliasing of 2,7π, 4,5π, 6,3π and 8,1π, the panel of
 743 pixels in "Het venster", the products written out in the text
 (20000 × 18017/32768, 20000 × 32775/32768 = 20004,27, 32767 × 32775/32768,
 32773 − 65536), the factor 0,0051 and "een factor 200" for −45,9 dB, the
-seven pixels per bar counted from a value (−1770 is 13 pixels), the counts of
+height of the bar of −1770 (13 pixels at E = 131), the counts of
 presses of Teken and the times of the plan.
 
 usage: getallen_test.py FILTERCYCLUS HANDLEIDING.md
