@@ -9,7 +9,10 @@
 -- summary, to open after Teken.
 -- The metadata `paginas` is put before every link to a page (iir_demo.html,
 -- fir_demo.html): the path from where this edition is installed to where the
--- pages are, empty when they lie side by side.
+-- pages are, empty when they lie side by side. In the students' edition each
+-- such link also gets `&proef=N`, N the number of the experiment it stands
+-- in, so that the page it opens shows nothing that answers the experiment's
+-- question before Teken.
 
 local editie, paginas
 
@@ -46,7 +49,33 @@ local function naar_pagina(link)
   end
 end
 
+-- The experiments are the headings "### N. ..."; a heading of a higher level
+-- ends the last one.
+local function markeer_proeven(doc)
+  if editie ~= "student" then
+    return nil
+  end
+  local proef
+  local markeer = {
+    Link = function(link)
+      if proef and link.target:match("_demo%.html#") then
+        link.target = link.target .. "&proef=" .. proef
+        return link
+      end
+    end,
+  }
+  for i, blok in ipairs(doc.blocks) do
+    if blok.t == "Header" and blok.level <= 3 then
+      proef = blok.level == 3 and pandoc.utils.stringify(blok.content):match("^(%d+)%.") or nil
+    else
+      doc.blocks[i] = pandoc.walk_block(blok, markeer)
+    end
+  end
+  return doc
+end
+
 return {
   { Meta = lees_meta },
   { Div = kies_blok, Link = naar_pagina },
+  { Pandoc = markeer_proeven },
 }

@@ -38,4 +38,4 @@ cmake --build --preset default --target filtercyclus
 # The guide beside the pages: its links open them in each experiment's
 # settings, and its lecturer's edition prints on A4 with every column.
 /usr/bin/python3 tests/web/handleiding_test.py --handleiding build/web/handleiding.html \
-  --docent build/web/handleiding-docent.html --filtercyclus build/default/cli/filtercyclus
+  --docent build/docent/handleiding-docent.html --filtercyclus build/default/cli/filtercyclus

@@ -7,7 +7,10 @@ numbers, answers) must not appear in the students' edition: none of its
 sentences, none of its figures, and none of its numbers that the text both
 editions share does not also give.
 
-usage: edities_test.py STUDENT.html DOCENT.html
+Neither the students' edition nor the start page beside the pages names
+the lecturer's edition.
+
+usage: edities_test.py STUDENT.html DOCENT.html [INDEX.html]
 """
 
 import html.parser
@@ -77,6 +80,10 @@ def main():
     fouten += [f"figure: {alt!r}" for alt in figuren if alt in {a for _, a in student_beelden}]
     antwoorden = getallen(docent["docent"]) - getallen(docent["gedeeld"])
     fouten += [f"number: {g}" for g in sorted(antwoorden & getallen(alles))]
+    for pad in [sys.argv[1]] + sys.argv[3:]:
+        with open(pad, encoding="utf-8") as bestand:
+            if re.search(r"handleiding-docent|voor de docent", bestand.read(), re.IGNORECASE):
+                fouten.append(f"the lecturer's edition, named in {pad}")
     for fout in fouten:
         print(f"handleiding.html gives away {fout}", file=sys.stderr)
     print(f"{len(zinnen(docent['docent']))} sentences, {len(figuren)} figures and "

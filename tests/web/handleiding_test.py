@@ -4,14 +4,20 @@
 Every link from the students' edition into a page ("Open deze proef") opens
 that page, from where the guide lies, with the link's settings in the
 controls; after Teken the canvas is `filtercyclus --png` for those settings.
-The lecturer's edition, printed to PDF on A4, keeps every column of the IIR
-coefficients' table.
+Both editions fit a phone (no sideways scroll at 320, 360 and 390 CSS px, no
+figure wider than the text) and print on A4 with text of at least 10 pt and
+nothing cut (read in print media: a page no wider than A4's text width is
+not shrunk). The hand-in sheet keeps what is typed across a reload, "Wis"
+clears it, and it prints on a page of its own, heading first, with every
+answer whole. The lecturer's edition, printed to PDF on A4, keeps every
+column of the IIR coefficients' table.
 
 usage: handleiding_test.py --handleiding FILE [--handleiding FILE ...]
                            [--docent FILE] --filtercyclus FILE
 """
 
 import argparse
+import base64
 import pathlib
 import subprocess
 import sys
@@ -33,7 +39,7 @@ def instellingen(href):
     opties = []
     for deel in url.fragment.split("&"):
         naam, _, waarde = deel.partition("=")
-        if naam != "teken":
+        if naam not in ("teken", "proef"):
             opties += [f"--{naam}", urllib.parse.unquote(waarde)]
     return programma, opties, "teken" in url.fragment.split("&")
 
@@ -93,6 +99,93 @@ def afgedrukt(docent):
     return None
 
 
+# A4 less the 15 mm margins of docs/handleiding.css, in CSS px (96 per inch);
+# 10 pt in CSS px.
+A4_TEKSTBREEDTE = (210 - 2 * 15) / 25.4 * 96
+TIEN_PUNT = 10 * 96 / 72
+
+BREEDTE_JS = """
+const te_breed = [...document.querySelectorAll('img, svg, figure')]
+  .filter(e => e.getBoundingClientRect().width > document.body.clientWidth + 0.5)
+  .map(e => e.tagName);
+return [document.documentElement.scrollWidth, document.documentElement.clientWidth, te_breed];
+"""
+
+KLEINSTE_LETTER_JS = """
+let kleinste = [Infinity, ''];
+const lopen = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+while (lopen.nextNode()) {
+  const ouder = lopen.currentNode.parentElement;
+  if (!lopen.currentNode.data.trim() || !ouder.getClientRects().length) continue;
+  // a formula's subscripts, superscripts and fractions are smaller by design
+  let klein = false;
+  for (let e = ouder; e.parentElement; e = e.parentElement) {
+    const s = e.parentElement;
+    klein ||= s.matches('mfrac') || s.matches('msub, msup, msubsup, munder, mover, munderover') &&
+                                    s.firstElementChild !== e;
+  }
+  if (klein) continue;
+  const maat = parseFloat(getComputedStyle(ouder).fontSize);
+  if (maat < kleinste[0]) kleinste = [maat, lopen.currentNode.data.trim().slice(0, 30)];
+}
+const afgekapt = [...document.querySelectorAll('table')]
+  .filter(t => t.scrollWidth > t.clientWidth + 0.5).length;
+return [kleinste, document.documentElement.scrollWidth, afgekapt];
+"""
+
+
+def past(driver, handleiding):
+    """No sideways scroll on a phone; in print media text of 10 pt or more,
+    no table cut and nothing wider than A4's text."""
+    driver.get(handleiding.absolute().as_uri())
+    for breedte in (320, 360, 390):
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": breedte, "height": 800, "deviceScaleFactor": 1, "mobile": True})
+        pagina, venster, te_breed = driver.execute_script(BREEDTE_JS)
+        yield f"{handleiding.name} at {breedte} px", (
+            None if pagina <= venster and not te_breed
+            else f"{pagina} px wide in a {venster} px window; wider than the text: {te_breed}")
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": int(A4_TEKSTBREEDTE), "height": 1000, "deviceScaleFactor": 1, "mobile": False})
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+    (maat, tekst), breed, afgekapt = driver.execute_script(KLEINSTE_LETTER_JS)
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+    driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    yield f"{handleiding.name} in print: text {maat * 72 / 96:.1f} pt at least", (
+        None if maat >= TIEN_PUNT - 0.01 and breed <= int(A4_TEKSTBREEDTE) and not afgekapt
+        else f"{maat * 72 / 96:.1f} pt ({tekst!r}), {breed} px wide, {afgekapt} tables cut")
+
+
+def pdf_paginas(driver):
+    pdf = base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"])
+    tekst = subprocess.run(["pdftotext", "-layout", "-", "-"], input=pdf, check=True,
+                           capture_output=True).stdout.decode()
+    return tekst.split("\f")
+
+
+def inleverblad(driver, handleiding):
+    """Typed answers survive a reload, print whole on the sheet's own page, and
+    'Wis' clears them."""
+    antwoord = ["eerste regel", "tweede regel", "derde regel", "vierde regel van het antwoord"]
+    driver.get(handleiding.absolute().as_uri())
+    driver.find_element(By.CSS_SELECTOR, "input[aria-label='Naam en studentnummer']").send_keys("Ada 123")
+    driver.find_element(By.CSS_SELECTOR, "textarea[aria-label^='Proef 1']").send_keys("\n".join(antwoord))
+    driver.refresh()
+    naam = driver.find_element(By.CSS_SELECTOR, "input[aria-label='Naam en studentnummer']")
+    if naam.get_attribute("value") != "Ada 123":
+        return "the name is lost on a reload"
+    blad = [p for p in pdf_paginas(driver) if "Inleverblad" in p and "Proef 9" in p]
+    if not blad or blad[0].strip().splitlines()[0].strip() != "Inleverblad":
+        return "the hand-in sheet is not one page that opens with its heading"
+    if not all(regel in blad[0] for regel in antwoord + ["Ada 123", "Datum"]):
+        return "the sheet's page lacks part of an answer, the name or the date"
+    driver.find_element(By.CSS_SELECTOR, "button.wis").click()
+    driver.switch_to.alert.accept()
+    driver.refresh()
+    naam = driver.find_element(By.CSS_SELECTOR, "input[aria-label='Naam en studentnummer']")
+    return None if naam.get_attribute("value") == "" else "'Wis' leaves the name after a reload"
+
+
 def main():
     args = argparse.ArgumentParser()
     args.add_argument("--handleiding", type=pathlib.Path, action="append", required=True)
@@ -106,6 +199,10 @@ def main():
                           afgedrukt(args.docent)))
     driver = start_chromium(1)
     try:
+        for handleiding in args.handleiding + ([args.docent] if args.docent else []):
+            uitslagen += past(driver, handleiding)
+        uitslagen.append((f"{args.handleiding[0].name}: the hand-in sheet",
+                          inleverblad(driver, args.handleiding[0])))
         for handleiding in args.handleiding:
             uitslagen += koppelingen(driver, handleiding, args.filtercyclus)
     finally:

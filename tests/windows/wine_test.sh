@@ -106,17 +106,22 @@ stap "the installer shows the licence before installing; cancelled there, nothin
 
 timeout 120 wine "$setup" /S || fout "the silent installation failed (status $?)"
 timeout 60 wineserver -w || true
-for bestand in iir_demo.exe fir_demo.exe filtercyclus.exe handleiding.html handleiding-docent.html \
+for bestand in iir_demo.exe fir_demo.exe filtercyclus.exe handleiding.html \
   index.html iir_demo.html fir_demo.html uninstall.exe; do
   [ -f "$prefix_programmamap/$bestand" ] || fout "not installed: $programmamap\\$bestand"
 done
-for titel in "$iir_titel" "$fir_titel" Handleiding "Handleiding voor de docent"; do
+for titel in "$iir_titel" "$fir_titel" Handleiding; do
   [ -f "$startmenu/$titel.lnk" ] || fout "no Start-menu entry \"$titel\""
 done
-# The lecturer's guide is one page: its figures are inside it, not beside it.
-# The students' one opens the pages beside it.
+# The lecturer's edition, with the answers, only when chosen; it is one page,
+# its figures inside it. The students' one opens the pages beside it.
+[ ! -e "$prefix_programmamap/handleiding-docent.html" ] ||
+  fout "the default installation puts the lecturer's guide beside the pages"
+timeout 120 wine "$setup" /S /DOCENT || fout "the silent installation with /DOCENT failed (status $?)"
+timeout 60 wineserver -w || true
+[ -f "$startmenu/Handleiding voor de docent.lnk" ] || fout "with /DOCENT: no Start-menu entry for the lecturer's guide"
 grep -q 'src="data:image/svg+xml' "$prefix_programmamap/handleiding-docent.html" ||
-  fout "handleiding-docent.html has no figures inside"
+  fout "with /DOCENT: handleiding-docent.html missing or without its figures"
 grep -q 'href="fir_demo.html#' "$prefix_programmamap/handleiding.html" ||
   fout "handleiding.html does not link the pages beside it"
 timeout 60 wine reg query "$sleutel" >"$werk/sleutel.txt" 2>/dev/null ||
