@@ -126,15 +126,16 @@ void hoekSchaal(const Vlak& v, std::optional<UInt32> keuze, std::vector<Vorm>& v
   const Double buiten = 1.0 + labelAfstand * v.t / v.pixelsPerEenheid;
   const Double breedste = tekstBreedte(hoekLabel(-1), grootte, false);
   const Double boog = std::numbers::pi / hoekStappen * buiten * v.pixelsPerEenheid;
-  const Int stap = schaalStap(boog, std::min(breedste, 2.0 * grootte) + 6.0 * v.t);
+  const Int stap = schaalStap(boog, breedste + 6.0 * v.t);
   const auto omega = keuze ? hoekFrequentie(*keuze) : std::nullopt;
   const Double merkBreedte =
       omega ? tekstBreedte(std::string(frequentieLabels[*keuze]), grootte, true) : 0.0;
   const Plek merk = v.plek(std::polar(buiten, omega ? Double{*omega} : 0.0));
   const Double tik = 5.0 * v.s / v.pixelsPerEenheid;
   for (Int n = 0; n < 2 * hoekStappen; ++n) {
-    // 0..π first, then −0,1π..−0,9π, so that no two labels in a row share a line.
-    const Int k = n <= hoekStappen ? n : hoekStappen - n;
+    // π..0 first, then −0,9π..−0,1π: two labels in a row on one line are
+    // written from left to right.
+    const Int k = n <= hoekStappen ? hoekStappen - n : n - 2 * hoekStappen;
     const Double hoek = std::numbers::pi * static_cast<Double>(k) / hoekStappen;
     vormen.emplace_back(Lijn{v.plek(std::polar(1.0 - tik, hoek)),
                              v.plek(std::polar(1.0 + tik, hoek)), kaderKleur, 1.0 * v.s});
@@ -231,8 +232,8 @@ Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte g
   vormen.emplace_back(rechteTekst({v.midden.x, 42.0 * t}, titel, titelMaat, Letter::vet));
   vormen.emplace_back(rechteTekst({v.midden.x + r - 6.0 * t, v.midden.y - 8.0 * t}, "Re",
                                   schaalGrootte * t, Letter::gewoon, Anker::einde));
-  // Left of the axis: the angle scale's 0,5π stands right on it.
-  vormen.emplace_back(rechteTekst({v.midden.x - 8.0 * t, v.midden.y - r + 18.0 * t}, "Im",
+  // Left of the angle scale's 0,5π, which stands on the axis.
+  vormen.emplace_back(rechteTekst({v.midden.x - 24.0 * t, v.midden.y - r + 18.0 * t}, "Im",
                                   schaalGrootte * t, Letter::gewoon, Anker::einde));
   return figuur;
 }

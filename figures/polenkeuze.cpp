@@ -19,10 +19,16 @@ Double rondHoek(Wortel z)
   return hoek < 0.0 ? hoek + 2.0 * std::numbers::pi : hoek;
 }
 
+// Angles closer than this (radians) count as one: a zero and its
+// reciprocal, as linear phase gives them, then stand inner before outer,
+// whatever the angles' last bits.
+constexpr Double zelfdeHoek = 1e-9;
+
 bool eerder(const PolenPunt& a, const PolenPunt& b)
 {
-  if (rondHoek(a.z) != rondHoek(b.z)) {
-    return rondHoek(a.z) < rondHoek(b.z);
+  const Double verschil = rondHoek(a.z) - rondHoek(b.z);
+  if (std::abs(verschil) > zelfdeHoek) {
+    return verschil < 0.0;
   }
   if (std::abs(a.z) != std::abs(b.z)) {
     return std::abs(a.z) < std::abs(b.z);

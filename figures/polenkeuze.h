@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 //
 // The plot's points (polenGrafiek's, a multiple root once) are numbered in
-// angle order: by arg z counter-clockwise from 0 to 2π, at one angle inner
-// before outer, a zero before a pole. Positions are the plot's pixels.
+// angle order: by arg z counter-clockwise from 0 to 2π, at one angle (to 1e-9
+// rad) inner before outer, a zero before a pole. Positions are the plot's pixels.
 #pragma once
 
 #include "figuur.h"
