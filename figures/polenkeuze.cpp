@@ -65,7 +65,9 @@ std::optional<std::size_t> dichtstePunt(const std::vector<PolenPunt>& punten, Pl
   std::optional<std::size_t> beste;
   Double kortste = 0.0;
   for (std::size_t i = 0; i < punten.size(); ++i) {
-    const Double afstand = std::hypot(punten[i].plek.x - plek.x, punten[i].plek.y - plek.y);
+    const Double dx = punten[i].plek.x - plek.x;
+    const Double dy = punten[i].plek.y - plek.y;
+    const Double afstand = dx * dx + dy * dy; // squared: the order is the same
     if (!beste || afstand < kortste) {
       beste = i;
       kortste = afstand;

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: MIT
 "use strict";
 
-// The core finds the point nearest a place of the plot (or a step on),
-// words it and says where its ring goes; this passes the pointer and the
-// keys in and paints. `regel` is the live region beside the plot.
+// The core picks and words the point and places its ring; `regel` is the
+// live region beside the plot.
 function maakPolenAflezing(kern, figuur, regel) {
   let gekozen = null; // the core's answer for the picked point
   const svg = () => figuur.querySelector("svg");
@@ -29,7 +28,7 @@ function maakPolenAflezing(kern, figuur, regel) {
       ring.setAttribute(naam, waarde);
     }
   };
-  // A plot drawn anew (a new size moves every point): the same point ringed.
+  // A plot drawn anew: the same point ringed at its new place.
   new MutationObserver(() => {
     if (svg() && gekozen) {
       kies(kern._polenPuntNa(gekozen.punt, 0, ...maat(svg())));

@@ -133,6 +133,7 @@ require(process.argv[1])().ready.then((kern) => {
         "kostenTekst"].map((f) => tekst(f)),
     tekst("aflezing", 3), tekst("responsSvg", 400, 300), tekst("spectrumSvg", 400, 300),
     tekst("spectrumGegevensSvg", 400, 300), tekst("polenSvg", 400, 300), metTekst("pasFragmentToe", "teken"),
+    tekst("polenPuntBij", 200, 150, 400, 300), tekst("polenPuntNa", -1, 1, 400, 300),
     kern._zetAmplitude(5), kern.ccall("zetAmplitudeTekst", "number", ["string"], ["12"]),
     kern._schakel(), kern._vlakkenVoor(10, 10), kern._luisterMonstersVoor(),
     kern._cyclusMonster(1, 3)];
