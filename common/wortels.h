@@ -10,12 +10,18 @@
 //
 // started from N points on the circle of the roots' geometric mean radius
 // |c[N]/c[0]|^(1/N), then each root polished by Newton's method on p for as
-// long as a step shrinks. p and p' by Horner's rule, all in complex Double.
-// Leading zero coefficients lower the degree; trailing ones are roots at 0
-// exactly. Since the coefficients are real, the roots come out in exact
-// conjugate pairs (the upper one first) and real roots with no imaginary
-// part, ordered by the upper root's angle from 0 to π, at one angle inner
-// before outer.
+// long as a step shrinks. An m-fold root comes out of this as m values
+// spread around it by about (rounding error)^(1/m), closer together than
+// their uncertainty (a Newton step p/p') can tell apart: such
+// a group is taken as one root of multiplicity m at its mean, polished on
+// the (m−1)th derivative of p, of which it is a simple root. p and its
+// derivatives by Horner's rule, all in complex Double. Leading zero
+// coefficients lower the degree; trailing ones are roots at 0 exactly.
+// Since the coefficients are real, the roots come out in exact conjugate
+// pairs (the upper one first, a multiple pair as often as it occurs) and
+// real roots (those nearer the axis than their uncertainty) with no
+// imaginary part, ordered by the upper root's angle from 0 to π, at one
+// angle inner before outer.
 #pragma once
 
 #include "algdef.h"

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
 
 namespace {
 
@@ -19,6 +20,7 @@ struct Vlak {
   Double t = 1.0; // of the text and the margins that hold it, see tekstSchaal
   Plek midden;
   Double pixelsPerEenheid = 1.0;
+  Double bereik = 1.0; // |Re z| and |Im z| up to this fill the frame
 
   [[nodiscard]] Plek plek(Wortel z) const
   {
@@ -26,26 +28,10 @@ struct Vlak {
   }
 };
 
-struct Punt {
-  Wortel z;
-  std::size_t aantal = 0;
-};
-
-std::vector<Punt> gegroepeerd(const std::vector<Wortel>& wortels)
-{
-  std::vector<Punt> punten;
-  for (const Wortel& z : wortels) {
-    const auto zelfde = std::find_if(punten.begin(), punten.end(), [&](const Punt& p) {
-      return std::abs(p.z - z) <= zelfdePuntAfstand * std::max(1.0, std::abs(z));
-    });
-    if (zelfde != punten.end()) {
-      ++zelfde->aantal;
-    } else {
-      punten.push_back({z, 1});
-    }
-  }
-  return punten;
-}
+// The circle's labels stand this far outside it, at their centre, as the
+// chosen frequency's does.
+constexpr Double labelAfstand = 30.0;
+constexpr Int hoekStappen = 10; // angle ticks over 0..π: every 0,1π
 
 // The unit circle first (its white fill is the plane's own), then the grid
 // at ±1 and the axes over it.
@@ -83,7 +69,7 @@ void aantalErnaast(const Vlak& v, Plek p, std::size_t aantal, Kleur kleur,
 
 void nullen(const Vlak& v, const std::vector<Wortel>& wortels, std::vector<Vorm>& vormen)
 {
-  for (const Punt& punt : gegroepeerd(wortels)) {
+  for (const WortelPunt& punt : wortelPunten(wortels)) {
     const Plek p = v.plek(punt.z);
     vormen.emplace_back(Cirkel{p, 5.0 * v.s, wit, nulKleur, 2.0 * v.s});
     aantalErnaast(v, p, punt.aantal, nulKleur, vormen);
@@ -93,7 +79,7 @@ void nullen(const Vlak& v, const std::vector<Wortel>& wortels, std::vector<Vorm>
 void polen(const Vlak& v, const std::vector<Wortel>& wortels, std::vector<Vorm>& vormen)
 {
   const Double d = 5.0 * v.s;
-  for (const Punt& punt : gegroepeerd(wortels)) {
+  for (const WortelPunt& punt : wortelPunten(wortels)) {
     const Plek p = v.plek(punt.z);
     vormen.emplace_back(Lijn{{p.x - d, p.y - d}, {p.x + d, p.y + d}, poolKleur, 2.0 * v.s});
     vormen.emplace_back(Lijn{{p.x - d, p.y + d}, {p.x + d, p.y - d}, poolKleur, 2.0 * v.s});
@@ -112,38 +98,125 @@ void gekozenMerk(const Vlak& v, UInt32 keuze, std::vector<Vorm>& vormen)
   const Plek p = v.plek(std::polar(1.0, Double{*omega}));
   vormen.emplace_back(Lijn{v.midden, p, merkKleur, 1.5 * v.s});
   vormen.emplace_back(Cirkel{p, 8.0 * v.s, wit, merkKleur, 2.0 * v.s});
-  const Double buiten = 1.0 + 30.0 * v.t / v.pixelsPerEenheid;
+  const Double buiten = 1.0 + labelAfstand * v.t / v.pixelsPerEenheid;
   const Plek label = v.plek(std::polar(buiten, Double{*omega}));
   vormen.emplace_back(rechteTekst({label.x, label.y + 5.0 * v.t},
                                   std::string(frequentieLabels[keuze]), schaalGrootte * v.t,
                                   Letter::vet, Anker::midden, merkKleur));
 }
 
+// The angle of k·0,1π as the scale writes it: "0", "0,3π", "π", "−0,3π".
+std::string hoekLabel(Int k)
+{
+  if (k == 0) {
+    return "0";
+  }
+  const std::string teken = k < 0 ? minTeken : "";
+  const Int n = k < 0 ? -k : k;
+  return teken + (n == hoekStappen ? "" : "0," + std::to_string(n)) + "\u03C0";
+}
+
+// The angle scale: a tick across the circle every 0,1π, and its angle
+// outside at as many ticks as there is room for, but not where the chosen
+// frequency's label stands.
+void hoekSchaal(const Vlak& v, std::optional<UInt32> keuze, std::vector<Vorm>& vormen)
+{
+  const Double grootte = schaalGrootte * v.t;
+  const Double buiten = 1.0 + labelAfstand * v.t / v.pixelsPerEenheid;
+  const Double breedste = tekstBreedte(hoekLabel(-1), grootte, false);
+  const Double boog = std::numbers::pi / hoekStappen * buiten * v.pixelsPerEenheid;
+  const Int stap = schaalStap(boog, breedste + 6.0 * v.t);
+  const auto omega = keuze ? hoekFrequentie(*keuze) : std::nullopt;
+  const Double merkBreedte =
+      omega ? tekstBreedte(std::string(frequentieLabels[*keuze]), grootte, true) : 0.0;
+  const Plek merk = v.plek(std::polar(buiten, omega ? Double{*omega} : 0.0));
+  const Double tik = 5.0 * v.s / v.pixelsPerEenheid;
+  for (Int n = 0; n < 2 * hoekStappen; ++n) {
+    // π..0 first, then −0,9π..−0,1π: two labels in a row on one line are
+    // written from left to right.
+    const Int k = n <= hoekStappen ? hoekStappen - n : n - 2 * hoekStappen;
+    const Double hoek = std::numbers::pi * static_cast<Double>(k) / hoekStappen;
+    vormen.emplace_back(Lijn{v.plek(std::polar(1.0 - tik, hoek)),
+                             v.plek(std::polar(1.0 + tik, hoek)), kaderKleur, 1.0 * v.s});
+    const std::string label = hoekLabel(k);
+    const Plek p = v.plek(std::polar(buiten, hoek));
+    const Double breedte = tekstBreedte(label, grootte, false);
+    const bool bijMerk = omega &&
+                         std::abs(p.x - merk.x) < (breedte + merkBreedte) / 2 + 4.0 * v.t &&
+                         std::abs(p.y - merk.y) < 1.2 * grootte;
+    if (k % stap == 0 && !bijMerk) {
+      vormen.emplace_back(rechteTekst({p.x, p.y + 5.0 * v.t}, label, grootte, Letter::gewoon));
+    }
+  }
+}
 } // namespace
 
-Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte grootte,
-                    std::optional<UInt32> gekozen)
+namespace {
+
+Double bereikVan(const NullenEnPolen& np)
 {
-  const Double s = schaalVoor(grootte, ontwerpZijde, ontwerpZijde);
-  const Double t = tekstSchaal(s, aantalGrootte);
   Double grootsteStraal = 1.0;
   for (const auto* lijst : {&np.nullen, &np.polen}) {
     for (const Wortel& z : *lijst) {
       grootsteStraal = std::max(grootsteStraal, std::abs(z));
     }
   }
-  const Double bereik = marge * grootsteStraal;
+  return marge * grootsteStraal;
+}
+
+Vlak vlakVan(const NullenEnPolen& np, Grootte grootte)
+{
+  const Double s = schaalVoor(grootte, ontwerpZijde, ontwerpZijde);
+  const Double t = tekstSchaal(s, aantalGrootte);
   const Double boven = 70.0 * t;
   const Double onder = 50.0 * t;
   const Double zijde =
       std::min(static_cast<Double>(grootte.breedte) - 100.0 * t, grootte.hoogte - boven - onder);
-  const Vlak v{s, t, {grootte.breedte / 2.0, boven + zijde / 2}, zijde / 2 / bereik};
+  // The circle's labels inside the frame where there is room: labelAfstand
+  // and half a label between the circle and the frame, but the circle not
+  // under half the frame.
+  const Double rand = 2.0 * (labelAfstand + 15.0) * t / zijde;
+  const Double bereik = std::max(bereikVan(np), rand < 0.5 ? 1.0 / (1.0 - rand) : 2.0);
+  return {s, t, {grootte.breedte / 2.0, boven + zijde / 2}, zijde / 2 / bereik, bereik};
+}
 
+} // namespace
+
+PolenVlak polenVlak(const NullenEnPolen& np, Grootte grootte)
+{
+  const Vlak v = vlakVan(np, grootte);
+  return {v.midden, v.pixelsPerEenheid};
+}
+
+std::vector<WortelPunt> wortelPunten(const std::vector<Wortel>& wortels)
+{
+  std::vector<WortelPunt> punten;
+  for (const Wortel& z : wortels) {
+    const auto zelfde = std::find_if(punten.begin(), punten.end(), [&](const WortelPunt& p) {
+      return std::abs(p.z - z) <= zelfdePuntAfstand * std::max(1.0, std::abs(z));
+    });
+    if (zelfde != punten.end()) {
+      ++zelfde->aantal;
+    } else {
+      punten.push_back({z, 1});
+    }
+  }
+  return punten;
+}
+
+Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte grootte,
+                    std::optional<UInt32> gekozen)
+{
+  const Vlak v = vlakVan(np, grootte);
+  const Double s = v.s;
+  const Double t = v.t;
+  const Double bereik = v.bereik;
   Figuur figuur;
   figuur.breedte = grootte.breedte;
   figuur.hoogte = grootte.hoogte;
   auto& vormen = figuur.vormen;
   assen(v, bereik, vormen);
+  hoekSchaal(v, gekozen, vormen);
   if (gekozen) {
     gekozenMerk(v, *gekozen, vormen);
   }
@@ -153,7 +226,8 @@ Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte g
   zetTitel("Polen en nulpunten van het " + soort + "-filter", v.midden.x, t, grootte, vormen);
   vormen.emplace_back(rechteTekst({v.midden.x + r - 6.0 * t, v.midden.y - 8.0 * t}, "Re",
                                   schaalGrootte * t, Letter::gewoon, Anker::einde));
-  vormen.emplace_back(rechteTekst({v.midden.x + 8.0 * t, v.midden.y - r + 18.0 * t}, "Im",
-                                  schaalGrootte * t, Letter::gewoon, Anker::begin));
+  // Left of the angle scale's 0,5π, which stands on the axis.
+  vormen.emplace_back(rechteTekst({v.midden.x - 24.0 * t, v.midden.y - r + 18.0 * t}, "Im",
+                                  schaalGrootte * t, Letter::gewoon, Anker::einde));
   return figuur;
 }

@@ -341,6 +341,7 @@ function start(kern) {
   const svgVan = (naam) => (b, h) => (kern[naam] ? tekstVan(kern[naam](b, h)) : "");
   const respons = maakBeeld(element("respons"), svgVan("_responsSvg"));
   const polen = maakBeeld(element("polen"), svgVan("_polenSvg"));
+  maakPolenAflezing(kern, element("polen"), element("polenAflezing"));
   const spectrum = maakCyclusBeeld(
     element("spectrum"),
     svgVan("_spectrumSvg"),

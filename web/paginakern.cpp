@@ -11,15 +11,18 @@
 #include "beschrijving.h"
 #include "fir_programma.h"
 #include "geluid.h"
+#include "getaltekst.h"
 #include "iir_programma.h"
 #include "json.h"
 #include "polengrafiek.h"
+#include "polenkeuze.h"
 #include "rasteriseer.h"
 #include "responsgrafiek.h"
 #include "spectrumgrafiek.h"
 #include "venstermodel.h"
 
 #include <algorithm>
+#include <cmath>
 #include <emscripten/emscripten.h>
 #include <string>
 #include <string_view>
@@ -419,4 +422,50 @@ EMSCRIPTEN_KEEPALIVE const char* polenSvg(Int breedte, Int hoogte)
   });
 }
 
+} // extern "C"
+
+// The zero or pole picked in the polenSvg plot at breedte x hoogte: the one
+// drawn nearest (x, y), or the one `stap` on from point `van` (-1: none) in
+// angle order. JSON {"punt", "tekst", "x", "y", "straal", "kleur"}: its
+// number, its words, and the ring that marks it; "" without a program.
+namespace {
+std::vector<PolenPunt> getekendePunten(Int breedte, Int hoogte)
+{
+  const NullenEnPolen np = metModel(NullenEnPolen{}, [](const auto& model) {
+    return std::decay_t<decltype(model)>::Soort::nullenEnPolen();
+  });
+  return polenPunten(np, grafiekMaat(breedte, hoogte, standaardPolenGrootte));
+}
+
+const char* polenKeuze(const std::vector<PolenPunt>& punten, std::optional<std::size_t> i)
+{
+  if (!i) {
+    return geefTekst({});
+  }
+  const PolenPunt& p = punten[*i];
+  return geefTekst(JsonObject{}
+                       .getal("punt", static_cast<long long>(*i))
+                       .tekst("tekst", polenPuntTekst(p))
+                       .veld("x", vasteTekst(p.plek.x, 1))
+                       .veld("y", vasteTekst(p.plek.y, 1))
+                       .veld("straal", vasteTekst(keuzeStraal, 1))
+                       .tekst("kleur", hexKleur(keuzeKleur))
+                       .klaar());
+}
+} // namespace
+
+extern "C" {
+EMSCRIPTEN_KEEPALIVE const char* polenPuntBij(Double x, Double y, Int breedte, Int hoogte)
+{
+  const auto punten = getekendePunten(breedte, hoogte);
+  return polenKeuze(punten,
+                    std::isnan(x) || std::isnan(y) ? std::nullopt : dichtstePunt(punten, {x, y}));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* polenPuntNa(int van, int stap, Int breedte, Int hoogte)
+{
+  const auto punten = getekendePunten(breedte, hoogte);
+  return polenKeuze(punten,
+                    puntNa(punten, van < 0 ? std::nullopt : std::optional<std::size_t>(van), stap));
+}
 } // extern "C"

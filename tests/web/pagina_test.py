@@ -35,6 +35,7 @@ from PIL import Image
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
@@ -132,6 +133,7 @@ require(process.argv[1])().ready.then((kern) => {
         "kostenTekst"].map((f) => tekst(f)),
     tekst("aflezing", 3), tekst("responsSvg", 400, 300), tekst("spectrumSvg", 400, 300),
     tekst("spectrumGegevensSvg", 400, 300), tekst("polenSvg", 400, 300), metTekst("pasFragmentToe", "teken"),
+    tekst("polenPuntBij", 200, 150, 400, 300), tekst("polenPuntNa", -1, 1, 400, 300),
     kern._zetAmplitude(5), kern.ccall("zetAmplitudeTekst", "number", ["string"], ["12"]),
     kern._schakel(), kern._vlakkenVoor(10, 10), kern._luisterMonstersVoor(),
     kern._cyclusMonster(1, 3)];
@@ -601,6 +603,83 @@ def apparaat_geval(breedte, hoogte, grof):
     return stappen
 
 
+def polen_aflezing(tik):
+    """The pole-zero plot read as a student does: a tap (CDP touch events) or
+    a click on a drawn root names that root's angle and radius as
+    filtercyclus --polen's CSV gives them, a ring marks it, and the arrow
+    keys step to the next root by angle."""
+    def stappen(p):
+        wortels = [(r[0], complex(float(r[1]), float(r[2]))) for r in csv.reader(io.StringIO(
+            subprocess.run([p.filtercyclus, "--programma", p.programma, "--polen"], check=True,
+                           capture_output=True, text=True).stdout)) if r[0] in ("nul", "pool")]
+        punten = []  # (soort, z, multiplicity), each drawn point once
+        for soort, z in wortels:
+            i = next((i for i, q in enumerate(punten) if q[0] == soort and abs(q[1] - z) <= 1e-6), None)
+            if i is None:
+                punten.append((soort, z, 1))
+            else:
+                punten[i] = (soort, punten[i][1], punten[i][2] + 1)
+        getal = lambda x: f"{x:.3f}".replace(".", ",").replace("-", "\u2212").replace("\u22120,000", "0,000")
+
+        def tekst(soort, z, aantal):
+            naam = "nulpunt" if soort == "nul" else "pool"
+            meer = f", multipliciteit {aantal}" if aantal > 1 else ""
+            if z == 0:
+                return f"{naam} in de oorsprong{meer}"
+            return f"{naam}: hoek {getal(np.angle(z) / np.pi)}\u03c0, straal {getal(abs(z))}{meer}"
+        # The zero nearest 0,6*PI (the hand-in sheet's question) and a pole.
+        nul = min((q for q in punten if q[0] == "nul"), key=lambda q: abs(q[1] - np.exp(0.6j * np.pi)))
+        pool = min((q for q in punten if q[0] == "pool"), key=lambda q: abs(q[1] - 1j))
+        if tik:  # exactly the phone's screen, and touch events
+            p.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
+            p.d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+            waar(p.d.execute_script("return [innerWidth, devicePixelRatio]") == [390, 3],
+                 "not a 390 px screen at ratio 3")
+        figuur = p.d.find_element(By.ID, "polen")
+        p.d.execute_script("arguments[0].scrollIntoView({block: 'center'})", figuur)
+        for soort, z, aantal in (nul, pool):
+            # Where the plot draws z, by its own unit circle, in CSS px.
+            x, y = p.wacht(lambda: p.d.execute_script("""
+                const svg = arguments[0].querySelector("svg"); if (!svg) return null;
+                const c = [...svg.querySelectorAll("circle")].sort((a, b) => b.r.baseVal.value - a.r.baseVal.value)[0];
+                const v = svg.getBoundingClientRect();
+                return [v.left + c.cx.baseVal.value + arguments[1] * c.r.baseVal.value,
+                        v.top + c.cy.baseVal.value - arguments[2] * c.r.baseVal.value];""",
+                figuur, z.real, z.imag), "no pole-zero plot")
+            if tik:
+                for soort_tik, punten_tik in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+                    p.d.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": soort_tik, "touchPoints": punten_tik})
+            else:
+                klik = ActionBuilder(p.d)
+                klik.pointer_action.move_to_location(round(x), round(y)).click()
+                klik.perform()
+            verwacht = tekst(soort, z, aantal)
+            lees = lambda: p.d.find_element(By.ID, "polenAflezing").text
+            p.wacht(lambda: lees() == verwacht, lambda: f"read {lees()!r}, filtercyclus {verwacht!r}")
+            ring = p.d.execute_script("""const r = arguments[0].querySelector("svg .keuze");
+                const v = arguments[0].querySelector("svg").getBoundingClientRect();
+                return r && [v.left + r.cx.baseVal.value, v.top + r.cy.baseVal.value];""", figuur)
+            waar(ring and abs(ring[0] - x) < 1 and abs(ring[1] - y) < 1, f"ring at {ring}, root at {x, y}")
+        # The next point by angle counter-clockwise from 0 (a zero and its
+        # reciprocal at one angle), inner first, a zero before a pole.
+        volgorde = sorted(punten, key=lambda q: (round(np.angle(q[1]) % (2 * np.pi), 7), abs(q[1]),
+                                                 q[0] == "pool"))
+        volgende = volgorde[(volgorde.index(pool) + 1) % len(volgorde)]
+        ActionChains(p.d).send_keys(Keys.ARROW_RIGHT).perform()
+        p.wacht(lambda: lees() == tekst(*volgende), lambda: f"after the arrow key {lees()!r}")
+
+    def met_herstel(p):
+        try:
+            stappen(p)
+        finally:
+            if tik:
+                p.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+                p.d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+    return met_herstel
+
+
 GEVALLEN = [
     ("start values", "iir", begin),
     ("start values", "fir", begin),
@@ -625,6 +704,10 @@ GEVALLEN = [
 SCHERMEN = [(f"fits the {naam} ({b}x{h} at {schaal})", programma,
              apparaat_geval(b, h, grof), (b, h), schaal, grof)
             for naam, b, h, schaal, grof in APPARATEN for programma in BEGIN]
+SCHERMEN += [("pole-zero readout by taps on a phone (390x844 at 3)", "fir", polen_aflezing(True),
+              (390, 844), 3, True),
+             ("pole-zero readout by clicks on a laptop (1366x768)", "iir", polen_aflezing(False),
+              (1366, 768), 1, False)]
 VIA_SERVER = ["requests nothing but itself", "Teken and Stop"]
 
 
