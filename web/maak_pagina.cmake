@@ -1,10 +1,16 @@
-# Puts the module and the page's script into the page's template, giving one
+# Puts the module and the page's scripts into the page's template, giving one
 # self-contained HTML file; written whole or not at all.
 #   cmake -DPROGRAMMA=iir|fir -DKERN=module.js -DSJABLOON=pagina.html.in
-#         -DSCRIPT=pagina.js -DUIT=page.html -P maak_pagina.cmake
+#         -DSCRIPTS=a.js|b.js|pagina.js -DUIT=page.html -P maak_pagina.cmake
+# The scripts are joined in the order given, into one script.
 file(READ ${SJABLOON} pagina)
 file(READ ${KERN} kern)
-file(READ ${SCRIPT} script)
+string(REPLACE "|" ";" scripts "${SCRIPTS}")
+set(script "")
+foreach(bestand ${scripts})
+  file(READ ${bestand} deel)
+  string(APPEND script "${deel}")
+endforeach()
 foreach(inhoud kern script)
   # Inside a <script> element, this text would end the element.
   string(FIND "${${inhoud}}" "</script" plek)
