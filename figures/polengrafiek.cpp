@@ -153,7 +153,7 @@ Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte g
   const Double r = bereik * v.pixelsPerEenheid;
   // The title is as designed where the text keeps the plot's scale, and
   // fitted to the width where it is drawn larger.
-  const std::string titel = "Polen en nulpunten van het " + soort + "-filter";
+  const std::string titel = polenTitel(soort);
   const Double titelMaat =
       t > s ? titelLetter(titel, titelGrootte, t, grootte.breedte - 20.0 * t) : titelGrootte * s;
   vormen.emplace_back(rechteTekst({v.midden.x, 42.0 * t}, titel, titelMaat, Letter::vet));
@@ -162,4 +162,9 @@ Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte g
   vormen.emplace_back(rechteTekst({v.midden.x + 8.0 * t, v.midden.y - r + 18.0 * t}, "Im",
                                   schaalGrootte * t, Letter::gewoon, Anker::begin));
   return figuur;
+}
+
+std::string polenTitel(const std::string& soort)
+{
+  return "Polen en nulpunten van het " + soort + "-filter";
 }

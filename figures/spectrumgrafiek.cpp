@@ -113,7 +113,7 @@ Figuur spectrumGrafiek(const Spectrum& invoer, const Spectrum& uitvoer, Grootte 
 
   const Double midden = (g.linksBoven.x + g.rechtsOnder.x) / 2;
   const Double ruimte = 2.0 * std::min(midden, b - midden) - 20.0 * t;
-  const std::string titel = "Spectrum van invoer en uitvoer";
+  const std::string titel = spectrumTitel;
   vormen.emplace_back(rechteTekst({midden, 42.0 * t}, titel,
                                   titelLetter(titel, titelGrootte, t, ruimte), Letter::vet));
   vormen.emplace_back(

@@ -6,6 +6,7 @@
 #include "getaltekst.h"
 #include "testsignaal.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -63,4 +64,18 @@ std::string kostenTekst(const CyclusResultaat<FIRProgramma>& cyclus, UInt32 sign
          alsZin(vasteTekst(afwijking.grootsteAfwijking, 2)) +
          "\nGemiddelde afwijking: " + alsZin(vasteTekst(afwijking.gemiddeldeAfwijking, 2)) +
          "\nVerzadigd: " + std::to_string(afwijking.verzadigd);
+}
+
+std::string alsZinnen(const std::string& regels)
+{
+  std::string zinnen;
+  std::size_t begin = 0;
+  while (begin < regels.size()) {
+    const auto einde = std::min(regels.find('\n', begin), regels.size());
+    if (einde > begin) {
+      zinnen += (zinnen.empty() ? "" : " ") + regels.substr(begin, einde - begin) + '.';
+    }
+    begin = einde + 1;
+  }
+  return zinnen;
 }

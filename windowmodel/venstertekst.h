@@ -23,6 +23,9 @@ std::string instellingTekst(UInt32 signaal, UInt32 amplitude, UInt32 frequentieK
 // "n = 45: invoer 0, uitvoer −1770"
 std::string aflezingTekst(std::size_t n, const std::string& invoer, const std::string& uitvoer);
 
+// Lines as sentences on one line, for speech: "a\nb" gives "a. b.".
+std::string alsZinnen(const std::string& regels);
+
 // What 16-bit arithmetic cost a cycle drawn with `signaal`, `amplitude` and
 // `hoekFreq`, a line per fact: the largest and the mean deviation from the
 // exact value (fir_exact.h) with two decimals, and the saturated outputs;
