@@ -3,21 +3,21 @@
 "use strict";
 
 // A view the core draws as SVG at the size it is shown, in CSS pixels, so
-// that its text keeps its size on every screen. It is one image: its text
-// alternative is the picture's own title.
-function maakBeeld(figuur, svgVoor) {
+// that its text keeps its size on every screen. It is one image, named by
+// the core: its title and its key values.
+function maakBeeld(figuur, svgVoor, naamVoor) {
   let grootte = null;
   const toon = () => {
     const svg = grootte ? svgVoor(...grootte) : "";
     if (svg === "") {
       figuur.replaceChildren();
-      zetNaam(figuur, null);
+      zetNaam(figuur, "");
       return;
     }
     // The HTML parser builds the SVG in place, in half the time of parsing
     // it as XML and importing the result.
     figuur.innerHTML = svg;
-    zetNaam(figuur, figuur.querySelector("svg"));
+    zetNaam(figuur, naamVoor());
   };
   volgGrootte(figuur, (nieuw) => {
     grootte = nieuw;
@@ -30,7 +30,7 @@ function maakBeeld(figuur, svgVoor) {
 // (grid, scales, titles) depends on its size alone: it is drawn once a size
 // and kept, and a new cycle rewrites only the plot's group of data. Without a
 // cycle the frame stays, hidden, so that the next cycle finds it laid out.
-function maakCyclusBeeld(figuur, svgVoor, gegevensVoor) {
+function maakCyclusBeeld(figuur, svgVoor, gegevensVoor, naamVoor) {
   let grootte = null;
   let kader = null; // the SVG element drawn at `grootte`
   const toon = () => {
@@ -40,13 +40,13 @@ function maakCyclusBeeld(figuur, svgVoor, gegevensVoor) {
     if (!kader) {
       figuur.innerHTML = svgVoor(...grootte);
       kader = figuur.querySelector("svg");
-      zetNaam(figuur, kader);
+      zetNaam(figuur, naamVoor());
       return;
     }
     const gegevens = gegevensVoor(...grootte);
     kader.querySelector(".gegevens").innerHTML = gegevens;
     kader.style.visibility = gegevens === "" ? "hidden" : "";
-    zetNaam(figuur, gegevens === "" ? null : kader);
+    zetNaam(figuur, gegevens === "" ? "" : naamVoor());
   };
   volgGrootte(figuur, (nieuw) => {
     grootte = nieuw;
@@ -57,16 +57,14 @@ function maakCyclusBeeld(figuur, svgVoor, gegevensVoor) {
   return toon;
 }
 
-// The figure named by its picture's title, or hidden from a screen reader
-// while it shows none.
-function zetNaam(figuur, beeld) {
-  if (!beeld) {
+// The figure named, or hidden from a screen reader while it shows nothing.
+function zetNaam(figuur, naam) {
+  if (naam === "") {
     figuur.removeAttribute("aria-label");
     figuur.setAttribute("aria-hidden", "true");
     return;
   }
-  const titel = beeld.querySelector("title")?.textContent ?? beeld.getAttribute("aria-label");
-  figuur.setAttribute("aria-label", titel ?? "");
+  figuur.setAttribute("aria-label", naam);
   figuur.removeAttribute("aria-hidden");
 }
 

@@ -1,4 +1,4 @@
-// The page's controls built from the core's description, and its lines and table of text.
+// The page's controls built from the core's description; its lines and table.
 // SPDX-License-Identifier: MIT
 "use strict";
 
@@ -43,6 +43,13 @@ function bouwBesturing(tekst) {
   element("einde").textContent = tekst.einde;
   element("luister").textContent = tekst.luister;
   element("tabelknop").textContent = tekst.tabel;
+  for (const [id, teken, naam] of [
+    ["stapTerug", tekst.stapTerug, tekst.stapTerugNaam],
+    ["stapVooruit", tekst.stapVooruit, tekst.stapVooruitNaam],
+  ]) {
+    element(id).textContent = teken;
+    element(id).setAttribute("aria-label", naam);
+  }
   element("tabeldeel")
     .querySelector("thead tr")
     .append(

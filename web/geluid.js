@@ -2,27 +2,22 @@
 // SPDX-License-Identifier: MIT
 "use strict";
 
-// "Luister": one buffer with the core's samples, played at the core's rate;
-// a second click stops it. The context is made in a click, where browsers
-// allow it to play.
-function maakGeluid(kern, knop) {
-  const volleSchaal = 32768; // a 16-bit sample of this size is full scale, 1.0
+// Plays while the core's model says the drawn cycle plays, and stops when it
+// says it no longer does (a second click, Stop, a new link). One buffer with
+// the core's samples at the core's rate, each divided by the core's full
+// scale. The context is made in a click, where browsers allow it to play;
+// `klaar` is called when the sound has played to its end.
+function maakGeluid(kern, volleSchaal, klaar) {
   let context = null;
   let bron = null;
-  const zetSpeelt = (speelt) => knop.setAttribute("aria-pressed", String(speelt));
   const stop = () => {
     if (bron) {
       bron.onended = null;
       bron.stop();
       bron = null;
-      zetSpeelt(false);
     }
   };
-  knop.addEventListener("click", () => {
-    if (bron) {
-      stop();
-      return;
-    }
+  const speel = () => {
     const aantal = kern._luisterMonstersVoor();
     if (aantal === 0) {
       return;
@@ -40,10 +35,15 @@ function maakGeluid(kern, knop) {
     bron.connect(context.destination);
     bron.onended = () => {
       bron = null;
-      zetSpeelt(false);
+      klaar();
     };
     bron.start();
-    zetSpeelt(true);
-  });
-  return stop;
+  };
+  return (speelt) => {
+    if (speelt && !bron) {
+      speel();
+    } else if (!speelt) {
+      stop();
+    }
+  };
 }

@@ -10,6 +10,7 @@ function start(kern) {
     throw new Error(`onbekend programma "${document.body.dataset.programma}"`);
   }
   const tekstVan = (adres) => kern.UTF8ToString(adres);
+  const metTekst = (entry, waarde) => kern.ccall(entry, "number", ["string"], [waarde]);
   const tekst = JSON.parse(tekstVan(kern._beschrijving()));
   bouwBesturing(tekst);
   const paneel = maakPaneel(kern, tekst);
@@ -20,33 +21,20 @@ function start(kern) {
   const keuzes = [...signaal.querySelectorAll("input")];
   const amplitude = element("amplitude");
   const frequentie = element("frequentie");
-  const teken = element("teken");
-  const einde = element("einde");
-  const luister = element("luister");
-  const tabelknop = element("tabelknop");
+  const [teken, einde, luister, tabelknop] = ["teken", "einde", "luister", "tabelknop"].map(element);
+  const stapknoppen = ["stapTerug", "stapVooruit"].map(element);
   const tabeldeel = element("tabeldeel");
-  const stopGeluid = maakGeluid(kern, luister);
   // A view the module does not draw stays empty.
   const svgVan = (naam) => (b, h) => (kern[naam] ? tekstVan(kern[naam](b, h)) : "");
-  const respons = maakBeeld(element("respons"), svgVan("_responsSvg"));
-  const polen = maakBeeld(element("polen"), svgVan("_polenSvg"));
+  const naamVan = (naam) => () => (kern[naam] ? tekstVan(kern[naam]()) : "");
+  const respons = maakBeeld(element("respons"), svgVan("_responsSvg"), naamVan("_responsNaam"));
+  const polen = maakBeeld(element("polen"), svgVan("_polenSvg"), naamVan("_polenNaam"));
   const spectrum = maakCyclusBeeld(
     element("spectrum"),
     svgVan("_spectrumSvg"),
     svgVan("_spectrumGegevensSvg"),
+    naamVan("_spectrumNaam"),
   );
-
-  // The sample the readout line shows, chosen by a click or the keys.
-  let gelezen = null;
-  const toonAflezing = () => {
-    toonRegels(element("aflezing"), gelezen === null ? "" : tekstVan(kern._aflezing(gelezen)));
-  };
-
-  const toonTabel = () => {
-    if (!tabeldeel.hidden) {
-      vulTabel(tekstVan(kern._cyclusCsv()));
-    }
-  };
 
   // The address bar follows the settings, for a link onto a slide; a moment
   // after they change, as browsers limit how often a page may rewrite it.
@@ -63,38 +51,46 @@ function start(kern) {
   };
 
   // What the core's model says each control shows, and all that follows
-  // from the drawn cycle; the address bar keeps the settings for a link.
+  // from it; the address bar keeps the settings for a link.
+  let beeindigd = false;
   const toon = () => {
     const staat = JSON.parse(tekstVan(kern._toestand()));
     zet(keuzes[staat.signaal], "checked", true);
     zet(signaal, "disabled", !staat.signaalAan);
     zet(amplitude, "value", String(staat.amplitude));
     zet(amplitude, "disabled", !staat.amplitudeAan);
+    zet(element("amplitudeMelding"), "textContent", staat.amplitudeMelding);
     zet(frequentie, "selectedIndex", staat.frequentie);
     zet(frequentie, "disabled", !staat.frequentieAan);
     zet(teken, "textContent", staat.getekend ? tekst.stop : tekst.teken);
     teken.setAttribute("aria-pressed", String(staat.getekend));
-    luister.disabled = !staat.luisterAan;
+    zet(luister, "disabled", !staat.luisterAan);
+    luister.setAttribute("aria-pressed", String(staat.speelt));
+    geluid(staat.speelt);
+    stapknoppen.forEach((knop) => zet(knop, "disabled", !staat.getekend || beeindigd));
+    zet(element("melding"), "textContent", staat.melding);
     canvas.setAttribute("aria-label", tekstVan(kern._toegankelijkeNaam()));
     paneel.verf();
-    toonAflezing();
+    toonRegels(element("aflezing"), tekstVan(kern._aflezing()));
     toonRegels(element("kosten"), tekstVan(kern._kostenTekst()));
-    tabelknop.disabled = !staat.getekend;
-    if (!staat.getekend) {
-      tabeldeel.hidden = true;
-      tabelknop.setAttribute("aria-expanded", "false");
+    zet(tabelknop, "disabled", !staat.tabelAan);
+    tabelknop.setAttribute("aria-expanded", String(staat.tabelOpen));
+    if (staat.tabelOpen && tabeldeel.hidden) {
+      vulTabel(tekstVan(kern._cyclusCsv()));
     }
-    toonTabel();
+    zet(tabeldeel, "hidden", !staat.tabelOpen);
     volgAdres();
   };
-
-  // The toggle, pressed by a click, the keyboard or a link's `teken`.
-  const schakel = () => {
-    if (!kern._schakel()) {
-      stopGeluid();
-    }
-    gelezen = null;
+  const geluid = maakGeluid(kern, tekst.volleSchaal, () => {
+    kern._luisterKlaar();
     toon();
+  });
+  // After the toggle or a link: all that follows from the drawn cycle, and
+  // what the live region announces.
+  const toonCyclus = () => {
+    toon();
+    respons();
+    polen();
     spectrum();
     element("aankondiging").textContent = tekstVan(kern._aankondiging());
   };
@@ -104,25 +100,18 @@ function start(kern) {
     toon();
   });
   // Typed text counts when it is committed (Enter, or the focus leaving), as
-  // in the window's control; the core reads it and keeps it in range, or
-  // leaves the amplitude as it was and the note beside the box says so.
+  // in the window's control; the core takes it or not, and says in the note
+  // beside the box what it did with it.
   amplitude.addEventListener("change", () => {
-    const genomen = kern.ccall("zetAmplitudeTekst", "number", ["string"], [amplitude.value]);
-    element("amplitudeMelding").textContent = genomen ? "" : tekst.geenGetal;
+    metTekst("zetAmplitudeTekst", amplitude.value);
     toon();
   });
   amplitude.addEventListener("input", () => {
     element("amplitudeMelding").textContent = "";
   });
-  // The arrow keys step it by one, as the window's spin control does.
-  const stappenVanAmplitude = { ArrowUp: 1, ArrowDown: -1 };
   amplitude.addEventListener("keydown", (gebeurtenis) => {
-    const stap = stappenVanAmplitude[gebeurtenis.key];
-    if (stap) {
+    if (metTekst("toetsOpAmplitude", gebeurtenis.key)) {
       gebeurtenis.preventDefault();
-      const nu = JSON.parse(tekstVan(kern._toestand())).amplitude;
-      kern.ccall("zetAmplitudeTekst", "number", ["string"], [String(nu + stap)]);
-      element("amplitudeMelding").textContent = "";
       toon();
     }
   });
@@ -132,73 +121,78 @@ function start(kern) {
     respons();
     polen();
   });
-  teken.addEventListener("click", schakel);
-
-  // Reading values: a click or tap on a bar, or the arrow keys on the
-  // focused panel, from the last bar read (or the first).
-  let beeindigd = false;
-  canvas.addEventListener("click", (gebeurtenis) => {
-    if (beeindigd) {
-      return;
-    }
-    gelezen = paneel.staafBij(gebeurtenis.clientX);
-    toonAflezing();
+  teken.addEventListener("click", () => {
+    kern._schakel();
+    toonCyclus();
   });
-  const laatste = tekst.monsters - 1;
-  const stappen = {
-    ArrowLeft: (n) => n - 1,
-    ArrowRight: (n) => n + 1,
-    Home: () => 0,
-    End: () => laatste,
-  };
+
+  // Reading values: a tap or click on a bar, the step buttons, or the keys
+  // on the focused panel; the core keeps the sample read and marks it.
+  canvas.addEventListener("click", (gebeurtenis) => {
+    if (!beeindigd) {
+      paneel.leesBij(gebeurtenis.clientX);
+      toon();
+    }
+  });
+  stapknoppen.forEach((knop, i) =>
+    knop.addEventListener("click", () => {
+      kern._schuifAflezing(i === 0 ? -1 : 1);
+      toon();
+    }),
+  );
   canvas.addEventListener("keydown", (gebeurtenis) => {
-    const stap = stappen[gebeurtenis.key];
-    if (stap && !beeindigd) {
+    if (!beeindigd && metTekst("toetsOpPaneel", gebeurtenis.key)) {
       gebeurtenis.preventDefault();
-      gelezen = gelezen === null ? 0 : Math.min(laatste, Math.max(0, stap(gelezen)));
-      toonAflezing();
+      toon();
     }
   });
 
   tabelknop.addEventListener("click", () => {
-    tabeldeel.hidden = !tabeldeel.hidden;
-    tabelknop.setAttribute("aria-expanded", String(!tabeldeel.hidden));
-    toonTabel();
+    kern._wisselTabel();
+    toon();
     if (!tabeldeel.hidden) {
       tabeldeel.scrollIntoView({ block: "nearest" });
     }
   });
+  luister.addEventListener("click", () => {
+    kern._wisselLuister();
+    toon();
+  });
 
   // A page may close itself only if a script opened it; otherwise it shows
-  // that the program has ended and how to begin again, and nothing responds
-  // any more.
+  // that the program has ended and how to begin again (on a touch screen,
+  // without a key), and nothing responds any more.
   einde.addEventListener("click", () => {
-    stopGeluid();
+    geluid(false);
     beeindigd = true;
     window.close();
     for (const besturing of document.querySelectorAll("input, select, button, fieldset")) {
       besturing.disabled = true;
     }
+    const opnieuw = matchMedia("(pointer: coarse)").matches ? tekst.opnieuwAanraking : tekst.opnieuw;
     const melding = element("beeindigd");
-    melding.replaceChildren(...alsAlineas(`${tekst.beeindigd}\n${tekst.opnieuw}`));
+    melding.replaceChildren(...alsAlineas(`${tekst.beeindigd}\n${opnieuw}`));
     melding.hidden = false;
   });
 
-  // A link into an experiment: the settings from the address's fragment.
-  const link = JSON.parse(
-    kern.ccall("pasFragmentToe", "string", ["string"], [location.hash.slice(1)]),
-  );
-  element("melding").textContent = link.melding;
-  toon();
-  respons();
-  polen();
+  // A link into an experiment: the settings from the address's fragment, at
+  // the start and whenever the address changes to other settings (edited,
+  // Back or Forward, a second link in this tab).
+  const volgLink = () => {
+    if (beeindigd || location.hash.slice(1) === tekstVan(kern._fragment())) {
+      return;
+    }
+    clearTimeout(adresKlok);
+    metTekst("volgLink", location.hash.slice(1));
+    toonCyclus();
+  };
+  addEventListener("hashchange", volgLink);
+  addEventListener("popstate", volgLink);
+  volgLink();
+  toonCyclus();
   teken.disabled = false;
   einde.disabled = false;
-  if (link.teken) {
-    schakel();
-  }
 }
-
 // Compiled at once from the bytes in this page; `ready` is settled by then.
 maakPaginaKern()
   .ready.then(start)

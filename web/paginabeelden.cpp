@@ -21,9 +21,6 @@ namespace {
 // colour as 0xRRGGBB.
 constexpr std::size_t getallenPerVlak = 5;
 
-// The largest side of a response plot the page may ask for, as filtercyclus's.
-constexpr Int grootsteGrafiekZijde = 10000;
-
 std::vector<Int32> vlakGetallen; // the last fills handed out
 std::vector<Int16> geluid;       // the last sound handed out
 
@@ -40,7 +37,14 @@ std::vector<Vlak> vlakkenVan(const Model& model, Int breedte, Int hoogte)
     const auto& cyclus = model.cyclus()->cyclus;
     tekening = maakTekening(cyclus.signaal, cyclus.gefilterd, breedte, hoogte);
   }
-  return vlakken(tekening, breedte, hoogte);
+  std::vector<Vlak> lijst = vlakken(tekening, breedte, hoogte);
+  // The sample being read, marked over the picture; the picture itself is
+  // the same as without a reading.
+  if (tekening && model.gelezenMonster()) {
+    const std::vector<Vlak> markering = markeringVlakken(*tekening, *model.gelezenMonster());
+    lijst.insert(lijst.end(), markering.begin(), markering.end());
+  }
+  return lijst;
 }
 
 } // namespace
@@ -49,10 +53,12 @@ extern "C" {
 
 // The fills of the panel's picture at breedte x hoogte device pixels; the
 // numbers stand at vlakkenAdres(), getallenPerVlak a fill.
-EMSCRIPTEN_KEEPALIVE Int vlakkenVoor(Int breedte, Int hoogte)
+EMSCRIPTEN_KEEPALIVE Int vlakkenVoor(Double breedte, Double hoogte)
 {
-  const std::vector<Vlak> lijst = metModel(
-      std::vector<Vlak>{}, [=](const auto& model) { return vlakkenVan(model, breedte, hoogte); });
+  const Grootte grootte = gevraagdeGrootte(breedte, hoogte).value_or(Grootte{0, 0});
+  const std::vector<Vlak> lijst = metModel(std::vector<Vlak>{}, [=](const auto& model) {
+    return vlakkenVan(model, grootte.breedte, grootte.hoogte);
+  });
   vlakGetallen.clear();
   for (const Vlak& vlak : lijst) {
     vlakGetallen.insert(vlakGetallen.end(),
@@ -90,53 +96,41 @@ EMSCRIPTEN_KEEPALIVE UInt32 luisterBemonstering()
   return standaardBemonstering;
 }
 // The magnitude response plot as SVG at breedte x hoogte (CSS pixels; a
-// side below 1 gives filtercyclus's default size), the chosen frequency
-// marked. The impulse and the step keep the mark where the (then disabled)
-// frequency control stands.
-EMSCRIPTEN_KEEPALIVE const char* responsSvg(Int breedte, Int hoogte)
+// side the page cannot have gives filtercyclus's default size), the chosen
+// frequency marked. The impulse and the step keep the mark where the (then
+// disabled) frequency control stands. Empty while a students' link hides it.
+EMSCRIPTEN_KEEPALIVE const char* responsSvg(Double breedte, Double hoogte)
 {
-  const Grootte grootte = breedte < 1 || hoogte < 1
-                              ? standaardGrafiekGrootte
-                              : Grootte{std::min(breedte, grootsteGrafiekZijde),
-                                        std::min(hoogte, grootsteGrafiekZijde)};
+  const Grootte grootte = gevraagdeGrootte(breedte, hoogte).value_or(standaardGrafiekGrootte);
   return geefTekstVan([=](const auto& model) {
     using Programma = typename std::decay_t<decltype(model)>::Soort;
-    return figuurSvg(responsGrafiek(Programma::grafiekTitel, Programma::versterking, grootte,
-                                    model.instellingen().frequentieKeuze));
+    return model.antwoordenVerborgen()
+               ? std::string{}
+               : figuurSvg(responsGrafiek(Programma::grafiekTitel, Programma::versterking, grootte,
+                                          model.instellingen().frequentieKeuze));
   });
 }
 
-// The sample whose bars stand at device column x of a panel `breedte` device
-// pixels wide, by the picture's own scale: a click's readout. Right of the
-// last bar, the last; -1 left of the panel or where no bar can be drawn.
-EMSCRIPTEN_KEEPALIVE int staafOnder(Int x, Int breedte)
+// Its accessible name: the title and the marked gain.
+EMSCRIPTEN_KEEPALIVE const char* responsNaam()
 {
-  const auto schaal = schaalVoor(breedte, 1);
-  if (!schaal || schaal->staafBreedte == 0 || x < 0) {
-    return -1;
-  }
-  return static_cast<int>(std::min(x / schaal->staafBreedte, static_cast<Int>(BlokLengte) - 1));
+  return geefTekstVan([](const auto& model) {
+    using Programma = typename std::decay_t<decltype(model)>::Soort;
+    return std::string(Programma::grafiekTitel) + ", gemarkeerd " +
+           gekozenTekst(Programma::versterking, model.instellingen().frequentieKeuze);
+  });
 }
 
 } // extern "C"
 
-// The frequency views, as filtercyclus --spectrum and --polen draw them, at
-// breedte x hoogte CSS pixels (a side below 1 gives filtercyclus's default
-// size); both empty before kiesProgramma.
 namespace {
-Grootte grafiekMaat(Int breedte, Int hoogte, Grootte standaard)
-{
-  return breedte < 1 || hoogte < 1 ? standaard
-                                   : Grootte{std::min(breedte, grootsteGrafiekZijde),
-                                             std::min(hoogte, grootsteGrafiekZijde)};
-}
 
 // The drawn cycle's spectrum plot as `schrijf` writes it (figuurSvg, or
 // figuurSvgGegevens for its data alone); "" when no cycle is drawn.
 template <typename Schrijf>
-const char* spectrumTekst(Int breedte, Int hoogte, Schrijf schrijf)
+const char* spectrumTekst(Double breedte, Double hoogte, Schrijf schrijf)
 {
-  const Grootte grootte = grafiekMaat(breedte, hoogte, standaardGrafiekGrootte);
+  const Grootte grootte = gevraagdeGrootte(breedte, hoogte).value_or(standaardGrafiekGrootte);
   return geefTekstVan([=](const auto& model) {
     const auto& getekend = model.cyclus();
     return getekend ? schrijf(spectrumGrafiek(getekend->cyclus, grootte,
@@ -144,32 +138,61 @@ const char* spectrumTekst(Int breedte, Int hoogte, Schrijf schrijf)
                     : std::string{};
   });
 }
+
 } // namespace
 
 extern "C" {
 
 // The drawn cycle's spectra, its frequency marked.
-EMSCRIPTEN_KEEPALIVE const char* spectrumSvg(Int breedte, Int hoogte)
+EMSCRIPTEN_KEEPALIVE const char* spectrumSvg(Double breedte, Double hoogte)
 {
   return spectrumTekst(breedte, hoogte, figuurSvg);
 }
 
 // The same plot's data, the content of its group "gegevens": what a new cycle
 // changes in a plot of the same size.
-EMSCRIPTEN_KEEPALIVE const char* spectrumGegevensSvg(Int breedte, Int hoogte)
+EMSCRIPTEN_KEEPALIVE const char* spectrumGegevensSvg(Double breedte, Double hoogte)
 {
   return spectrumTekst(breedte, hoogte, figuurSvgGegevens);
 }
 
-// The filter's zeros and poles, the frequency control's e^(jΩ) marked as in
-// the response plot.
-EMSCRIPTEN_KEEPALIVE const char* polenSvg(Int breedte, Int hoogte)
+// Its accessible name: the title and the drawn cycle's settings.
+EMSCRIPTEN_KEEPALIVE const char* spectrumNaam()
 {
-  const Grootte grootte = grafiekMaat(breedte, hoogte, standaardPolenGrootte);
+  return geefTekstVan([](const auto& model) {
+    const auto& getekend = model.cyclus();
+    if (!getekend) {
+      return std::string{};
+    }
+    const auto& bij = getekend->instellingen;
+    return std::string(spectrumTitel) + ", " +
+           instellingTekst(bij.signaal, bij.amplitude, bij.frequentieKeuze);
+  });
+}
+
+// The filter's zeros and poles, the frequency control's e^(jΩ) marked as in
+// the response plot; empty while a students' link hides them.
+EMSCRIPTEN_KEEPALIVE const char* polenSvg(Double breedte, Double hoogte)
+{
+  const Grootte grootte = gevraagdeGrootte(breedte, hoogte).value_or(standaardPolenGrootte);
   return geefTekstVan([=](const auto& model) {
     using Programma = typename std::decay_t<decltype(model)>::Soort;
-    return figuurSvg(polenGrafiek(Programma::soort, Programma::nullenEnPolen(), grootte,
-                                  model.instellingen().frequentieKeuze));
+    return model.antwoordenVerborgen()
+               ? std::string{}
+               : figuurSvg(polenGrafiek(Programma::soort, Programma::nullenEnPolen(), grootte,
+                                        model.instellingen().frequentieKeuze));
+  });
+}
+
+// Its accessible name: the title, how many zeros and poles, the mark.
+EMSCRIPTEN_KEEPALIVE const char* polenNaam()
+{
+  return geefTekstVan([](const auto& model) {
+    using Programma = typename std::decay_t<decltype(model)>::Soort;
+    const NullenEnPolen np = Programma::nullenEnPolen();
+    return polenTitel(Programma::soort) + ", " + std::to_string(np.nullen.size()) +
+           " nulpunten en " + std::to_string(np.polen.size()) + " polen, gemarkeerd e^(jΩ) bij " +
+           std::string(frequentieLabels.at(model.instellingen().frequentieKeuze));
   });
 }
 

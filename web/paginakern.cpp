@@ -13,7 +13,10 @@
 #include "beschrijving.h"
 #include "json.h"
 
+#include <array>
+#include <cmath>
 #include <emscripten/emscripten.h>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,7 +38,32 @@ std::string toestandVan(const Model& model)
       .waarheid("amplitudeAan", besturing.amplitude)
       .waarheid("frequentieAan", besturing.frequentie)
       .waarheid("luisterAan", besturing.luister)
+      .waarheid("speelt", model.speeltGeluid())
+      .waarheid("tabelAan", besturing.tabel)
+      .waarheid("tabelOpen", model.tabelGetoond())
+      .tekst("melding", model.linkMelding())
+      .tekst("amplitudeMelding", model.amplitudeMelding())
       .klaar();
+}
+
+// The keys that step a value, and by how much.
+struct ToetsStap {
+  std::string_view toets;
+  Int stap;
+};
+constexpr std::array<ToetsStap, 2> amplitudeToetsen = {{{"ArrowUp", 1}, {"ArrowDown", -1}}};
+constexpr std::array<ToetsStap, 2> paneelToetsen = {{{"ArrowLeft", -1}, {"ArrowRight", 1}}};
+
+template <typename Toetsen>
+std::optional<Int> toetsStap(const char* toets, const Toetsen& toetsen)
+{
+  const std::string_view naam = toets != nullptr ? toets : "";
+  for (const ToetsStap& t : toetsen) {
+    if (t.toets == naam) {
+      return t.stap;
+    }
+  }
+  return std::nullopt;
 }
 
 } // namespace
@@ -70,38 +98,48 @@ EMSCRIPTEN_KEEPALIVE const char* beschrijving()
   });
 }
 
+// Every index below arrives as a JavaScript number, taken as a double and
+// checked here (alsIndex): NaN, an infinity, a fraction or a value out of
+// range changes nothing, where an int would have gone through ToInt32.
+
 // The radio choice: signal `signaal` for the next cycle.
-EMSCRIPTEN_KEEPALIVE void kiesSignaal(UInt32 signaal)
+EMSCRIPTEN_KEEPALIVE void kiesSignaal(Double signaal)
 {
-  metModel([=](auto& model) { model.kiesSignaal(signaal); });
+  metModel([=](auto& model) {
+    if (const auto index = alsIndex(signaal)) {
+      model.kiesSignaal(*index);
+    }
+  });
 }
 
-// The amplitude the next cycle uses, after the control's value `waarde`
-// (NaN leaves it as it was).
-EMSCRIPTEN_KEEPALIVE UInt32 zetAmplitude(Double waarde)
-{
-  return metModel(UInt32{0}, [=](auto& model) { return model.zetAmplitude(waarde); });
-}
-
-// Typed text in the amplitude box: 1 when it was a number (taken: a decimal
-// comma or point, rounded, brought into range), 0 when it was not (the
-// amplitude stays as it was).
+// Typed text in the amplitude box: 1 when it was taken (leesGetypt), 0 when
+// not (the amplitude stays as it was); the note beside the box is in toestand.
 EMSCRIPTEN_KEEPALIVE int zetAmplitudeTekst(const char* getypt)
 {
   const std::string_view tekst = getypt != nullptr ? getypt : "";
   return metModel(0, [=](auto& model) { return model.zetAmplitudeTekst(tekst) ? 1 : 0; });
 }
 
-EMSCRIPTEN_KEEPALIVE void kiesFrequentie(UInt32 keuze)
+// A key on the amplitude's box: 1 when it stepped the amplitude, as the
+// window's spin control does (the arrow keys, one unit).
+EMSCRIPTEN_KEEPALIVE int toetsOpAmplitude(const char* toets)
 {
-  metModel([=](auto& model) { model.kiesFrequentie(keuze); });
+  const auto stap = toetsStap(toets, amplitudeToetsen);
+  return metModel(0, [=](auto& model) {
+    if (stap) {
+      model.stapAmplitude(*stap);
+    }
+    return stap ? 1 : 0;
+  });
 }
 
-// Whether signal `signaal` has a frequency; a rule of the signals, not of a
-// program, so it answers also before kiesProgramma.
-EMSCRIPTEN_KEEPALIVE int gebruiktFrequentieVan(UInt32 signaal)
+EMSCRIPTEN_KEEPALIVE void kiesFrequentie(Double keuze)
 {
-  return gebruiktFrequentie(signaal) ? 1 : 0;
+  metModel([=](auto& model) {
+    if (const auto index = alsIndex(keuze)) {
+      model.kiesFrequentie(*index);
+    }
+  });
 }
 
 // What each control shows and whether it takes input, as JSON.
@@ -117,42 +155,12 @@ EMSCRIPTEN_KEEPALIVE int schakel()
   return metModel(0, [](auto& model) { return model.schakel() ? 1 : 0; });
 }
 
-// "Teken" with signal `signaal`: one cycle at the current settings, drawn
-// from now on (a cycle already drawn is stopped first).
-EMSCRIPTEN_KEEPALIVE void tekenCyclus(UInt32 signaal)
-{
-  metModel([=](auto& model) {
-    if (model.vergrendeld()) {
-      model.schakel();
-    }
-    model.kiesSignaal(signaal);
-    model.schakel();
-  });
-}
-
-// "Stop": the panel shows nothing until the next cycle.
-EMSCRIPTEN_KEEPALIVE void maakPaneelSchoon()
-{
-  metModel([](auto& model) {
-    if (model.vergrendeld()) {
-      model.schakel();
-    }
-  });
-}
-
-// The settings of a link (the address after '#', percent-encoding allowed)
-// as JSON: {"teken": press Teken now, "melding": one line naming what was
-// ignored, or ""}.
-EMSCRIPTEN_KEEPALIVE const char* pasFragmentToe(const char* fragment)
+// A link opened (the address after '#', percent-encoding allowed), at the
+// start or when the address changes: as volgLink says.
+EMSCRIPTEN_KEEPALIVE void volgLink(const char* fragment)
 {
   const std::string_view tekst = fragment != nullptr ? fragment : "";
-  return geefTekstVan([=](auto& model) {
-    const FragmentUitkomst uitkomst = model.pasFragmentToe(tekst);
-    return JsonObject{}
-        .waarheid("teken", uitkomst.teken)
-        .tekst("melding", uitkomst.melding)
-        .klaar();
-  });
+  metModel([=](auto& model) { model.volgLink(tekst); });
 }
 
 // The current settings as a link's fragment, without '#'.
@@ -161,12 +169,69 @@ EMSCRIPTEN_KEEPALIVE const char* fragment()
   return geefTekstVan([](const auto& model) { return model.fragment(); });
 }
 
-// Sample n of the drawn cycle in words, "" when none is drawn.
-EMSCRIPTEN_KEEPALIVE const char* aflezing(int n)
+// The sample read in words, "" while none is.
+EMSCRIPTEN_KEEPALIVE const char* aflezing()
 {
-  return geefTekstVan([=](const auto& model) {
-    return n < 0 ? std::string{} : model.aflezing(static_cast<std::size_t>(n));
+  return geefTekstVan([](const auto& model) { return model.aflezing(); });
+}
+
+// A tap or click at x CSS pixels from the panel's left edge, on a box
+// `vakBreedte` CSS pixels wide drawn at `apparaatBreedte` device pixels: the
+// sample whose bars stand nearest.
+// A point off the box, or a box the page cannot have, reads nothing.
+EMSCRIPTEN_KEEPALIVE void leesBij(Double x, Double vakBreedte, Double apparaatBreedte)
+{
+  const auto breedte = indexBinnen(apparaatBreedte, grootsteZijde + 1);
+  if (!(vakBreedte > 0.0 && vakBreedte <= grootsteZijde && x >= 0.0 && x <= vakBreedte) ||
+      !breedte) {
+    return;
+  }
+  const auto apparaat = static_cast<Int>(*breedte);
+  metModel([=](auto& model) { model.leesBij(x * apparaat / vakBreedte, apparaat); });
+}
+
+// The step buttons: `stap` samples on (a whole number, at most the block).
+EMSCRIPTEN_KEEPALIVE void schuifAflezing(Double stap)
+{
+  constexpr auto blok = static_cast<Double>(BlokLengte);
+  if (const auto index = indexBinnen(stap + blok, 2 * BlokLengte + 1)) {
+    metModel([=](auto& model) {
+      model.schuifAflezing(static_cast<Int>(*index) - static_cast<Int>(BlokLengte));
+    });
+  }
+}
+
+// A key on the focused panel: 1 when it moved the readout (the arrow keys a
+// sample, Home and End the first and the last).
+EMSCRIPTEN_KEEPALIVE int toetsOpPaneel(const char* toets)
+{
+  const std::string_view naam = toets != nullptr ? toets : "";
+  const auto stap = toetsStap(toets, paneelToetsen);
+  const bool rand = naam == "Home" || naam == "End";
+  return metModel(0, [=](auto& model) {
+    if (stap) {
+      model.schuifAflezing(*stap);
+    } else if (rand) {
+      model.leesMonster(naam == "Home" ? 0 : BlokLengte - 1);
+    }
+    return stap || rand ? 1 : 0;
   });
+}
+
+// "Luister" pressed; the sound played to its end; "Toon als tabel" pressed.
+EMSCRIPTEN_KEEPALIVE void wisselLuister()
+{
+  metModel([](auto& model) { model.wisselLuister(); });
+}
+
+EMSCRIPTEN_KEEPALIVE void luisterKlaar()
+{
+  metModel([](auto& model) { model.luisterKlaar(); });
+}
+
+EMSCRIPTEN_KEEPALIVE void wisselTabel()
+{
+  metModel([](auto& model) { model.wisselTabel(); });
 }
 
 // The drawn cycle as filtercyclus prints its CSV, "" when none is drawn.
@@ -185,20 +250,6 @@ EMSCRIPTEN_KEEPALIVE const char* toegankelijkeNaam()
 EMSCRIPTEN_KEEPALIVE const char* aankondiging()
 {
   return geefTekstVan([](const auto& model) { return model.aankondiging(); });
-}
-
-// Sample n of the drawn cycle's input (gefilterd 0) or output (1); 0 when
-// none is drawn.
-EMSCRIPTEN_KEEPALIVE Double cyclusMonster(int gefilterd, int n)
-{
-  return metModel(0.0, [=](const auto& model) {
-    if (!model.cyclus() || n < 0 || static_cast<std::size_t>(n) >= BlokLengte) {
-      return 0.0;
-    }
-    const auto& cyclus = model.cyclus()->cyclus;
-    const auto i = static_cast<std::size_t>(n);
-    return static_cast<Double>(gefilterd != 0 ? cyclus.gefilterd.at(i) : cyclus.signaal.at(i));
-  });
 }
 
 // For the FIR's drawn cycle, what its 16-bit arithmetic cost, a line per

@@ -82,12 +82,12 @@ function maakPaneel(kern, tekst) {
   };
   volgResolutie();
 
-  // The sample whose bars stand under a point given in CSS pixels, by the
-  // core's own bar layout at the canvas's device width.
-  const staafBij = (clientX) => {
+  // A tap or click at clientX (CSS pixels) read by the core: the sample
+  // whose bars stand nearest, by the panel's own bar layout at its width in
+  // device pixels.
+  const leesBij = (clientX) => {
     const vak = canvas.getBoundingClientRect();
-    const x = Math.floor(((clientX - vak.left) * canvas.width) / vak.width);
-    return kern._staafOnder(x, canvas.width);
+    kern._leesBij(clientX - vak.left, vak.width, canvas.width);
   };
-  return { verf, staafBij };
+  return { verf, leesBij };
 }

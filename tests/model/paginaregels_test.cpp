@@ -64,9 +64,11 @@ TEST(PaginaRegels, AflezingEnTik)
       {"between centres 14,5 and 23,5", [](FirModel& m) { m.leesBij(18.9, 1170); }, 1},
       {"midway goes right", [](FirModel& m) { m.leesBij(19.0, 1170); }, 2},
       {"on the next bar's edge, nearer this centre", [](FirModel& m) { m.leesBij(27.5, 1170); }, 2},
-      {"left of the panel", [](FirModel& m) { m.leesBij(-5.0, 1170); }, 0},
+      {"left of the panel: nothing", [](FirModel& m) { m.leesBij(-5.0, 1170); }, 2},
+      {"the panel's left edge", [](FirModel& m) { m.leesBij(0.0, 1170); }, 0},
       {"right of the bars", [](FirModel& m) { m.leesBij(1160.0, 1170); }, 127},
       {"no number", [](FirModel& m) { m.leesBij(nan, 1170); }, 127},
+      {"right of the panel: nothing", [](FirModel& m) { m.leesBij(1170.5, 1170); }, 127},
       {"a panel too narrow for bars", [](FirModel& m) { m.leesBij(3.0, 100); }, 127},
       {"Stop: none", [](FirModel& m) { m.schakel(); }, std::nullopt},
   };
