@@ -565,9 +565,12 @@ def apparaat_geval(breedte, hoogte, grof):
         p.d.execute_script("addEventListener('click', (e) => { window.klikX = e.clientX; }, true)")
         ActionChains(p.d).move_to_element_with_offset(canvas, -canvas.size["width"] // 6, 0).click(
         ).perform()
+        # The sample whose pair of bars (output 2 px right of input) has the
+        # nearest centre: the midpoint between two lies 1 px right of a
+        # multiple of the bar width.
         n = p.d.execute_script("const c = arguments[0], r = c.getBoundingClientRect();"
-                               "return Math.floor((klikX - r.left) * c.width / r.width"
-                               " / Math.floor(c.width / 128))", canvas)
+                               "return Math.min(127, Math.floor(((klikX - r.left) * c.width"
+                               " / r.width - 1) / Math.floor(c.width / 128)))", canvas)
         for toetsen, n in [((), n), ((Keys.ARROW_RIGHT,) * 2, n + 2), ((Keys.END,), 127)]:
             ActionChains(p.d).send_keys(*toetsen).perform()
             lees = lambda: re.fullmatch(r"n = (\d+): invoer (\S+), uitvoer (\S+)",
