@@ -10,9 +10,8 @@
 -- The metadata `paginas` is put before every link to a page (iir_demo.html,
 -- fir_demo.html): the path from where this edition is installed to where the
 -- pages are, empty when they lie side by side. In the students' edition each
--- such link also gets `&proef=N`, N the number of the experiment it stands
--- in, so that the page it opens shows nothing that answers the experiment's
--- question before Teken.
+-- such link inside an experiment also gets `&proef`, so that the page it
+-- opens shows nothing that answers the experiment's question before Teken.
 
 local editie, paginas
 
@@ -59,7 +58,7 @@ local function markeer_proeven(doc)
   local markeer = {
     Link = function(link)
       if proef and link.target:match("_demo%.html#") then
-        link.target = link.target .. "&proef=" .. proef
+        link.target = link.target .. "&proef"
         return link
       end
     end,

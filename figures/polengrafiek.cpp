@@ -223,11 +223,16 @@ Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte g
   nullen(v, np.nullen, vormen);
   polen(v, np.polen, vormen);
   const Double r = bereik * v.pixelsPerEenheid;
-  zetTitel("Polen en nulpunten van het " + soort + "-filter", v.midden.x, t, grootte, vormen);
+  zetTitel(polenTitel(soort), v.midden.x, t, grootte, vormen);
   vormen.emplace_back(rechteTekst({v.midden.x + r - 6.0 * t, v.midden.y - 8.0 * t}, "Re",
                                   schaalGrootte * t, Letter::gewoon, Anker::einde));
   // Left of the angle scale's 0,5π, which stands on the axis.
   vormen.emplace_back(rechteTekst({v.midden.x - 24.0 * t, v.midden.y - r + 18.0 * t}, "Im",
                                   schaalGrootte * t, Letter::gewoon, Anker::einde));
   return figuur;
+}
+
+std::string polenTitel(const std::string& soort)
+{
+  return "Polen en nulpunten van het " + soort + "-filter";
 }

@@ -42,5 +42,8 @@ std::vector<WortelPunt> wortelPunten(const std::vector<Wortel>& wortels);
 
 // `soort` names the filter in the title ("IIR", "FIR"); with `gekozen` (an
 // item 0..7 of the frequency choice) its e^(jΩ) is marked.
+// The plot's title, for a filter of kind `soort` ("IIR", "FIR").
+std::string polenTitel(const std::string& soort);
+
 Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte grootte,
                     std::optional<UInt32> gekozen = std::nullopt);

@@ -41,6 +41,11 @@ struct Vlak : PixelVak {
 // nothing to draw. rasteriseer paints them; a vector export writes them.
 std::vector<Vlak> vlakken(const std::optional<Tekening>& tekening, Int breedte, Int hoogte);
 
+// The mark of sample n on the panel, painted over vlakken()'s fills while a
+// sample is read (markering.cpp); none for n beyond the block.
+inline constexpr Kleur markeringKleur{.rood = 0, .groen = 0, .blauw = 0, .naam = "BLACK"};
+std::vector<Vlak> markeringVlakken(const Tekening& tekening, std::size_t n);
+
 // The fills as a figure of rectangles in whole pixels, for the one SVG writer.
 Figuur alsFiguur(const std::vector<Vlak>& vlakken, Int breedte, Int hoogte);
 

@@ -104,7 +104,7 @@ Figuur spectrumGrafiek(const Spectrum& invoer, const Spectrum& uitvoer, Grootte 
   kader(g.linksBoven, g.rechtsOnder, 1.2 * s, vormen);
   legenda(g, vormen);
 
-  zetTitel("Spectrum van invoer en uitvoer", (g.linksBoven.x + g.rechtsOnder.x) / 2, t, grootte,
+  zetTitel(spectrumTitel, (g.linksBoven.x + g.rechtsOnder.x) / 2, t, grootte,
            vormen);
   zetAsTitels("Amplitude (dB t.o.v. 32768)", g.linksBoven, g.rechtsOnder, t, grootte, vormen);
   return figuur;

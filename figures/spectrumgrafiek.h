@@ -23,6 +23,8 @@
 
 #include <optional>
 
+inline constexpr const char* spectrumTitel = "Spectrum van invoer en uitvoer";
+
 inline constexpr Double spectrumOnderDb = -100.0;
 inline constexpr Double volleSchaal = 32768.0; // 0 dBFS
 

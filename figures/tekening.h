@@ -54,6 +54,23 @@ constexpr std::optional<Schaal> schaalVoor(Int breedte, Int hoogte)
   return Schaal{breedte / static_cast<Int>(BlokLengte), h < 1 ? 1 : h};
 }
 
+// The sample whose pair of bars (input, and output uitvoerVerschuiving to its
+// right) has its centre nearest to device column x of a panel `breedte`
+// pixels wide, x measured from the panel's left edge in pixels (pixel c
+// spans c..c+1). Sample n's bars span n*W .. n*W+W+uitvoerVerschuiving, so
+// the midpoint between two centres lies at (n+1)*W + uitvoerVerschuiving/2;
+// a tie goes to the right. Nothing where no bar can be drawn or x lies off
+// the panel (or is no number).
+inline std::optional<std::size_t> staafBij(Double x, Int breedte)
+{
+  const auto schaal = schaalVoor(breedte, 1);
+  if (!schaal || schaal->staafBreedte == 0 || !(x >= 0.0 && x <= breedte)) {
+    return std::nullopt;
+  }
+  const Double plek = std::floor((x - uitvoerVerschuiving / 2.0) / schaal->staafBreedte);
+  return static_cast<std::size_t>(std::clamp(plek, 0.0, static_cast<Double>(BlokLengte - 1)));
+}
+
 // The sample divided by H, truncated toward zero.
 inline Int staafHoogte(Double monster, Int eenhedenPerPixel)
 {

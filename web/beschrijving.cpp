@@ -16,6 +16,18 @@ namespace {
 constexpr std::string_view beeindigdTekst = "Het programma is beëindigd.";
 // Under beeindigdTekst: a page cannot start itself again, its reader can.
 constexpr std::string_view opnieuwTekst = "Laad de pagina opnieuw (F5) om opnieuw te beginnen.";
+// The same on a touch screen, which has no F5.
+constexpr std::string_view opnieuwAanraakTekst =
+    "Laad de pagina opnieuw om opnieuw te beginnen: tik op ↻ bij het adres of veeg de pagina "
+    "omlaag.";
+// The step buttons beside the readout on a touch screen, and what they say
+// to a screen reader.
+constexpr std::string_view stapTerugTekst = "◀";
+constexpr std::string_view stapVooruitTekst = "▶";
+constexpr std::string_view stapTerugNaam = "Vorig monster";
+constexpr std::string_view stapVooruitNaam = "Volgend monster";
+// A 16-bit sample of this size is full scale, 1.0, in the sound played.
+constexpr UInt32 volleSchaal = 32768;
 // Plays the shown cycle's signal and the filter's answer to it.
 constexpr std::string_view luisterTekst = "Luister";
 // The drawn cycle's samples as a table, and its column heads.
@@ -57,10 +69,15 @@ std::string paginaBeschrijving(const ProgrammaTeksten& programma)
       .tekst("einde", eindeTekst)
       .tekst("beeindigd", beeindigdTekst)
       .tekst("opnieuw", opnieuwTekst)
+      .tekst("opnieuwAanraking", opnieuwAanraakTekst)
+      .tekst("stapTerug", stapTerugTekst)
+      .tekst("stapVooruit", stapVooruitTekst)
+      .tekst("stapTerugNaam", stapTerugNaam)
+      .tekst("stapVooruitNaam", stapVooruitNaam)
+      .getal("volleSchaal", volleSchaal)
       .tekst("luister", luisterTekst)
       .tekst("tabel", tabelTekst)
       .veld("tabelKoppen", jsonLijst(tabelKoppen))
-      .tekst("geenGetal", geenGetalTekst)
       .getal("monsters", static_cast<long long>(BlokLengte))
       .getal("minimumApparaatBreedte", minimumApparaatBreedte)
       .getal("kopTekstPunten", kopTekstPunten)

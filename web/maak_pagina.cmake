@@ -1,14 +1,15 @@
-# Puts the module and the page's script into the page's template, giving one
+# Puts the module and the page's scripts into the page's template, giving one
 # self-contained HTML file; written whole or not at all.
 #   cmake -DPROGRAMMA=iir|fir -DKERN=module.js -DSJABLOON=pagina.html.in
-#         "-DSCRIPT=pagina.js;polen.js" -DUIT=page.html -P maak_pagina.cmake
-# (the scripts in that order, as one).
+#         -DSCRIPTS=a.js|b.js|pagina.js -DUIT=page.html -P maak_pagina.cmake
+# The scripts are joined in the order given, into one script.
 file(READ ${SJABLOON} pagina)
 file(READ ${KERN} kern)
+string(REPLACE "|" ";" scripts "${SCRIPTS}")
 set(script "")
-foreach(deel ${SCRIPT})
-  file(READ ${deel} inhoud)
-  string(APPEND script "${inhoud}")
+foreach(bestand ${scripts})
+  file(READ ${bestand} deel)
+  string(APPEND script "${deel}")
 endforeach()
 foreach(inhoud kern script)
   # Inside a <script> element, this text would end the element.

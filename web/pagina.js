@@ -5,322 +5,12 @@
 // and the views. Every rule of the program is the core's.
 "use strict";
 
-const element = (id) => document.getElementById(id);
-
-// A control's property written only where it changes: Chrome's form filler
-// answers every change a script makes to a control's value with a task that
-// lays out the page, which then comes before the next frame.
-const zet = (besturing, eigenschap, waarde) => {
-  if (besturing[eigenschap] !== waarde) {
-    besturing[eigenschap] = waarde;
-  }
-};
-
-function bouwBesturing(tekst) {
-  document.title = tekst.titel;
-  element("kop").textContent = tekst.kopTekst;
-  element("kop").style.setProperty("--kopgrootte", `${tekst.kopTekstPunten}pt`);
-
-  const signaal = element("signaal");
-  signaal.querySelector("legend").textContent = tekst.signaalLabel;
-  signaal.setAttribute("aria-label", tekst.signaalLabel);
-  tekst.signalen.forEach((naam, index) => {
-    const keuze = document.createElement("input");
-    keuze.type = "radio";
-    keuze.name = "signaal";
-    keuze.value = String(index);
-    const label = document.createElement("label");
-    label.append(keuze, ` ${naam}`);
-    signaal.append(label);
-  });
-
-  const amplitude = element("amplitude");
-  amplitude.labels[0].textContent = tekst.amplitudeLabel;
-  const frequentie = element("frequentie");
-  frequentie.labels[0].textContent = tekst.frequentieLabel;
-  for (const label of tekst.frequenties) {
-    frequentie.add(new Option(label));
-  }
-
-  element("teken").textContent = tekst.teken;
-  element("einde").textContent = tekst.einde;
-  element("luister").textContent = tekst.luister;
-  element("tabelknop").textContent = tekst.tabel;
-  element("tabeldeel")
-    .querySelector("thead tr")
-    .append(
-      ...tekst.tabelKoppen.map((kop) => {
-        const cel = document.createElement("th");
-        cel.scope = "col";
-        cel.textContent = kop;
-        return cel;
-      }),
-    );
-}
-
-// The canvas at the device's pixels, painted with the core's fills. Returns
-// the painter and the bar under a point of the canvas.
-function maakPaneel(kern, tekst) {
-  const canvas = element("grafiek");
-  const context = canvas.getContext("2d", { alpha: false });
-  const kleuren = new Map();
-  const kleurVan = (rgb) => {
-    if (!kleuren.has(rgb)) {
-      kleuren.set(rgb, `#${rgb.toString(16).padStart(6, "0")}`);
-    }
-    return kleuren.get(rgb);
-  };
-
-  const verf = () => {
-    const aantal = kern._vlakkenVoor(canvas.width, canvas.height);
-    const perVlak = kern._getallenPerVlakVan();
-    const begin = kern._vlakkenAdres() / Int32Array.BYTES_PER_ELEMENT;
-    const getallen = kern.HEAP32.subarray(begin, begin + aantal * perVlak);
-    for (let i = 0; i < getallen.length; i += perVlak) {
-      const [x0, y0, x1, y1, rgb] = getallen.subarray(i, i + perVlak);
-      context.fillStyle = kleurVan(rgb);
-      context.fillRect(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
-    }
-  };
-
-  const zetGrootte = (breedte, hoogte) => {
-    if (breedte !== canvas.width || hoogte !== canvas.height) {
-      canvas.width = breedte;
-      canvas.height = hoogte;
-    }
-    verf();
-  };
-
-  // The panel is never narrower than the core's least width in device
-  // pixels, whatever the ratio: so many CSS pixels, rounded up.
-  const paneel = element("paneel");
-  const zetMinimum = () => {
-    paneel.style.minWidth = `${Math.ceil(tekst.minimumApparaatBreedte / devicePixelRatio)}px`;
-  };
-  zetMinimum();
-
-  // Where the browser tells the box's size in device pixels, that size is
-  // what the screen shows; elsewhere the CSS size times the pixel ratio.
-  let apparaatPixelsBekend = false;
-  const meetOpnieuw = () => {
-    const vak = canvas.getBoundingClientRect();
-    zetGrootte(Math.round(vak.width * devicePixelRatio), Math.round(vak.height * devicePixelRatio));
-  };
-  const waarnemer = new ResizeObserver(([waarneming]) => {
-    const apparaat = waarneming.devicePixelContentBoxSize?.[0];
-    apparaatPixelsBekend = apparaat !== undefined;
-    if (apparaatPixelsBekend) {
-      zetGrootte(apparaat.inlineSize, apparaat.blockSize);
-    } else {
-      meetOpnieuw();
-    }
-  });
-  try {
-    waarnemer.observe(canvas, { box: "device-pixel-content-box" });
-  } catch {
-    waarnemer.observe(canvas);
-  }
-  // Zoom changes the pixel ratio; a browser that does not tell the device
-  // pixels then needs to be asked again.
-  const volgResolutie = () => {
-    matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener(
-      "change",
-      () => {
-        zetMinimum();
-        if (!apparaatPixelsBekend) {
-          meetOpnieuw();
-        }
-        volgResolutie();
-      },
-      { once: true },
-    );
-  };
-  volgResolutie();
-
-  // The sample whose bars stand under a point given in CSS pixels, by the
-  // core's own bar layout at the canvas's device width.
-  const staafBij = (clientX) => {
-    const vak = canvas.getBoundingClientRect();
-    const x = Math.floor(((clientX - vak.left) * canvas.width) / vak.width);
-    return kern._staafOnder(x, canvas.width);
-  };
-  return { verf, staafBij };
-}
-
-// "Luister": one buffer with the core's samples, played at the core's rate;
-// a second click stops it. The context is made in a click, where browsers
-// allow it to play.
-function maakGeluid(kern, knop) {
-  const volleSchaal = 32768; // a 16-bit sample of this size is full scale, 1.0
-  let context = null;
-  let bron = null;
-  const zetSpeelt = (speelt) => knop.setAttribute("aria-pressed", String(speelt));
-  const stop = () => {
-    if (bron) {
-      bron.onended = null;
-      bron.stop();
-      bron = null;
-      zetSpeelt(false);
-    }
-  };
-  knop.addEventListener("click", () => {
-    if (bron) {
-      stop();
-      return;
-    }
-    const aantal = kern._luisterMonstersVoor();
-    if (aantal === 0) {
-      return;
-    }
-    const begin = kern._luisterAdres() / Int16Array.BYTES_PER_ELEMENT;
-    const monsters = kern.HEAP16.subarray(begin, begin + aantal);
-    context ??= new AudioContext();
-    const buffer = context.createBuffer(1, aantal, kern._luisterBemonstering());
-    const kanaal = buffer.getChannelData(0);
-    for (let n = 0; n < aantal; ++n) {
-      kanaal[n] = monsters[n] / volleSchaal;
-    }
-    bron = context.createBufferSource();
-    bron.buffer = buffer;
-    bron.connect(context.destination);
-    bron.onended = () => {
-      bron = null;
-      zetSpeelt(false);
-    };
-    bron.start();
-    zetSpeelt(true);
-  });
-  return stop;
-}
-
-// A view the core draws as SVG at the size it is shown, in CSS pixels, so
-// that its text keeps its size on every screen. It is one image: its text
-// alternative is the picture's own title.
-function maakBeeld(figuur, svgVoor) {
-  let grootte = null;
-  const toon = () => {
-    const svg = grootte ? svgVoor(...grootte) : "";
-    if (svg === "") {
-      figuur.replaceChildren();
-      zetNaam(figuur, null);
-      return;
-    }
-    // The HTML parser builds the SVG in place, in half the time of parsing
-    // it as XML and importing the result.
-    figuur.innerHTML = svg;
-    zetNaam(figuur, figuur.querySelector("svg"));
-  };
-  volgGrootte(figuur, (nieuw) => {
-    grootte = nieuw;
-    toon();
-  });
-  return toon;
-}
-
-// A view of the drawn cycle, drawn again on every press of Teken. Its frame
-// (grid, scales, titles) depends on its size and its scale (`schaalVan()`)
-// alone: it is drawn once for those and kept, and a new cycle of the same
-// scale rewrites only the plot's group of data. Without a
-// cycle the frame stays, hidden, so that the next cycle finds it laid out.
-function maakCyclusBeeld(figuur, svgVoor, gegevensVoor, schaalVan) {
-  let grootte = null;
-  let kader = null; // the SVG element drawn at `grootte` and `schaal`
-  let schaal = null;
-  const toon = () => {
-    if (!grootte) {
-      return;
-    }
-    if (!kader || schaalVan() !== schaal) {
-      schaal = schaalVan();
-      figuur.innerHTML = svgVoor(...grootte);
-      kader = figuur.querySelector("svg");
-      zetNaam(figuur, kader);
-      return;
-    }
-    const gegevens = gegevensVoor(...grootte);
-    kader.querySelector(".gegevens").innerHTML = gegevens;
-    kader.style.visibility = gegevens === "" ? "hidden" : "";
-    zetNaam(figuur, gegevens === "" ? null : kader);
-  };
-  volgGrootte(figuur, (nieuw) => {
-    grootte = nieuw;
-    kader = null;
-    figuur.replaceChildren();
-    toon();
-  });
-  return toon;
-}
-
-// The figure named by its picture's title, or hidden from a screen reader
-// while it shows none.
-function zetNaam(figuur, beeld) {
-  if (!beeld) {
-    figuur.removeAttribute("aria-label");
-    figuur.setAttribute("aria-hidden", "true");
-    return;
-  }
-  const titel = beeld.querySelector("title")?.textContent ?? beeld.getAttribute("aria-label");
-  figuur.setAttribute("aria-label", titel ?? "");
-  figuur.removeAttribute("aria-hidden");
-}
-
-// `nieuw([breedte, hoogte])` with an element's size in whole CSS pixels,
-// now and whenever it changes.
-function volgGrootte(element, nieuw) {
-  new ResizeObserver(([waarneming]) => {
-    const vak = waarneming.contentBoxSize[0];
-    nieuw([Math.floor(vak.inlineSize), Math.floor(vak.blockSize)]);
-  }).observe(element);
-}
-
-// The drawn cycle as a table, from the core's CSV (header and rows).
-function vulTabel(csv) {
-  const rijen = csv.split("\n").filter((regel) => regel !== "").slice(1);
-  element("tabeldeel")
-    .querySelector("tbody")
-    .replaceChildren(
-      ...rijen.map((regel) => {
-        const rij = document.createElement("tr");
-        regel.split(",").forEach((waarde, kolom) => {
-          const cel = document.createElement(kolom === 0 ? "th" : "td");
-          cel.textContent = waarde;
-          if (kolom === 0) {
-            cel.scope = "row";
-          }
-          rij.append(cel);
-        });
-        return rij;
-      }),
-    );
-}
-
-// A paragraph a line of the core's text.
-function alsAlineas(regels) {
-  return regels
-    .split("\n")
-    .filter((regel) => regel !== "")
-    .map((regel) => {
-      const alinea = document.createElement("p");
-      alinea.textContent = regel;
-      return alinea;
-    });
-}
-
-// A result's lines, each a paragraph; without lines the last ones stay,
-// hidden, and keep their room, so that the panel keeps its size from one
-// cycle to the next.
-function toonRegels(doel, regels) {
-  doel.style.visibility = regels === "" ? "hidden" : "";
-  if (regels !== "") {
-    doel.replaceChildren(...alsAlineas(regels));
-  }
-}
-
 function start(kern) {
   if (!kern.ccall("kiesProgramma", "number", ["string"], [document.body.dataset.programma])) {
     throw new Error(`onbekend programma "${document.body.dataset.programma}"`);
   }
   const tekstVan = (adres) => kern.UTF8ToString(adres);
+  const metTekst = (entry, waarde) => kern.ccall(entry, "number", ["string"], [waarde]);
   const tekst = JSON.parse(tekstVan(kern._beschrijving()));
   bouwBesturing(tekst);
   const paneel = maakPaneel(kern, tekst);
@@ -331,35 +21,22 @@ function start(kern) {
   const keuzes = [...signaal.querySelectorAll("input")];
   const amplitude = element("amplitude");
   const frequentie = element("frequentie");
-  const teken = element("teken");
-  const einde = element("einde");
-  const luister = element("luister");
-  const tabelknop = element("tabelknop");
+  const [teken, einde, luister, tabelknop] = ["teken", "einde", "luister", "tabelknop"].map(element);
+  const stapknoppen = ["stapTerug", "stapVooruit"].map(element);
   const tabeldeel = element("tabeldeel");
-  const stopGeluid = maakGeluid(kern, luister);
   // A view the module does not draw stays empty.
   const svgVan = (naam) => (b, h) => (kern[naam] ? tekstVan(kern[naam](b, h)) : "");
-  const respons = maakBeeld(element("respons"), svgVan("_responsSvg"));
-  const polen = maakBeeld(element("polen"), svgVan("_polenSvg"));
+  const naamVan = (naam) => () => (kern[naam] ? tekstVan(kern[naam]()) : "");
+  const respons = maakBeeld(element("respons"), svgVan("_responsSvg"), naamVan("_responsNaam"));
+  const polen = maakBeeld(element("polen"), svgVan("_polenSvg"), naamVan("_polenNaam"));
   maakPolenAflezing(kern, element("polen"), element("polenAflezing"));
   const spectrum = maakCyclusBeeld(
     element("spectrum"),
     svgVan("_spectrumSvg"),
     svgVan("_spectrumGegevensSvg"),
+    naamVan("_spectrumNaam"),
     () => kern._spectrumBovenDb(),
   );
-
-  // The sample the readout line shows, chosen by a click or the keys.
-  let gelezen = null;
-  const toonAflezing = () => {
-    toonRegels(element("aflezing"), gelezen === null ? "" : tekstVan(kern._aflezing(gelezen)));
-  };
-
-  const toonTabel = () => {
-    if (!tabeldeel.hidden) {
-      vulTabel(tekstVan(kern._cyclusCsv()));
-    }
-  };
 
   // The address bar follows the settings, for a link onto a slide; a moment
   // after they change, as browsers limit how often a page may rewrite it.
@@ -376,38 +53,46 @@ function start(kern) {
   };
 
   // What the core's model says each control shows, and all that follows
-  // from the drawn cycle; the address bar keeps the settings for a link.
+  // from it; the address bar keeps the settings for a link.
+  let beeindigd = false;
   const toon = () => {
     const staat = JSON.parse(tekstVan(kern._toestand()));
     zet(keuzes[staat.signaal], "checked", true);
     zet(signaal, "disabled", !staat.signaalAan);
     zet(amplitude, "value", String(staat.amplitude));
     zet(amplitude, "disabled", !staat.amplitudeAan);
+    zet(element("amplitudeMelding"), "textContent", staat.amplitudeMelding);
     zet(frequentie, "selectedIndex", staat.frequentie);
     zet(frequentie, "disabled", !staat.frequentieAan);
     zet(teken, "textContent", staat.getekend ? tekst.stop : tekst.teken);
     teken.setAttribute("aria-pressed", String(staat.getekend));
-    luister.disabled = !staat.luisterAan;
+    zet(luister, "disabled", !staat.luisterAan);
+    luister.setAttribute("aria-pressed", String(staat.speelt));
+    geluid(staat.speelt);
+    stapknoppen.forEach((knop) => zet(knop, "disabled", !staat.getekend || beeindigd));
+    zet(element("melding"), "textContent", staat.melding);
     canvas.setAttribute("aria-label", tekstVan(kern._toegankelijkeNaam()));
     paneel.verf();
-    toonAflezing();
+    toonRegels(element("aflezing"), tekstVan(kern._aflezing()));
     toonRegels(element("kosten"), tekstVan(kern._kostenTekst()));
-    tabelknop.disabled = !staat.getekend;
-    if (!staat.getekend) {
-      tabeldeel.hidden = true;
-      tabelknop.setAttribute("aria-expanded", "false");
+    zet(tabelknop, "disabled", !staat.tabelAan);
+    tabelknop.setAttribute("aria-expanded", String(staat.tabelOpen));
+    if (staat.tabelOpen && tabeldeel.hidden) {
+      vulTabel(tekstVan(kern._cyclusCsv()));
     }
-    toonTabel();
+    zet(tabeldeel, "hidden", !staat.tabelOpen);
     volgAdres();
   };
-
-  // The toggle, pressed by a click, the keyboard or a link's `teken`.
-  const schakel = () => {
-    if (!kern._schakel()) {
-      stopGeluid();
-    }
-    gelezen = null;
+  const geluid = maakGeluid(kern, tekst.volleSchaal, () => {
+    kern._luisterKlaar();
     toon();
+  });
+  // After the toggle or a link: all that follows from the drawn cycle, and
+  // what the live region announces.
+  const toonCyclus = () => {
+    toon();
+    respons();
+    polen();
     spectrum();
     element("aankondiging").textContent = tekstVan(kern._aankondiging());
   };
@@ -417,25 +102,18 @@ function start(kern) {
     toon();
   });
   // Typed text counts when it is committed (Enter, or the focus leaving), as
-  // in the window's control; the core reads it and keeps it in range, or
-  // leaves the amplitude as it was and the note beside the box says so.
+  // in the window's control; the core takes it or not, and says in the note
+  // beside the box what it did with it.
   amplitude.addEventListener("change", () => {
-    const genomen = kern.ccall("zetAmplitudeTekst", "number", ["string"], [amplitude.value]);
-    element("amplitudeMelding").textContent = genomen ? "" : tekst.geenGetal;
+    metTekst("zetAmplitudeTekst", amplitude.value);
     toon();
   });
   amplitude.addEventListener("input", () => {
     element("amplitudeMelding").textContent = "";
   });
-  // The arrow keys step it by one, as the window's spin control does.
-  const stappenVanAmplitude = { ArrowUp: 1, ArrowDown: -1 };
   amplitude.addEventListener("keydown", (gebeurtenis) => {
-    const stap = stappenVanAmplitude[gebeurtenis.key];
-    if (stap) {
+    if (metTekst("toetsOpAmplitude", gebeurtenis.key)) {
       gebeurtenis.preventDefault();
-      const nu = JSON.parse(tekstVan(kern._toestand())).amplitude;
-      kern.ccall("zetAmplitudeTekst", "number", ["string"], [String(nu + stap)]);
-      element("amplitudeMelding").textContent = "";
       toon();
     }
   });
@@ -445,73 +123,78 @@ function start(kern) {
     respons();
     polen();
   });
-  teken.addEventListener("click", schakel);
-
-  // Reading values: a click or tap on a bar, or the arrow keys on the
-  // focused panel, from the last bar read (or the first).
-  let beeindigd = false;
-  canvas.addEventListener("click", (gebeurtenis) => {
-    if (beeindigd) {
-      return;
-    }
-    gelezen = paneel.staafBij(gebeurtenis.clientX);
-    toonAflezing();
+  teken.addEventListener("click", () => {
+    kern._schakel();
+    toonCyclus();
   });
-  const laatste = tekst.monsters - 1;
-  const stappen = {
-    ArrowLeft: (n) => n - 1,
-    ArrowRight: (n) => n + 1,
-    Home: () => 0,
-    End: () => laatste,
-  };
+
+  // Reading values: a tap or click on a bar, the step buttons, or the keys
+  // on the focused panel; the core keeps the sample read and marks it.
+  canvas.addEventListener("click", (gebeurtenis) => {
+    if (!beeindigd) {
+      paneel.leesBij(gebeurtenis.clientX);
+      toon();
+    }
+  });
+  stapknoppen.forEach((knop, i) =>
+    knop.addEventListener("click", () => {
+      kern._schuifAflezing(i === 0 ? -1 : 1);
+      toon();
+    }),
+  );
   canvas.addEventListener("keydown", (gebeurtenis) => {
-    const stap = stappen[gebeurtenis.key];
-    if (stap && !beeindigd) {
+    if (!beeindigd && metTekst("toetsOpPaneel", gebeurtenis.key)) {
       gebeurtenis.preventDefault();
-      gelezen = gelezen === null ? 0 : Math.min(laatste, Math.max(0, stap(gelezen)));
-      toonAflezing();
+      toon();
     }
   });
 
   tabelknop.addEventListener("click", () => {
-    tabeldeel.hidden = !tabeldeel.hidden;
-    tabelknop.setAttribute("aria-expanded", String(!tabeldeel.hidden));
-    toonTabel();
+    kern._wisselTabel();
+    toon();
     if (!tabeldeel.hidden) {
       tabeldeel.scrollIntoView({ block: "nearest" });
     }
   });
+  luister.addEventListener("click", () => {
+    kern._wisselLuister();
+    toon();
+  });
 
   // A page may close itself only if a script opened it; otherwise it shows
-  // that the program has ended and how to begin again, and nothing responds
-  // any more.
+  // that the program has ended and how to begin again (on a touch screen,
+  // without a key), and nothing responds any more.
   einde.addEventListener("click", () => {
-    stopGeluid();
+    geluid(false);
     beeindigd = true;
     window.close();
     for (const besturing of document.querySelectorAll("input, select, button, fieldset")) {
       besturing.disabled = true;
     }
+    const opnieuw = matchMedia("(pointer: coarse)").matches ? tekst.opnieuwAanraking : tekst.opnieuw;
     const melding = element("beeindigd");
-    melding.replaceChildren(...alsAlineas(`${tekst.beeindigd}\n${tekst.opnieuw}`));
+    melding.replaceChildren(...alsAlineas(`${tekst.beeindigd}\n${opnieuw}`));
     melding.hidden = false;
   });
 
-  // A link into an experiment: the settings from the address's fragment.
-  const link = JSON.parse(
-    kern.ccall("pasFragmentToe", "string", ["string"], [location.hash.slice(1)]),
-  );
-  element("melding").textContent = link.melding;
-  toon();
-  respons();
-  polen();
+  // A link into an experiment: the settings from the address's fragment, at
+  // the start and whenever the address changes to other settings (edited,
+  // Back or Forward, a second link in this tab).
+  const volgLink = () => {
+    if (beeindigd || location.hash.slice(1) === tekstVan(kern._fragment())) {
+      return;
+    }
+    clearTimeout(adresKlok);
+    metTekst("volgLink", location.hash.slice(1));
+    toonCyclus();
+  };
+  addEventListener("hashchange", volgLink);
+  addEventListener("popstate", volgLink);
+  volgLink();
+  toonCyclus();
   teken.disabled = false;
   einde.disabled = false;
-  if (link.teken) {
-    schakel();
-  }
 }
-
 // Compiled at once from the bytes in this page; `ready` is settled by then.
 maakPaginaKern()
   .ready.then(start)

@@ -8,94 +8,21 @@
 // then on every call works on that program's window. Before that every entry
 // point does nothing and returns 0, an empty text or an empty list.
 
-#include "beschrijving.h"
-#include "fir_programma.h"
-#include "geluid.h"
-#include "getaltekst.h"
-#include "iir_programma.h"
-#include "json.h"
-#include "polengrafiek.h"
-#include "polenkeuze.h"
-#include "rasteriseer.h"
-#include "responsgrafiek.h"
-#include "spectrumgrafiek.h"
-#include "venstermodel.h"
+#include "paginakern.h"
 
-#include <algorithm>
+#include "beschrijving.h"
+#include "json.h"
+
+#include <array>
 #include <cmath>
 #include <emscripten/emscripten.h>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <type_traits>
-#include <variant>
-#include <vector>
+
+using namespace paginakern;
 
 namespace {
-
-// A fill as the page reads it from memory: x0, y0, x1, y1 (inclusive) and the
-// colour as 0xRRGGBB.
-constexpr std::size_t getallenPerVlak = 5;
-
-// The largest side of a response plot the page may ask for, as filtercyclus's.
-constexpr Int grootsteGrafiekZijde = 10000;
-
-std::variant<std::monostate, VensterModel<IIRProgramma>, VensterModel<FIRProgramma>> venster;
-std::string uitgegeven;          // the last text handed out; valid until the next one
-std::vector<Int32> vlakGetallen; // the last fills handed out
-std::vector<Int16> geluid;       // the last sound handed out
-
-// `doe(model)` on the chosen program's model, as an R; `leeg` while no
-// program is chosen.
-template <typename R, typename Doe>
-R metModel(R leeg, Doe doe)
-{
-  return std::visit(
-      [&](auto& model) -> R {
-        if constexpr (std::is_same_v<std::decay_t<decltype(model)>, std::monostate>) {
-          return leeg;
-        } else {
-          return static_cast<R>(doe(model));
-        }
-      },
-      venster);
-}
-
-template <typename Doe>
-void metModel(Doe doe)
-{
-  metModel(0, [&](auto& model) {
-    doe(model);
-    return 0;
-  });
-}
-
-const char* geefTekst(std::string nieuw)
-{
-  uitgegeven = std::move(nieuw);
-  return uitgegeven.c_str();
-}
-
-template <typename Doe>
-const char* geefTekstVan(Doe doe)
-{
-  return geefTekst(metModel(std::string{}, doe));
-}
-
-Int32 alsGetal(const Kleur& kleur)
-{
-  return (Int32{kleur.rood} << 16) | (Int32{kleur.groen} << 8) | Int32{kleur.blauw};
-}
-
-template <typename Model>
-std::vector<Vlak> vlakkenVan(const Model& model, Int breedte, Int hoogte)
-{
-  std::optional<Tekening> tekening;
-  if (model.cyclus()) {
-    const auto& cyclus = model.cyclus()->cyclus;
-    tekening = maakTekening(cyclus.signaal, cyclus.gefilterd, breedte, hoogte);
-  }
-  return vlakken(tekening, breedte, hoogte);
-}
 
 template <typename Model>
 std::string toestandVan(const Model& model)
@@ -111,7 +38,32 @@ std::string toestandVan(const Model& model)
       .waarheid("amplitudeAan", besturing.amplitude)
       .waarheid("frequentieAan", besturing.frequentie)
       .waarheid("luisterAan", besturing.luister)
+      .waarheid("speelt", model.speeltGeluid())
+      .waarheid("tabelAan", besturing.tabel)
+      .waarheid("tabelOpen", model.tabelGetoond())
+      .tekst("melding", model.linkMelding())
+      .tekst("amplitudeMelding", model.amplitudeMelding())
       .klaar();
+}
+
+// The keys that step a value, and by how much.
+struct ToetsStap {
+  std::string_view toets;
+  Int stap;
+};
+constexpr std::array<ToetsStap, 2> amplitudeToetsen = {{{"ArrowUp", 1}, {"ArrowDown", -1}}};
+constexpr std::array<ToetsStap, 2> paneelToetsen = {{{"ArrowLeft", -1}, {"ArrowRight", 1}}};
+
+template <typename Toetsen>
+std::optional<Int> toetsStap(const char* toets, const Toetsen& toetsen)
+{
+  const std::string_view naam = toets != nullptr ? toets : "";
+  for (const ToetsStap& t : toetsen) {
+    if (t.toets == naam) {
+      return t.stap;
+    }
+  }
+  return std::nullopt;
 }
 
 } // namespace
@@ -146,38 +98,48 @@ EMSCRIPTEN_KEEPALIVE const char* beschrijving()
   });
 }
 
+// Every index below arrives as a JavaScript number, taken as a double and
+// checked here (alsIndex): NaN, an infinity, a fraction or a value out of
+// range changes nothing, where an int would have gone through ToInt32.
+
 // The radio choice: signal `signaal` for the next cycle.
-EMSCRIPTEN_KEEPALIVE void kiesSignaal(UInt32 signaal)
+EMSCRIPTEN_KEEPALIVE void kiesSignaal(Double signaal)
 {
-  metModel([=](auto& model) { model.kiesSignaal(signaal); });
+  metModel([=](auto& model) {
+    if (const auto index = alsIndex(signaal)) {
+      model.kiesSignaal(*index);
+    }
+  });
 }
 
-// The amplitude the next cycle uses, after the control's value `waarde`
-// (NaN leaves it as it was).
-EMSCRIPTEN_KEEPALIVE UInt32 zetAmplitude(Double waarde)
-{
-  return metModel(UInt32{0}, [=](auto& model) { return model.zetAmplitude(waarde); });
-}
-
-// Typed text in the amplitude box: 1 when it was a number (taken: a decimal
-// comma or point, rounded, brought into range), 0 when it was not (the
-// amplitude stays as it was).
+// Typed text in the amplitude box: 1 when it was taken (leesGetypt), 0 when
+// not (the amplitude stays as it was); the note beside the box is in toestand.
 EMSCRIPTEN_KEEPALIVE int zetAmplitudeTekst(const char* getypt)
 {
   const std::string_view tekst = getypt != nullptr ? getypt : "";
   return metModel(0, [=](auto& model) { return model.zetAmplitudeTekst(tekst) ? 1 : 0; });
 }
 
-EMSCRIPTEN_KEEPALIVE void kiesFrequentie(UInt32 keuze)
+// A key on the amplitude's box: 1 when it stepped the amplitude, as the
+// window's spin control does (the arrow keys, one unit).
+EMSCRIPTEN_KEEPALIVE int toetsOpAmplitude(const char* toets)
 {
-  metModel([=](auto& model) { model.kiesFrequentie(keuze); });
+  const auto stap = toetsStap(toets, amplitudeToetsen);
+  return metModel(0, [=](auto& model) {
+    if (stap) {
+      model.stapAmplitude(*stap);
+    }
+    return stap ? 1 : 0;
+  });
 }
 
-// Whether signal `signaal` has a frequency; a rule of the signals, not of a
-// program, so it answers also before kiesProgramma.
-EMSCRIPTEN_KEEPALIVE int gebruiktFrequentieVan(UInt32 signaal)
+EMSCRIPTEN_KEEPALIVE void kiesFrequentie(Double keuze)
 {
-  return gebruiktFrequentie(signaal) ? 1 : 0;
+  metModel([=](auto& model) {
+    if (const auto index = alsIndex(keuze)) {
+      model.kiesFrequentie(*index);
+    }
+  });
 }
 
 // What each control shows and whether it takes input, as JSON.
@@ -193,42 +155,12 @@ EMSCRIPTEN_KEEPALIVE int schakel()
   return metModel(0, [](auto& model) { return model.schakel() ? 1 : 0; });
 }
 
-// "Teken" with signal `signaal`: one cycle at the current settings, drawn
-// from now on (a cycle already drawn is stopped first).
-EMSCRIPTEN_KEEPALIVE void tekenCyclus(UInt32 signaal)
-{
-  metModel([=](auto& model) {
-    if (model.vergrendeld()) {
-      model.schakel();
-    }
-    model.kiesSignaal(signaal);
-    model.schakel();
-  });
-}
-
-// "Stop": the panel shows nothing until the next cycle.
-EMSCRIPTEN_KEEPALIVE void maakPaneelSchoon()
-{
-  metModel([](auto& model) {
-    if (model.vergrendeld()) {
-      model.schakel();
-    }
-  });
-}
-
-// The settings of a link (the address after '#', percent-encoding allowed)
-// as JSON: {"teken": press Teken now, "melding": one line naming what was
-// ignored, or ""}.
-EMSCRIPTEN_KEEPALIVE const char* pasFragmentToe(const char* fragment)
+// A link opened (the address after '#', percent-encoding allowed), at the
+// start or when the address changes: as volgLink says.
+EMSCRIPTEN_KEEPALIVE void volgLink(const char* fragment)
 {
   const std::string_view tekst = fragment != nullptr ? fragment : "";
-  return geefTekstVan([=](auto& model) {
-    const FragmentUitkomst uitkomst = model.pasFragmentToe(tekst);
-    return JsonObject{}
-        .waarheid("teken", uitkomst.teken)
-        .tekst("melding", uitkomst.melding)
-        .klaar();
-  });
+  metModel([=](auto& model) { model.volgLink(tekst); });
 }
 
 // The current settings as a link's fragment, without '#'.
@@ -237,12 +169,69 @@ EMSCRIPTEN_KEEPALIVE const char* fragment()
   return geefTekstVan([](const auto& model) { return model.fragment(); });
 }
 
-// Sample n of the drawn cycle in words, "" when none is drawn.
-EMSCRIPTEN_KEEPALIVE const char* aflezing(int n)
+// The sample read in words, "" while none is.
+EMSCRIPTEN_KEEPALIVE const char* aflezing()
 {
-  return geefTekstVan([=](const auto& model) {
-    return n < 0 ? std::string{} : model.aflezing(static_cast<std::size_t>(n));
+  return geefTekstVan([](const auto& model) { return model.aflezing(); });
+}
+
+// A tap or click at x CSS pixels from the panel's left edge, on a box
+// `vakBreedte` CSS pixels wide drawn at `apparaatBreedte` device pixels: the
+// sample whose bars stand nearest.
+// A point off the box, or a box the page cannot have, reads nothing.
+EMSCRIPTEN_KEEPALIVE void leesBij(Double x, Double vakBreedte, Double apparaatBreedte)
+{
+  const auto breedte = indexBinnen(apparaatBreedte, grootsteZijde + 1);
+  if (!(vakBreedte > 0.0 && vakBreedte <= grootsteZijde && x >= 0.0 && x <= vakBreedte) ||
+      !breedte) {
+    return;
+  }
+  const auto apparaat = static_cast<Int>(*breedte);
+  metModel([=](auto& model) { model.leesBij(x * apparaat / vakBreedte, apparaat); });
+}
+
+// The step buttons: `stap` samples on (a whole number, at most the block).
+EMSCRIPTEN_KEEPALIVE void schuifAflezing(Double stap)
+{
+  constexpr auto blok = static_cast<Double>(BlokLengte);
+  if (const auto index = indexBinnen(stap + blok, 2 * BlokLengte + 1)) {
+    metModel([=](auto& model) {
+      model.schuifAflezing(static_cast<Int>(*index) - static_cast<Int>(BlokLengte));
+    });
+  }
+}
+
+// A key on the focused panel: 1 when it moved the readout (the arrow keys a
+// sample, Home and End the first and the last).
+EMSCRIPTEN_KEEPALIVE int toetsOpPaneel(const char* toets)
+{
+  const std::string_view naam = toets != nullptr ? toets : "";
+  const auto stap = toetsStap(toets, paneelToetsen);
+  const bool rand = naam == "Home" || naam == "End";
+  return metModel(0, [=](auto& model) {
+    if (stap) {
+      model.schuifAflezing(*stap);
+    } else if (rand) {
+      model.leesMonster(naam == "Home" ? 0 : BlokLengte - 1);
+    }
+    return stap || rand ? 1 : 0;
   });
+}
+
+// "Luister" pressed; the sound played to its end; "Toon als tabel" pressed.
+EMSCRIPTEN_KEEPALIVE void wisselLuister()
+{
+  metModel([](auto& model) { model.wisselLuister(); });
+}
+
+EMSCRIPTEN_KEEPALIVE void luisterKlaar()
+{
+  metModel([](auto& model) { model.luisterKlaar(); });
+}
+
+EMSCRIPTEN_KEEPALIVE void wisselTabel()
+{
+  metModel([](auto& model) { model.wisselTabel(); });
 }
 
 // The drawn cycle as filtercyclus prints its CSV, "" when none is drawn.
@@ -263,64 +252,6 @@ EMSCRIPTEN_KEEPALIVE const char* aankondiging()
   return geefTekstVan([](const auto& model) { return model.aankondiging(); });
 }
 
-// The fills of the panel's picture at breedte x hoogte device pixels; the
-// numbers stand at vlakkenAdres(), getallenPerVlak a fill.
-EMSCRIPTEN_KEEPALIVE Int vlakkenVoor(Int breedte, Int hoogte)
-{
-  const std::vector<Vlak> lijst = metModel(
-      std::vector<Vlak>{}, [=](const auto& model) { return vlakkenVan(model, breedte, hoogte); });
-  vlakGetallen.clear();
-  for (const Vlak& vlak : lijst) {
-    vlakGetallen.insert(vlakGetallen.end(),
-                        {vlak.x0, vlak.y0, vlak.x1, vlak.y1, alsGetal(vlak.kleur)});
-  }
-  return static_cast<Int>(lijst.size());
-}
-
-EMSCRIPTEN_KEEPALIVE const Int32* vlakkenAdres()
-{
-  return vlakGetallen.data();
-}
-
-EMSCRIPTEN_KEEPALIVE Int getallenPerVlakVan()
-{
-  return static_cast<Int>(getallenPerVlak);
-}
-
-// Sample n of the drawn cycle's input (gefilterd 0) or output (1); 0 when
-// none is drawn.
-EMSCRIPTEN_KEEPALIVE Double cyclusMonster(int gefilterd, int n)
-{
-  return metModel(0.0, [=](const auto& model) {
-    if (!model.cyclus() || n < 0 || static_cast<std::size_t>(n) >= BlokLengte) {
-      return 0.0;
-    }
-    const auto& cyclus = model.cyclus()->cyclus;
-    const auto i = static_cast<std::size_t>(n);
-    return static_cast<Double>(gefilterd != 0 ? cyclus.gefilterd.at(i) : cyclus.signaal.at(i));
-  });
-}
-
-// "Luister": the samples of the drawn cycle's sound at luisterAdres(), none
-// while no cycle is drawn; played at luisterBemonstering() a second.
-EMSCRIPTEN_KEEPALIVE Int luisterMonstersVoor()
-{
-  geluid =
-      metModel(std::vector<Int16>{}, [](const auto& model) { return model.luisterMonsters(); });
-  return static_cast<Int>(geluid.size());
-}
-
-EMSCRIPTEN_KEEPALIVE const Int16* luisterAdres()
-{
-  return geluid.data();
-}
-
-// A constant of the sound, the same for both programs.
-EMSCRIPTEN_KEEPALIVE UInt32 luisterBemonstering()
-{
-  return standaardBemonstering;
-}
-
 // For the FIR's drawn cycle, what its 16-bit arithmetic cost, a line per
 // fact; empty otherwise.
 EMSCRIPTEN_KEEPALIVE const char* kostenTekst()
@@ -328,144 +259,4 @@ EMSCRIPTEN_KEEPALIVE const char* kostenTekst()
   return geefTekstVan([](const auto& model) { return model.kostenTekst(); });
 }
 
-// The magnitude response plot as SVG at breedte x hoogte (CSS pixels; a
-// side below 1 gives filtercyclus's default size), the chosen frequency
-// marked. The impulse and the step keep the mark where the (then disabled)
-// frequency control stands.
-EMSCRIPTEN_KEEPALIVE const char* responsSvg(Int breedte, Int hoogte)
-{
-  const Grootte grootte = breedte < 1 || hoogte < 1
-                              ? standaardGrafiekGrootte
-                              : Grootte{std::min(breedte, grootsteGrafiekZijde),
-                                        std::min(hoogte, grootsteGrafiekZijde)};
-  return geefTekstVan([=](const auto& model) {
-    using Programma = typename std::decay_t<decltype(model)>::Soort;
-    return figuurSvg(responsGrafiek(Programma::grafiekTitel, Programma::versterking, grootte,
-                                    model.instellingen().frequentieKeuze));
-  });
-}
-
-// The sample whose bars stand at device column x of a panel `breedte` device
-// pixels wide, by the picture's own scale: a click's readout. Right of the
-// last bar, the last; -1 left of the panel or where no bar can be drawn.
-EMSCRIPTEN_KEEPALIVE int staafOnder(Int x, Int breedte)
-{
-  const auto schaal = schaalVoor(breedte, 1);
-  if (!schaal || schaal->staafBreedte == 0 || x < 0) {
-    return -1;
-  }
-  return static_cast<int>(std::min(x / schaal->staafBreedte, static_cast<Int>(BlokLengte) - 1));
-}
-
-} // extern "C"
-
-// The frequency views, as filtercyclus --spectrum and --polen draw them, at
-// breedte x hoogte CSS pixels (a side below 1 gives filtercyclus's default
-// size); both empty before kiesProgramma.
-namespace {
-Grootte grafiekMaat(Int breedte, Int hoogte, Grootte standaard)
-{
-  return breedte < 1 || hoogte < 1 ? standaard
-                                   : Grootte{std::min(breedte, grootsteGrafiekZijde),
-                                             std::min(hoogte, grootsteGrafiekZijde)};
-}
-
-// The drawn cycle's spectrum plot as `schrijf` writes it (figuurSvg, or
-// figuurSvgGegevens for its data alone); "" when no cycle is drawn.
-template <typename Schrijf>
-const char* spectrumTekst(Int breedte, Int hoogte, Schrijf schrijf)
-{
-  const Grootte grootte = grafiekMaat(breedte, hoogte, standaardGrafiekGrootte);
-  return geefTekstVan([=](const auto& model) {
-    const auto& getekend = model.cyclus();
-    return getekend ? schrijf(spectrumGrafiek(getekend->cyclus, grootte,
-                                              getekend->instellingen.frequentieKeuze))
-                    : std::string{};
-  });
-}
-} // namespace
-
-extern "C" {
-
-// The drawn cycle's spectra, its frequency marked.
-EMSCRIPTEN_KEEPALIVE const char* spectrumSvg(Int breedte, Int hoogte)
-{
-  return spectrumTekst(breedte, hoogte, figuurSvg);
-}
-
-// The same plot's data, the content of its group "gegevens": what a new cycle
-// changes in a plot of the same size.
-EMSCRIPTEN_KEEPALIVE const char* spectrumGegevensSvg(Int breedte, Int hoogte)
-{
-  return spectrumTekst(breedte, hoogte, figuurSvgGegevens);
-}
-
-// The top of the drawn cycle's spectrum scale in dB (0 without a cycle):
-// the plot's frame is kept while it stays the same.
-EMSCRIPTEN_KEEPALIVE Int spectrumBovenDb()
-{
-  return metModel(Int{0}, [](const auto& model) {
-    const auto& getekend = model.cyclus();
-    return getekend ? static_cast<Int>(::spectrumBovenDb(getekend->cyclus)) : Int{0};
-  });
-}
-
-// The filter's zeros and poles, the frequency control's e^(jΩ) marked as in
-// the response plot.
-EMSCRIPTEN_KEEPALIVE const char* polenSvg(Int breedte, Int hoogte)
-{
-  const Grootte grootte = grafiekMaat(breedte, hoogte, standaardPolenGrootte);
-  return geefTekstVan([=](const auto& model) {
-    using Programma = typename std::decay_t<decltype(model)>::Soort;
-    return figuurSvg(polenGrafiek(Programma::soort, Programma::nullenEnPolen(), grootte,
-                                  model.instellingen().frequentieKeuze));
-  });
-}
-
-} // extern "C"
-
-// The zero or pole picked in the polenSvg plot at breedte x hoogte: the one
-// drawn nearest (x, y), or the one `stap` on from point `van` (-1: none) in
-// angle order. JSON {"punt", "tekst", "x", "y", "straal", "kleur"}: its
-// number, its words, and the ring that marks it; "" without a program.
-namespace {
-std::vector<PolenPunt> getekendePunten(Int breedte, Int hoogte)
-{
-  const NullenEnPolen np = metModel(NullenEnPolen{}, [](const auto& model) {
-    return std::decay_t<decltype(model)>::Soort::nullenEnPolen();
-  });
-  return polenPunten(np, grafiekMaat(breedte, hoogte, standaardPolenGrootte));
-}
-
-const char* polenKeuze(const std::vector<PolenPunt>& punten, std::optional<std::size_t> i)
-{
-  if (!i) {
-    return geefTekst({});
-  }
-  const PolenPunt& p = punten[*i];
-  return geefTekst(JsonObject{}
-                       .getal("punt", static_cast<long long>(*i))
-                       .tekst("tekst", polenPuntTekst(p))
-                       .veld("x", vasteTekst(p.plek.x, 1))
-                       .veld("y", vasteTekst(p.plek.y, 1))
-                       .veld("straal", vasteTekst(keuzeStraal, 1))
-                       .tekst("kleur", hexKleur(keuzeKleur))
-                       .klaar());
-}
-} // namespace
-
-extern "C" {
-EMSCRIPTEN_KEEPALIVE const char* polenPuntBij(Double x, Double y, Int breedte, Int hoogte)
-{
-  const auto punten = getekendePunten(breedte, hoogte);
-  return polenKeuze(punten,
-                    std::isnan(x) || std::isnan(y) ? std::nullopt : dichtstePunt(punten, {x, y}));
-}
-
-EMSCRIPTEN_KEEPALIVE const char* polenPuntNa(int van, int stap, Int breedte, Int hoogte)
-{
-  const auto punten = getekendePunten(breedte, hoogte);
-  return polenKeuze(punten,
-                    puntNa(punten, van < 0 ? std::nullopt : std::optional<std::size_t>(van), stap));
-}
 } // extern "C"

@@ -22,5 +22,7 @@ std::vector<FragmentDeel> fragmentDelen(std::string_view fragment);
 // (the separators '&', '=' and '#', spaces, non-ASCII) percent-encoded.
 std::string fragmentWaarde(std::string_view tekst);
 
-// One line naming the parts that were ignored, empty when there are none.
+// One line naming the parts that were ignored, empty when there are none: the
+// first three, each at most 40 characters ("…" where cut), without control
+// characters or marks that change the text's direction, and how many more.
 std::string genegeerdMelding(const std::vector<std::string>& genegeerd);

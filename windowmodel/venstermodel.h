@@ -7,14 +7,13 @@
 // per program (iir_programma.h, fir_programma.h).
 #pragma once
 
+#include "aflezing.h"
 #include "algdef.h"
 #include "cyclus.h"
 #include "cyclus_csv.h"
-#include "fragment.h"
-#include "frequenties.h"
 #include "geluid.h"
 #include "getypt.h"
-#include "instellingnamen.h"
+#include "link.h"
 #include "testsignaal.h"
 #include "venstertekst.h"
 
@@ -24,15 +23,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-// A link's key without a value that presses Teken once the page is ready.
-inline constexpr std::string_view tekenSleutel = "teken";
-
-// What a link's settings asked for beyond the settings themselves.
-struct FragmentUitkomst {
-  bool teken = false;  // press Teken once the page is ready
-  std::string melding; // one line naming what was ignored, or empty
-};
 
 template <typename Programma>
 class VensterModel {
@@ -59,6 +49,7 @@ public:
     bool amplitude = true;
     bool frequentie = true;
     bool luister = false;
+    bool tabel = false; // the drawn cycle offered as a table
   };
 
   // --- Events. While a cycle is drawn the settings are locked: these
@@ -67,38 +58,48 @@ public:
   // An index that names no signal is ignored.
   void kiesSignaal(UInt32 signaal)
   {
+    meldingenWeg();
     if (!vergrendeld() && signaal < signaalNamen.size()) {
       instelling.signaal = signaal;
     }
   }
 
   // A value out of 0..maxAmplitude is brought into it and rounded to the
-  // nearest whole number, a half away from zero; NaN leaves the amplitude as
+  // nearest whole number, a half away from zero; NaN or an infinity leaves the amplitude as
   // it was. Returns the amplitude now set.
   Amplitude zetAmplitude(Double waarde)
   {
-    if (!vergrendeld() && !std::isnan(waarde)) {
+    meldingenWeg();
+    if (!vergrendeld() && std::isfinite(waarde)) {
       const Double binnen = std::clamp(waarde, 0.0, static_cast<Double>(maxAmplitude));
       instelling.amplitude = static_cast<Amplitude>(std::lround(binnen));
     }
     return instelling.amplitude;
   }
 
-  // Typed text (getypteWaarde); false for text that is no number, which
-  // leaves the amplitude as it was.
+  // Typed text (leesGetypt); false for text it does not take, which leaves
+  // the amplitude as it was. The note beside the box says what happened.
   bool zetAmplitudeTekst(std::string_view tekst)
   {
-    const auto waarde = getypteWaarde(tekst);
-    if (waarde) {
-      zetAmplitude(*waarde);
+    GetypteInvoer invoer = leesGetypt(tekst, 0.0, static_cast<Double>(maxAmplitude));
+    if (invoer.waarde) {
+      zetAmplitude(*invoer.waarde);
     }
-    return waarde.has_value();
+    if (!vergrendeld()) {
+      amplitudeNoot = std::move(invoer.melding);
+    }
+    return invoer.waarde.has_value();
   }
+
+  // The arrow keys' step, as the window's spin control takes it: `stap`
+  // whole units, kept in range.
+  void stapAmplitude(Int stap) { zetAmplitude(static_cast<Double>(instelling.amplitude) + stap); }
 
   // The two empty items, and an index beyond them, leave the frequency as it
   // was.
   void kiesFrequentie(UInt32 keuze)
   {
+    meldingenWeg();
     if (const auto frequentie = hoekFrequentie(keuze); frequentie && !vergrendeld()) {
       instelling.hoekFreq = *frequentie;
       instelling.frequentieKeuze = keuze;
@@ -110,12 +111,17 @@ public:
   // `meld` hears what the filter reports.
   bool schakel(Melder meld = nullptr)
   {
+    meldingenWeg();
+    lezer.wis();
+    tabelOpen = false;
+    speelt = false;
     if (getekend) {
       getekend.reset();
     } else {
       getekend =
           Getekend{instelling, draaiCyclus<Programma>(instelling.signaal, instelling.amplitude,
                                                       instelling.hoekFreq, meld)};
+      verborgen = false;
     }
     return vergrendeld();
   }
@@ -124,18 +130,42 @@ public:
   // signaal, amplitude, frequentie, and teken without a value. Each is taken
   // as the control would take it; what names no setting or value is ignored
   // and named in the message.
-  FragmentUitkomst pasFragmentToe(std::string_view fragment)
+  FragmentUitkomst pasFragmentToe(std::string_view fragment) { return pasLinkToe(*this, fragment); }
+
+  // A link followed as if the page were opened at it: the window at its
+  // start values (a drawn cycle stopped), the link's settings, Teken when it
+  // asks for it, and its message until the next event.
+  FragmentUitkomst volgLink(std::string_view fragment)
   {
-    FragmentUitkomst uitkomst;
-    std::vector<std::string> genegeerd;
-    for (const FragmentDeel& deel : fragmentDelen(fragment)) {
-      if (!pasToe(deel, uitkomst)) {
-        genegeerd.push_back(deel.tekst);
-      }
+    instelling = Instellingen{};
+    if (getekend) {
+      schakel();
     }
-    uitkomst.melding = genegeerdMelding(genegeerd);
+    verborgen = false;
+    FragmentUitkomst uitkomst = pasFragmentToe(fragment);
+    if (uitkomst.teken) {
+      schakel();
+    }
+    meldingenWeg();
+    linkNoot = uitkomst.melding;
     return uitkomst;
   }
+
+  // A students' link: what answers the experiment's question stays hidden
+  // until Teken.
+  void verbergAntwoorden() { verborgen = !vergrendeld(); }
+
+  // --- The readout (Aflezer) on the drawn cycle; none until a sample is
+  // chosen, and none again after Teken or Stop.
+  void leesMonster(std::size_t n) { lezer.lees(getekend ? n : BlokLengte); }
+  void schuifAflezing(Int stap) { getekend ? lezer.schuif(stap) : lezer.wis(); }
+  void leesBij(Double x, Int breedte) { lezer.leesBij(x, getekend ? breedte : 0); }
+
+  // "Luister" pressed: plays the drawn cycle, or stops what plays.
+  void wisselLuister() { speelt = getekend && !speelt; }
+  void luisterKlaar() { speelt = false; }
+  // "Toon als tabel" pressed: shows or hides the drawn cycle as a table.
+  void wisselTabel() { tabelOpen = getekend && !tabelOpen; }
 
   // --- What the window shows.
 
@@ -152,8 +182,18 @@ public:
     return {.signaal = vrij,
             .amplitude = vrij,
             .frequentie = vrij && gebruiktFrequentie(instelling.signaal),
-            .luister = !vrij};
+            .luister = !vrij,
+            .tabel = !vrij};
   }
+
+  [[nodiscard]] const std::optional<std::size_t>& gelezenMonster() const { return lezer.monster(); }
+  [[nodiscard]] bool speeltGeluid() const { return speelt; }
+  [[nodiscard]] bool tabelGetoond() const { return tabelOpen; }
+  [[nodiscard]] bool antwoordenVerborgen() const { return verborgen; }
+  // The line under the panel about a link's ignored parts, and the note
+  // beside the amplitude's box; each gone at the next event.
+  [[nodiscard]] const std::string& linkMelding() const { return linkNoot; }
+  [[nodiscard]] const std::string& amplitudeMelding() const { return amplitudeNoot; }
 
   // The drawn cycle's signal at its settings as sound (geluid.h), none while
   // nothing is drawn.
@@ -189,6 +229,12 @@ public:
                          monsterTekst(getekend->cyclus.gefilterd.at(n)));
   }
 
+  // The sample read, in words; empty while none is.
+  [[nodiscard]] std::string aflezing() const
+  {
+    return lezer.monster() ? aflezing(*lezer.monster()) : std::string{};
+  }
+
   [[nodiscard]] std::string cyclusCsv() const
   {
     return getekend ? ::cyclusCsv(getekend->cyclus) : std::string{};
@@ -212,22 +258,19 @@ public:
     }
     const auto& uitvoer = getekend->cyclus.gefilterd;
     const auto [kleinste, grootste] = std::minmax_element(uitvoer.begin(), uitvoer.end());
-    return "Getekend: " + instellingVan(getekend->instellingen) + ". Uitvoer van " +
-           afgerondTekst(static_cast<Double>(*kleinste)) + " tot " +
-           afgerondTekst(static_cast<Double>(*grootste)) + ".";
+    std::string tekst = "Getekend: " + instellingVan(getekend->instellingen) + ". Uitvoer van " +
+                        afgerondTekst(static_cast<Double>(*kleinste)) + " tot " +
+                        afgerondTekst(static_cast<Double>(*grootste)) + ".";
+    const std::string kosten = kostenTekst();
+    return kosten.empty() ? tekst : tekst + ' ' + alsZinnen(kosten);
   }
 
   // The settings as a link's fragment, which pasFragmentToe reads back;
-  // with "teken" while a cycle is drawn.
+  // with "teken" while a cycle is drawn, and "proef" while answers are hidden.
   [[nodiscard]] std::string fragment() const
   {
-    const auto deel = [](std::string_view naam, std::string_view waarde) {
-      return std::string(naam) + '=' + fragmentWaarde(waarde);
-    };
-    std::string tekst = deel(signaalInstelling, signaalNamen.at(instelling.signaal)) + '&' +
-                        deel(amplitudeInstelling, std::to_string(instelling.amplitude)) + '&' +
-                        deel(frequentieInstelling, frequentieLabels.at(instelling.frequentieKeuze));
-    return vergrendeld() ? tekst + '&' + std::string(tekenSleutel) : tekst;
+    return linkFragment(instelling.signaal, instelling.amplitude, instelling.frequentieKeuze,
+                        verborgen, vergrendeld());
   }
 
 private:
@@ -236,33 +279,18 @@ private:
     return instellingTekst(bij.signaal, bij.amplitude, bij.frequentieKeuze);
   }
 
-  // False for a part that names no setting or no value of it.
-  bool pasToe(const FragmentDeel& deel, FragmentUitkomst& uitkomst)
+  void meldingenWeg()
   {
-    if (deel.naam == tekenSleutel) {
-      uitkomst.teken = uitkomst.teken || !deel.waarde || deel.waarde->empty();
-      return !deel.waarde || deel.waarde->empty();
-    }
-    if (!deel.waarde) {
-      return false;
-    }
-    if (deel.naam == signaalInstelling) {
-      const auto signaal = indexVan(signaalNamen, signaalNamen.size(), *deel.waarde);
-      if (signaal) {
-        kiesSignaal(*signaal);
-      }
-      return signaal.has_value();
-    }
-    if (deel.naam == frequentieInstelling) {
-      const auto keuze = indexVan(frequentieLabels, frequentieFactoren.size(), *deel.waarde);
-      if (keuze) {
-        kiesFrequentie(*keuze);
-      }
-      return keuze.has_value();
-    }
-    return deel.naam == amplitudeInstelling && zetAmplitudeTekst(*deel.waarde);
+    linkNoot.clear();
+    amplitudeNoot.clear();
   }
 
   Instellingen instelling;
   std::optional<Getekend> getekend;
+  Aflezer lezer;
+  bool speelt = false; // Luister plays the drawn cycle
+  bool tabelOpen = false;
+  bool verborgen = false; // a students' link before its first Teken
+  std::string linkNoot;
+  std::string amplitudeNoot;
 };

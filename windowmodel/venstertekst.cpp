@@ -4,6 +4,8 @@
 #include "getaltekst.h"
 #include "testsignaal.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string alsZin(std::string tekst)
@@ -55,4 +57,18 @@ std::string kostenTekst(std::span<const KostenRegel> regels)
              alsZin(vasteTekst(regel.waarde, regel.decimalen));
   }
   return tekst;
+}
+
+std::string alsZinnen(const std::string& regels)
+{
+  std::string zinnen;
+  std::size_t begin = 0;
+  while (begin < regels.size()) {
+    const auto einde = std::min(regels.find('\n', begin), regels.size());
+    if (einde > begin) {
+      zinnen += (zinnen.empty() ? "" : " ") + regels.substr(begin, einde - begin) + '.';
+    }
+    begin = einde + 1;
+  }
+  return zinnen;
 }

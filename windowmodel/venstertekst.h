@@ -23,6 +23,9 @@ std::string instellingTekst(UInt32 signaal, UInt32 amplitude, UInt32 frequentieK
 // "n = 45: invoer 0, uitvoer −1770"
 std::string aflezingTekst(std::size_t n, const std::string& invoer, const std::string& uitvoer);
 
+// Lines as sentences on one line, for speech: "a\nb" gives "a. b.".
+std::string alsZinnen(const std::string& regels);
+
 // A program's cost lines (its description's `kosten`), a line per fact:
 // "label: value", the value with its decimals.
 std::string kostenTekst(std::span<const KostenRegel> regels);

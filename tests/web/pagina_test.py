@@ -31,6 +31,9 @@ import wave
 
 import numpy as np
 
+import pagina_lab
+from kern_grenzen import kern_alles_gebruikt, kern_grenzen
+from pagina_telefoon import telefoon_aflezing
 from PIL import Image
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -80,11 +83,13 @@ const [kernPad, gevallen] = [process.argv[1], JSON.parse(process.argv[2])];
 require(kernPad)().ready.then((kern) => {
   const uit = gevallen.map(([programma, signaal, amplitude, frequentie]) => {
     kern.ccall("kiesProgramma", "number", ["string"], [programma]);
-    kern._zetAmplitude(amplitude);
+    kern.ccall("zetAmplitudeTekst", "number", ["string"], [String(amplitude)]);
     kern._kiesFrequentie(frequentie);
-    kern._tekenCyclus(signaal);
-    const rij = (gefilterd) => Array.from({length: 128}, (_, n) => kern._cyclusMonster(gefilterd, n));
-    return [rij(0), rij(1), kern.UTF8ToString(kern._kostenTekst())];
+    kern._kiesSignaal(signaal);
+    kern._schakel();
+    const rijen = kern.UTF8ToString(kern._cyclusCsv()).trim().split("\\n").slice(1)
+      .map((regel) => regel.split(",").map(Number));
+    return [rijen.map((r) => r[1]), rijen.map((r) => r[2]), kern.UTF8ToString(kern._kostenTekst())];
   });
   process.stdout.write(JSON.stringify(uit));
 });
@@ -127,20 +132,22 @@ def kosten_kloppen(tekst, verwacht):
 KERN_VOOR_PROGRAMMA = """
 require(process.argv[1])().ready.then((kern) => {
   const tekst = (f, ...a) => kern.UTF8ToString(kern["_" + f](...a));
-  const metTekst = (f, t) => kern.ccall(f, "string", ["string"], [t]);
+  const metTekst = (f, t) => kern.ccall(f, "number", ["string"], [t]);
   const uit = [
     ...["beschrijving", "toestand", "fragment", "cyclusCsv", "toegankelijkeNaam", "aankondiging",
         "kostenTekst"].map((f) => tekst(f)),
-    tekst("aflezing", 3), tekst("responsSvg", 400, 300), tekst("spectrumSvg", 400, 300),
-    tekst("spectrumGegevensSvg", 400, 300), tekst("polenSvg", 400, 300), metTekst("pasFragmentToe", "teken"),
+    tekst("aflezing"), tekst("responsSvg", 400, 300), tekst("spectrumSvg", 400, 300),
+    tekst("spectrumGegevensSvg", 400, 300), tekst("polenSvg", 400, 300), tekst("responsNaam"),
+    tekst("polenNaam"), tekst("spectrumNaam"),
     tekst("polenPuntBij", 200, 150, 400, 300), tekst("polenPuntNa", -1, 1, 400, 300),
-    kern._zetAmplitude(5), kern.ccall("zetAmplitudeTekst", "number", ["string"], ["12"]),
+    kern.ccall("zetAmplitudeTekst", "number", ["string"], ["12"]),
     kern._schakel(), kern._vlakkenVoor(10, 10), kern._luisterMonstersVoor(),
-    kern._cyclusMonster(1, 3)];
+    ...["toetsOpAmplitude", "toetsOpPaneel"].map((f) => metTekst(f, "ArrowUp"))];
   kern._kiesSignaal(1);
   kern._kiesFrequentie(3);
-  kern._tekenCyclus(0);
-  kern._maakPaneelSchoon();
+  kern.ccall("volgLink", null, ["string"], ["teken"]);
+  [kern._leesBij(5, 100, 300), kern._schuifAflezing(1), kern._wisselLuister(),
+   kern._luisterKlaar(), kern._wisselTabel()];
   process.stdout.write(JSON.stringify(uit));
 });
 """
@@ -519,10 +526,12 @@ def fragment_geval(fragment, teken, genoemd):
         adres = p.d.current_url.split("#")[0]
         p.d.get("about:blank")
         open_pagina(p.d, f"{adres}#{fragment}")
-        p.leeg() if teken is None else p.toont(*teken)
         regels = [e for e in p.d.find_elements(By.XPATH, "//p[@id='melding']") if e.text != ""]
         waar(len(regels) == (1 if genoemd else 0) and all(e.is_displayed() for e in regels)
              and all(w in regels[0].text for w in genoemd), f"ignored: {[e.text for e in regels]}")
+        # The message lies over the panel's top edge: the panel under it.
+        p.d.execute_script("document.getElementById('melding').style.visibility = 'hidden'")
+        p.leeg() if teken is None else p.toont(*teken)
     return stappen
 
 
@@ -569,17 +578,20 @@ def apparaat_geval(breedte, hoogte, grof):
         p.d.execute_script("addEventListener('click', (e) => { window.klikX = e.clientX; }, true)")
         ActionChains(p.d).move_to_element_with_offset(canvas, -canvas.size["width"] // 6, 0).click(
         ).perform()
+        # The sample whose pair of bars (output 2 px right of input) has the
+        # nearest centre: the midpoint between two lies 1 px right of a
+        # multiple of the bar width.
         n = p.d.execute_script("const c = arguments[0], r = c.getBoundingClientRect();"
-                               "return Math.floor((klikX - r.left) * c.width / r.width"
-                               " / Math.floor(c.width / 128))", canvas)
+                               "return Math.min(127, Math.floor(((klikX - r.left) * c.width"
+                               " / r.width - 1) / Math.floor(c.width / 128)))", canvas)
         for toetsen, n in [((), n), ((Keys.ARROW_RIGHT,) * 2, n + 2), ((Keys.END,), 127)]:
             ActionChains(p.d).send_keys(*toetsen).perform()
             lees = lambda: re.fullmatch(r"n = (\d+): invoer (\S+), uitvoer (\S+)",
                                         p.d.find_element(By.ID, "aflezing").text)
             p.wacht(lambda: (m := lees()) and zelfde(m.groups(), cyclus[n]),
                     lambda: f"readout {lees() and lees()[0]!r}, filtercyclus {cyclus[n]}")
-        regels = p.d.find_elements(By.XPATH, '//p[starts-with(., "n = ") or contains(., "afwijking")'
-                                   ' or starts-with(., "Verzadigd")]')
+        regels = p.d.find_elements(By.XPATH, '//p[not(@id="aankondiging") and (starts-with(., "n = ")'
+                                   ' or contains(., "afwijking") or starts-with(., "Verzadigd"))]')
         scherm, breed, vakken, respons, letter, hoog = p.d.execute_script(
             MEET, [canvas, p.knop("Stop"), *regels])
         waar(breed <= scherm[2], f"{breed} CSS px wide on a {scherm[2]} px screen")
@@ -698,6 +710,12 @@ GEVALLEN = [
     ("the three views after Teken, the frequency marked", "fir", beelden),
     ("the three views after Teken, the frequency marked", "iir", beelden),
     ("the address bar keeps the settings", "iir", adres_volgt),
+    ("a changed address and Back followed as links", "fir", pagina_lab.link_gevolgd),
+    ("a link's message short, inside the page, gone at a change", "iir", pagina_lab.link_melding),
+    ("each plot named with its key values", "fir", pagina_lab.namen),
+    ("each plot named with its key values", "iir", pagina_lab.namen),
+    ("typed amplitudes clamped, rounded or ambiguous say so", "fir", pagina_lab.getypt),
+    ("a students' link shows no answer before Teken", "iir", pagina_lab.proef),
 ] + [(f"fragment #{fragment}", programma, fragment_geval(fragment, teken, genoemd))
      for programma, fragment, teken, genoemd in FRAGMENTEN]
 # Cases run on each screen: (name, page, steps, window, ratio, touch).
@@ -711,7 +729,7 @@ SCHERMEN += [("pole-zero readout by taps on a phone (390x844 at 3)", "fir", pole
 VIA_SERVER = ["requests nothing but itself", "Teken and Stop"]
 
 
-def start_chromium(schaal, grof=False):
+def start_chromium(schaal, grof=False, prefs=None):
     opties = webdriver.ChromeOptions()
     opties.binary_location = "/usr/bin/chromium"
     for optie in ("--headless=new", "--no-sandbox", "--disable-gpu",
@@ -722,6 +740,8 @@ def start_chromium(schaal, grof=False):
         opties.add_argument("--blink-settings=primaryPointerType=2,availablePointerTypes=2,"
                             "primaryHoverType=1,availableHoverTypes=1")
     opties.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+    if prefs:
+        opties.add_experimental_option("prefs", prefs)
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=opties)
 
 
@@ -759,11 +779,41 @@ def pagina_gevallen(paginas, filtercyclus, alleen=None):
                     open_pagina(driver, f"{basis}{programma}_demo.html")
                     stappen(Pagina(driver, filtercyclus, programma))
                     yield titel, None
-                except Mislukt as fout:
+                except (Mislukt, AssertionError) as fout:
                     yield titel, str(fout)
     finally:
         for driver in drivers.values():
             driver.quit()
+
+
+def apart_geval(paginas, filtercyclus, naam, programma, stappen, schaal, grof, prefs=None,
+                venster=VENSTER):
+    """A case in a browser of its own: a phone's touch screen, or a pref."""
+    driver = start_chromium(schaal, grof, prefs)
+    fout = None
+    try:
+        driver.set_window_size(*venster)
+        open_pagina(driver, (paginas / f"{programma}_demo.html").resolve().as_uri())
+        fout = stappen(Pagina(driver, filtercyclus, programma))
+    except Exception as uitzondering:
+        fout = f"{type(uitzondering).__name__}: {str(uitzondering)[:600]}"
+    finally:
+        driver.quit()
+    yield f"{programma}_demo {naam}", fout
+
+
+def aparte_gevallen(paginas, filtercyclus, alleen):
+    groot = {"webkit.webprefs.minimum_font_size": 24}
+    gevallen = [("phone: every tap reads the nearest bar, step buttons, resize", "fir",
+                 telefoon_aflezing, 3, True, None, VENSTER),
+                ("24 px minimum font: no label cut, no group over the panel", "iir",
+                 pagina_lab.grote_letters, 1, False, groot, (1366, 768)),
+                ("24 px minimum font on a phone", "fir", pagina_lab.grote_letters, 3, True, groot,
+                 (390, 844))]
+    for naam, programma, stappen, schaal, grof, prefs, venster in gevallen:
+        if not alleen or alleen in naam:
+            yield from apart_geval(paginas, filtercyclus, naam, programma, stappen, schaal, grof,
+                                   prefs, venster)
 
 
 def index_geval(paginas):
@@ -795,8 +845,12 @@ def main():
     uitslagen = []
     for naam, fout in itertools.chain(
             kern_voor_programma(args.kern) if args.kern else [],
+            kern_grenzen(args.kern) if args.kern else [],
+            kern_alles_gebruikt(args.kern, sorted(
+                (pathlib.Path(__file__).resolve().parents[2] / "web").glob("*.js"))),
             kern_gevallen(args.kern, args.filtercyclus) if args.kern else [],
             pagina_gevallen(args.paginas, args.filtercyclus, args.alleen),
+            aparte_gevallen(args.paginas, args.filtercyclus, args.alleen),
             [] if args.alleen else index_geval(args.paginas)):
         uitslagen.append((naam, fout))
         print(("ok   " if fout is None else "FOUT ") + naam + ("" if fout is None else f": {fout}"),
