@@ -208,7 +208,6 @@ Figuur polenGrafiek(const std::string& soort, const NullenEnPolen& np, Grootte g
                     std::optional<UInt32> gekozen)
 {
   const Vlak v = vlakVan(np, grootte);
-  const Double s = v.s;
   const Double t = v.t;
   const Double bereik = v.bereik;
   Figuur figuur;
