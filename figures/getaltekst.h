@@ -18,6 +18,10 @@ std::string vasteTekst(Double waarde, int decimalen);
 // The decimal point as the programs' Dutch texts write it: a comma.
 std::string metKomma(std::string tekst);
 
+// A number's text as the Dutch sentences write it: a decimal comma and a true
+// minus sign (U+2212).
+std::string alsZinGetal(std::string tekst);
+
 // A factor of pi as the choice writes a frequency, with a decimal comma:
 // "DC", "0,05*PI", "0,123*PI".
 std::string frequentieTekst(Double factor);

@@ -5,6 +5,7 @@
 
 #include "algdef.h"
 #include "fir.h"
+#include "fir_berekening.h"
 #include "fir_wortels.h"
 #include "programma_gegevens.h"
 #include "signaal.h"
@@ -36,4 +37,12 @@ struct FIRProgramma : MetGegevens<firGegevens, UInt16> {
   static std::complex<Double> overdracht(Double omega) { return firOverdracht(omega); }
   static Double groepslooptijd(Double omega) { return firGroepslooptijd(omega); }
   static NullenEnPolen nullenEnPolen() { return firNullenEnPolen(); }
+
+  // How output n (0..127) of the cycle at these settings comes about: the
+  // 61 terms, the shift, saturation and the exact value (fir_berekening.h).
+  static Berekening berekening(UInt32 keuze, Amplitude amplitude, Float hoekFreq, std::size_t n)
+  {
+    return n < BlokLengte ? firBerekeningTabel(firBerekening(keuze, amplitude, hoekFreq, n))
+                          : Berekening{};
+  }
 };

@@ -5,9 +5,11 @@
 
 #include "algdef.h"
 #include "iir.h"
+#include "iir_berekening.h"
 #include "iir_wortels.h"
 #include "programma_gegevens.h"
 #include "signaal.h"
+#include "testsignaal.h"
 
 #include <span>
 
@@ -56,5 +58,19 @@ struct IIRProgramma : MetGegevens<iirGegevens, UInt32> {
     FilterRecord filter;
     bindFilterRecord(filter);
     return iirNullenEnPolen(filter);
+  }
+
+  // How output n (0..127) of the cycle at these settings comes about: the
+  // gain stage and each section with its state (iir_berekening.h).
+  static Berekening berekening(UInt32 keuze, Amplitude amplitude, Float hoekFreq, std::size_t n)
+  {
+    if (n >= BlokLengte) {
+      return {};
+    }
+    SignaalBlok<Monster> signaal{};
+    bouwTestSignaal(keuze, amplitude, hoekFreq, signaal);
+    FilterRecord filter;
+    bindFilterRecord(filter);
+    return iirBerekeningTabel(iirBerekening(filter, signaal, n));
   }
 };

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "algdef.h"
+#include "berekening.h"
 #include "cyclus.h"
 #include "cyclus_csv.h"
 #include "fragment.h"
@@ -186,6 +187,17 @@ public:
     }
     return aflezingTekst(n, monsterTekst(getekend->cyclus.signaal.at(n)),
                          monsterTekst(getekend->cyclus.gefilterd.at(n)));
+  }
+
+  // How output n of the drawn cycle comes about (berekening.h); an empty
+  // table when nothing is drawn or n is beyond the block.
+  [[nodiscard]] Berekening berekening(std::size_t n) const
+  {
+    if (!getekend || n >= BlokLengte) {
+      return {};
+    }
+    const Instellingen& bij = getekend->instellingen;
+    return Programma::berekening(bij.signaal, bij.amplitude, bij.hoekFreq, n);
   }
 
   [[nodiscard]] std::string cyclusCsv() const
