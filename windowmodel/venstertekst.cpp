@@ -58,7 +58,7 @@ std::string kostenTekst(const CyclusResultaat<FIRProgramma>& cyclus, UInt32 sign
 {
   std::array<Double, BlokLengte> exact{};
   firExactSignaal(signaal, amplitude, hoekFreq, exact);
-  const FirAfwijking afwijking = firAfwijking(exact, cyclus.gefilterd);
+  const FirAfwijking afwijking = firAfwijking(exact, cyclus.signaal, cyclus.gefilterd);
   return "Grootste afwijking van de exacte uitkomst: " +
          alsZin(vasteTekst(afwijking.grootsteAfwijking, 2)) +
          "\nGemiddelde afwijking: " + alsZin(vasteTekst(afwijking.gemiddeldeAfwijking, 2)) +
