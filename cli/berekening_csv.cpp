@@ -8,13 +8,14 @@ namespace {
 
 std::string celTekst(const BerekeningCel& cel)
 {
-  if (const auto* geheel = std::get_if<Int64>(&cel)) {
-    return std::to_string(*geheel);
+  switch (cel.soort) {
+  case BerekeningCel::Soort::geheel:
+    return std::to_string(cel.geheel);
+  case BerekeningCel::Soort::reeel:
+    return kortsteTekst(cel.reeel);
+  default:
+    return {};
   }
-  if (const auto* reeel = std::get_if<Double>(&cel)) {
-    return kortsteTekst(*reeel);
-  }
-  return {};
 }
 
 std::string regel(const auto& velden, auto tekstVan)

@@ -5,13 +5,22 @@
 #include "algdef.h"
 
 #include <string>
-#include <variant>
 #include <vector>
 
 // A cell holds the engine's value itself: an integer as an integer, a Double
 // as it is (a shell writes it in the shortest form that reads back), or
-// nothing where the engine keeps no value.
-using BerekeningCel = std::variant<std::monostate, Int64, Double>;
+// nothing where the engine keeps no value. Plain data, so that a table's
+// rows copy as bytes.
+struct BerekeningCel {
+  enum class Soort : UInt8 { leeg, geheel, reeel };
+  Soort soort = Soort::leeg;
+  Int64 geheel = 0;
+  Double reeel = 0.0;
+
+  BerekeningCel() = default;
+  BerekeningCel(Int64 waarde) : soort(Soort::geheel), geheel(waarde) {}
+  BerekeningCel(Double waarde) : soort(Soort::reeel), reeel(waarde) {}
+};
 
 struct BerekeningRij {
   std::vector<BerekeningCel> cellen; // one per column

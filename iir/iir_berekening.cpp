@@ -14,21 +14,23 @@ IirBerekening iirBerekening(const FilterIIR_Double_2& filter, std::span<const Do
 {
   FilterIIR_Double_2 eigen = filter;
   IIR_Double_2Init(&eigen);
-  for (std::size_t m = 0; m < n; ++m) {
-    IIR_Double_2Filter(signaal[m], &eigen);
-  }
   IirBerekening b;
   b.n = n;
-  b.uitvoer = iirStapMet(signaal[n], &eigen,
-                         [&](UInt32 s, Double invoer, const SectieToestand* voor,
-                             const SectieToestand* na, Double uitvoer) {
-                           IirStadium stadium{s, invoer, std::nullopt, std::nullopt, uitvoer};
-                           if (voor != nullptr && na != nullptr) {
-                             stadium.voor = *voor;
-                             stadium.na = *na;
-                           }
-                           b.stadia.push_back(stadium);
-                         });
+  // The samples before n through the same step, their stages recorded and
+  // dropped: one step in the program, not two.
+  for (std::size_t m = 0; m <= n; ++m) {
+    b.stadia.clear();
+    b.uitvoer = iirStapMet(signaal[m], &eigen,
+                           [&](UInt32 s, Double invoer, const SectieToestand* voor,
+                               const SectieToestand* na, Double uitvoer) {
+                             IirStadium stadium{s, invoer, std::nullopt, std::nullopt, uitvoer};
+                             if (voor != nullptr && na != nullptr) {
+                               stadium.voor = *voor;
+                               stadium.na = *na;
+                             }
+                             b.stadia.push_back(stadium);
+                           });
+  }
   return b;
 }
 
@@ -36,7 +38,7 @@ namespace {
 
 BerekeningCel cel(const std::optional<SectieToestand>& toestand, std::size_t i)
 {
-  return toestand ? BerekeningCel{toestand->at(i)} : BerekeningCel{};
+  return toestand ? BerekeningCel{(*toestand)[i]} : BerekeningCel{};
 }
 
 } // namespace
