@@ -344,10 +344,13 @@ function start(kern) {
     svgVan("_spectrumGegevensSvg"),
   );
 
-  // The sample the readout line shows, chosen by a click or the keys.
+  // The sample the readout line shows, chosen by a click or the keys, and
+  // how its output comes about (berekening.js).
   let gelezen = null;
+  const toonBerekening = maakBerekening((n) => tekstVan(kern._berekening(n)));
   const toonAflezing = () => {
     toonRegels(element("aflezing"), gelezen === null ? "" : tekstVan(kern._aflezing(gelezen)));
+    toonBerekening(gelezen);
   };
 
   const toonTabel = () => {

@@ -8,6 +8,7 @@
 // then on every call works on that program's window. Before that every entry
 // point does nothing and returns 0, an empty text or an empty list.
 
+#include "berekening_json.h"
 #include "beschrijving.h"
 #include "fir_programma.h"
 #include "geluid.h"
@@ -239,6 +240,15 @@ EMSCRIPTEN_KEEPALIVE const char* aflezing(int n)
 {
   return geefTekstVan([=](const auto& model) {
     return n < 0 ? std::string{} : model.aflezing(static_cast<std::size_t>(n));
+  });
+}
+
+// How output n of the drawn cycle comes about, as JSON (berekening_json.h);
+// "" when none is drawn.
+EMSCRIPTEN_KEEPALIVE const char* berekening(int n)
+{
+  return geefTekstVan([=](const auto& model) {
+    return n < 0 ? std::string{} : berekeningJson(model.berekening(static_cast<std::size_t>(n)));
   });
 }
 

@@ -1,0 +1,44 @@
+// The panel "Hoe komt deze uitvoer tot stand?": the computation of the output read, from the core.
+// SPDX-License-Identifier: MIT
+"use strict";
+
+// A cell, a header cell with its scope, or a line.
+function berekeningCel(soort, tekst, scope) {
+  const cel = document.createElement(soort);
+  cel.textContent = tekst;
+  if (scope) cel.scope = scope;
+  return cel;
+}
+
+// The core's JSON (paginakern.cpp, berekening) into the <details>: a term of
+// a sample before the block began, 0, stays in the table, greyed.
+function vulBerekening(deel, { titel, kolommen, rijen, slotregels }) {
+  deel.querySelector("caption").textContent = titel;
+  deel.querySelector("thead tr").replaceChildren(...kolommen.map((k) => berekeningCel("th", k, "col")));
+  deel.querySelector("tbody").replaceChildren(
+    ...rijen.map(({ cellen, voorBlok }) => {
+      const tr = document.createElement("tr");
+      tr.classList.toggle("voorblok", voorBlok);
+      tr.append(...cellen.map((c, i) => berekeningCel(i ? "td" : "th", c, i ? "" : "row")));
+      return tr;
+    }),
+  );
+  deel.querySelector(".slot").replaceChildren(...slotregels.map((r) => berekeningCel("p", r)));
+}
+
+// toon(n) makes the panel follow output n (null: none read); `haal(n)` gives
+// the core's JSON, "" while no cycle is drawn. Filled only while open.
+function maakBerekening(haal) {
+  const deel = document.getElementById("berekening");
+  let gelezen = null;
+  const vul = () => {
+    const json = gelezen === null ? "" : haal(gelezen);
+    deel.hidden = json === "";
+    if (json !== "" && deel.open) vulBerekening(deel, JSON.parse(json));
+  };
+  deel.addEventListener("toggle", vul);
+  return (n) => {
+    gelezen = n;
+    vul();
+  };
+}
