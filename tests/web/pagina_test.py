@@ -643,7 +643,7 @@ def apparaat_geval(breedte, hoogte, grof):
         waar(canvas.size == paneel, f"the panel went from {paneel} to {canvas.size}")
         p.klik("Toon als tabel")
         rijen = lambda: [[c.text for c in r.find_elements(By.XPATH, "th|td")]
-                         for r in p.d.find_elements(By.XPATH, "//table//tr")]
+                         for r in p.d.find_elements(By.XPATH, "//*[@id='tabeldeel']//tr")]
         p.wacht(lambda: rijen()[:1] == [["n", "invoer", "uitvoer"]] and zelfde(
             sum(rijen()[1:], []), sum(cyclus, [])), lambda: f"table {rijen()[:2]} is not the CSV")
     return stappen
