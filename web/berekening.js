@@ -27,14 +27,16 @@ function vulBerekening(deel, { titel, kolommen, rijen, slotregels }) {
 }
 
 // toon(n) makes the panel follow output n (null: none read); `haal(n)` gives
-// the core's JSON, "" while no cycle is drawn. Filled only while open.
+// the core's JSON, "" while no cycle is drawn. Filled only while open; the
+// panel itself always stands, so that the page's height, and with it the
+// scroll bar and the graph panel's width, never changes with a reading.
 function maakBerekening(haal) {
   const deel = document.getElementById("berekening");
+  const leeg = { titel: "", kolommen: [], rijen: [], slotregels: [] };
   let gelezen = null;
   const vul = () => {
     const json = gelezen === null ? "" : haal(gelezen);
-    deel.hidden = json === "";
-    if (json !== "" && deel.open) vulBerekening(deel, JSON.parse(json));
+    if (deel.open) vulBerekening(deel, json === "" ? leeg : JSON.parse(json));
   };
   deel.addEventListener("toggle", vul);
   return (n) => {
