@@ -58,6 +58,7 @@ std::string hulpTekst()
       "       filtercyclus --programma iir|fir [--frequentie LABEL] --polen\n"
       "                    [--svg|--png FILE [--grootte BREEDTExHOOGTE]]\n"
       "       filtercyclus --programma iir|fir --coefficienten\n"
+      "       filtercyclus --programma iir|fir [--signaal ...] --berekening N\n"
       "\n"
       "Runs one processing cycle of iir_demo or fir_demo without a window and prints\n"
       "the input and the filtered signal as CSV (n,signaal,gefilterd, " +
@@ -76,6 +77,15 @@ std::string hulpTekst()
       "as a plot of the z-plane.\n"
       "With --coefficienten: the filter's coefficients as the engine uses them, as\n"
       "CSV (fir: k,h in Q15; iir: sectie,b0,b1,b2,a1,a2, section 0 the gain).\n"
+      "With --berekening N: how output N of the cycle comes about, with the engine's\n"
+      "own values, as CSV. fir: k,h,x,product,som, a row per tap k = 0..60: h[k] in\n"
+      "Q15, x[N-k] (0 before the block), their product and the sum after term k\n"
+      "(exact integers). The output is the last som shifted right by 15 bits, which\n"
+      "rounds down (floor(som / 32768)), saturated to -32768..32767. iir:\n"
+      "sectie,invoer,uitvoer,w0_voor,w1_voor,w0_na,w1_na, a row per stage: section\n"
+      "0 the gain (no state), then each section with its input, its output and its\n"
+      "state w[s][0] = w(n-1), w[s][1] = w(n-2) before and after the step; the last\n"
+      "section's output is the output.\n"
       "\n"
       "Options:\n"
       "  --programma iir|fir   which program's signal and filter (required)\n" +
@@ -114,7 +124,9 @@ std::string hulpTekst()
       getal(FilterLengte) +
       " taps as reals\n"
       "                        on the signal before it becomes 16-bit, with no\n"
-      "                        rounding or saturation\n"
+      "                        rounding or saturation; an output is saturated where\n"
+      "                        the shifted sum fell outside -32768..32767 and was\n"
+      "                        cut off\n"
       "  --respons             the filter's magnitude response instead of a cycle\n"
       "  --punten N            with --respons as CSV: N frequencies evenly from 0 to pi\n"
       "                        (" +
@@ -125,6 +137,10 @@ std::string hulpTekst()
       "  --polen               the filter's zeros and poles instead of a cycle; with\n"
       "                        --png/--svg the z-plane, --frequentie marked on it\n"
       "  --coefficienten       the filter's coefficients as CSV instead of a cycle\n"
+      "  --berekening N        how output N (0.." +
+      getal(BlokLengte - 1) +
+      ") of the cycle comes about,\n"
+      "                        as CSV, instead of the cycle\n"
       "  --version             print the version and exit\n"
       "  -h, --help            print this help and exit\n"
       "\n"

@@ -184,9 +184,15 @@ Ontleding leesKeuzes(std::vector<std::string> argumenten)
   // The frequency only marks e^(jΩ) in the plot.
   auto* polen = app.add_flag("--polen", keuzes.polen)
                     ->excludes(signaal, amplitude, respons, wav, exact, punten, spectrum);
-  app.add_flag("--coefficienten", keuzes.coefficienten)
-      ->excludes(signaal, amplitude, frequentie, png, svg, respons, grootteOptie, wav, exact,
-                 spectrum, polen);
+  auto* coefficienten = app.add_flag("--coefficienten", keuzes.coefficienten)
+                            ->excludes(signaal, amplitude, frequentie, png, svg, respons,
+                                       grootteOptie, wav, exact, spectrum, polen);
+  app.add_option_function<std::string>(
+         "--berekening",
+         kies(keuzes.berekening,
+              [](const auto& t) { return geheelGetalVoor("--berekening", t, 0, BlokLengte - 1); }))
+      ->excludes(png, svg, grootteOptie, respons, punten, wav, exact, spectrum, polen,
+                 coefficienten);
   app.set_version_flag("--version", std::string("filtercyclus ") + FILTERDEMO_VERSIE);
 
   try {

@@ -43,7 +43,8 @@ struct Keuzes {
   std::optional<Doel> wav;      // the cycle's signal and output to listen to
   UInt32 duurMicroseconden = standaardDuurMicroseconden; // of the WAV's input
   UInt32 bemonstering = standaardBemonstering;           // samples per second
-  bool exact = false; // the FIR's exact result as a fourth CSV column
+  bool exact = false;               // the FIR's exact result as a fourth CSV column
+  std::optional<UInt32> berekening; // how this output of the cycle comes about, as CSV
 };
 
 // The WAV's sample counts: the input lasts duur·fs samples, rounded to the

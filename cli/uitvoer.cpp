@@ -1,5 +1,6 @@
 #include "uitvoer.h"
 
+#include "berekening_csv.h"
 #include "coefficienten.h"
 #include "cyclus_uitvoer.h"
 #include "fir_programma.h"
@@ -106,9 +107,25 @@ std::vector<Uitvoer> polenUitvoer(const Keuzes& keuzes)
       [=] { return polenCsv(np); });
 }
 
+// How one output of the cycle comes about, as CSV on stdout.
+template <typename Programma>
+std::vector<Uitvoer> berekeningUitvoer(const Keuzes& keuzes, UInt32 n)
+{
+  const auto amplitude = keuzes.amplitude
+                             ? static_cast<typename Programma::Amplitude>(*keuzes.amplitude)
+                             : Programma::startAmplitude;
+  const Float hoekFreq = *hoekFrequentie(keuzes.frequentie);
+  return {{"CSV", standaardUitvoer, [=, keuze = keuzes.signaal] {
+             return berekeningCsv(Programma::berekening(keuze, amplitude, hoekFreq, n));
+           }}};
+}
+
 template <typename Programma>
 std::vector<Uitvoer> uitvoerVan(const Keuzes& keuzes, Melder meld)
 {
+  if (keuzes.berekening) {
+    return berekeningUitvoer<Programma>(keuzes, *keuzes.berekening);
+  }
   if (keuzes.spectrum) {
     return spectrumUitvoer<Programma>(keuzes, meld);
   }

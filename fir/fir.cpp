@@ -1,10 +1,11 @@
 // The FIR engine. First the filter of one sample as it is defined: a 61-tap
-// loop over the circular delay line. Then the block filter, which gives the
+// loop over the circular delay line (fir_stap.h). Then the block filter, which gives the
 // same bits faster through the kernels of fir_kern.cpp.
 #include "fir.h"
 
 #include "fase.h"
 #include "fir_kern.h"
+#include "fir_stap.h"
 #include "rekenkern.h"
 
 #include <algorithm>
@@ -13,42 +14,26 @@
 
 namespace {
 
-// The 61 newest input samples. The line is circular: each sample is written
-// once, into the slot at schrijfPositie, and never moved; only the positions
-// walk.
-std::array<Int16, FilterLengte> vertragingsLijn{};
-std::size_t schrijfPositie = 0; // slot 0..60 that takes the next sample
-
-std::size_t slotErvoor(std::size_t slot)
-{
-  return slot == 0 ? FilterLengte - 1 : slot - 1;
-}
-
-std::size_t slotErna(std::size_t slot)
-{
-  return slot + 1 == FilterLengte ? 0 : slot + 1;
-}
+FirLijn lijn; // the engine's delay line
 
 } // namespace
 
 Int16 firFilterMonster(Int16 x)
 {
-  vertragingsLijn[schrijfPositie] = x;
-  Int64 acc = 0; // the products, summed with guard bits
-  std::size_t lees = schrijfPositie;
-  for (std::size_t k = 0; k < FilterLengte; ++k) { // tap k weighs the sample of k steps ago
-    const Int32 product = Int32{vertragingsLijn[lees]} * Int32{firCoefficienten[k]}; // 2.30, exact
-    acc += product;
-    lees = slotErvoor(lees);
+  return fir_kern::naarQ15(firSom(lijn, x));
+}
+
+void firGeschovenSommen(std::span<const Int16> signaal, std::span<Int64> geschoven)
+{
+  FirLijn eigen;
+  for (std::size_t n = 0; n < std::min(signaal.size(), geschoven.size()); ++n) {
+    geschoven[n] = geschovenSom(firSom(eigen, signaal[n]));
   }
-  schrijfPositie = slotErna(schrijfPositie);
-  return fir_kern::naarQ15(acc);
 }
 
 void firReset()
 {
-  vertragingsLijn.fill(0);
-  schrijfPositie = 0;
+  lijn = FirLijn{};
 }
 
 namespace {
@@ -67,8 +52,8 @@ constexpr std::size_t Geschiedenis = FilterLengte - 1;
 // schrijfPositie, then those before it.
 void kopieerGeschiedenis(Int16* doel)
 {
-  const Int16* const begin = vertragingsLijn.data();
-  const Int16* const schrijf = begin + schrijfPositie;
+  const Int16* const begin = lijn.monsters.data();
+  const Int16* const schrijf = begin + lijn.schrijfPositie;
   std::copy(begin, schrijf, std::copy(schrijf + 1, begin + FilterLengte, doel));
 }
 
@@ -86,10 +71,10 @@ void firFilterBlok(const Int16* invoer, Int16* uitvoer, std::size_t aantal)
     // Only the newest 61 samples of the piece survive in the line; the
     // write position moves past the others as if they had been stored.
     const std::size_t overgeslagen = stuk > FilterLengte ? stuk - FilterLengte : 0;
-    schrijfPositie = (schrijfPositie + overgeslagen) % FilterLengte;
+    lijn.schrijfPositie = (lijn.schrijfPositie + overgeslagen) % FilterLengte;
     for (std::size_t n = overgeslagen; n < stuk; ++n) {
-      vertragingsLijn[schrijfPositie] = invoer[n];
-      schrijfPositie = slotErna(schrijfPositie);
+      lijn.monsters[lijn.schrijfPositie] = invoer[n];
+      lijn.schrijfPositie = slotErna(lijn.schrijfPositie);
     }
     invoer += stuk;
     uitvoer += stuk;

@@ -11,9 +11,12 @@
 
 #include "algdef.h"
 
+#include <algorithm>
 #include <array>
 #include <complex>
 #include <cstddef>
+#include <limits>
+#include <span>
 
 inline constexpr std::size_t FilterLengte = 61;
 
@@ -34,6 +37,28 @@ inline constexpr std::array<Int16, FilterLengte> firCoefficienten = {
 };
 // clang-format on
 
+// The sum of products shifted back to the sample scale: floor(acc / 2^15),
+// an arithmetic shift, before saturation.
+inline Int64 geschovenSom(Int64 acc)
+{
+  return acc >> 15;
+}
+
+// Whether a shifted sum lies outside −32768..32767, so that saturation cuts
+// it off.
+inline bool wordtVerzadigd(Int64 geschoven)
+{
+  return geschoven < std::numeric_limits<Int16>::min() ||
+         geschoven > std::numeric_limits<Int16>::max();
+}
+
+// A shifted sum to a 1.15 sample: saturated to −32768..32767.
+inline Int16 verzadig16(Int64 geschoven)
+{
+  return static_cast<Int16>(std::clamp<Int64>(geschoven, std::numeric_limits<Int16>::min(),
+                                              std::numeric_limits<Int16>::max()));
+}
+
 // Clears the delay line: the next sample is filtered as if all earlier ones
 // were 0.
 void firReset();
@@ -48,6 +73,11 @@ void firFilterBlok(const Int16* invoer, Int16* uitvoer, std::size_t aantal);
 
 // One block from a cleared delay line, so every call stands on its own.
 void firFilterSignaal(const Int16* signaal, Int16* sigGefilterd, std::size_t aantal);
+
+// The shifted sum geschovenSom of every output of `signaal` filtered from a
+// cleared delay line, as the engine forms it before saturation: what tells a
+// saturated output. Leaves the engine's delay line alone.
+void firGeschovenSommen(std::span<const Int16> signaal, std::span<Int64> geschoven);
 
 // |H(e^jw)| of the taps, with the Q15 scale: 1.0 is unity gain.
 Double firVersterking(Double omega);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 void firExactSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, std::span<Double> exact)
@@ -23,18 +22,17 @@ void firExactSignaal(UInt32 keuze, UInt32 amplitude, Float hoekFreq, std::span<D
   }
 }
 
-FirAfwijking firAfwijking(std::span<const Double> exact, std::span<const Int16> gefilterd)
+FirAfwijking firAfwijking(std::span<const Double> exact, std::span<const Int16> signaal,
+                          std::span<const Int16> gefilterd)
 {
-  // The engine rounds down, so an exact value x fits 16 bits exactly when
-  // floor(x) does: −32768 <= x < 32768. Just above 32767 (32767,21, say) it
-  // still gives 32767 by rounding alone, and nothing was cut off.
-  constexpr Double kleinste = std::numeric_limits<Int16>::min();
-  constexpr Double voorbij = Double{std::numeric_limits<Int16>::max()} + 1.0;
+  const std::size_t aantal = std::min({exact.size(), signaal.size(), gefilterd.size()});
+  std::vector<Int64> geschoven(aantal);
+  firGeschovenSommen(signaal.first(aantal), geschoven);
   FirAfwijking afwijking;
   Double som = 0.0;
   std::size_t geteld = 0;
-  for (std::size_t n = 0; n < std::min(exact.size(), gefilterd.size()); ++n) {
-    if (exact[n] < kleinste || exact[n] >= voorbij) {
+  for (std::size_t n = 0; n < aantal; ++n) {
+    if (wordtVerzadigd(geschoven[n])) {
       ++afwijking.verzadigd;
       continue;
     }

@@ -48,8 +48,7 @@ static_assert(std::find(rekenTaps.begin(), rekenTaps.end(), Int16{-32768}) == re
 // rounds toward minus infinity (floor(acc / 2^15)), then saturation.
 inline Int16 naarQ15(Int64 acc)
 {
-  return static_cast<Int16>(std::clamp<Int64>(acc >> 15, std::numeric_limits<Int16>::min(),
-                                              std::numeric_limits<Int16>::max()));
+  return verzadig16(geschovenSom(acc));
 }
 
 // The two exact half sums to one 1.15 sample.

@@ -7,6 +7,7 @@
 #include "algdef.h"
 #include "fir.h"
 #include "fir_exact.h"
+#include "fir_berekening.h"
 #include "fir_wortels.h"
 #include "kostenregel.h"
 #include "programma_gegevens.h"
@@ -53,13 +54,22 @@ struct FIRProgramma : MetGegevens<firGegevens, UInt16> {
 
   // What 16-bit arithmetic cost the cycle that gave `gefilterd`: the largest
   // and the mean deviation from the exact output, and the saturated outputs.
-  static std::array<KostenRegel, 3> kosten(std::span<const Monster> gefilterd, UInt32 signaal,
+  static std::array<KostenRegel, 3> kosten(std::span<const Monster> invoer,
+                                           std::span<const Monster> gefilterd, UInt32 signaal,
                                            UInt32 amplitude, Float hoekFreq)
   {
     const FirAfwijking afwijking =
-        firAfwijking(exactSignaal(signaal, amplitude, hoekFreq), gefilterd);
+        firAfwijking(exactSignaal(signaal, amplitude, hoekFreq), invoer, gefilterd);
     return {{{"Grootste afwijking van de exacte uitkomst", afwijking.grootsteAfwijking, 2},
              {"Gemiddelde afwijking", afwijking.gemiddeldeAfwijking, 2},
              {"Verzadigd", static_cast<Double>(afwijking.verzadigd), 0}}};
+  }
+
+  // How output n (0..127) of the cycle at these settings comes about: the
+  // 61 terms, the shift, saturation and the exact value (fir_berekening.h).
+  static Berekening berekening(UInt32 keuze, Amplitude amplitude, Float hoekFreq, std::size_t n)
+  {
+    return n < BlokLengte ? firBerekeningTabel(firBerekening(keuze, amplitude, hoekFreq, n))
+                          : Berekening{};
   }
 };

@@ -5,6 +5,7 @@
 
 #include "fase.h"
 #include "iir_pijplijn.h"
+#include "iir_stap.h"
 
 #include <algorithm>
 #include <cassert>
@@ -86,7 +87,7 @@ FoutCode IIR_Double_2Init(FilterIIR_Double_2* filter)
 }
 
 // The operation order is part of the result: each step is one product and one
-// addition or subtraction, in the order below, held in Double.
+// addition or subtraction, in the order of iir_stap.h, held in Double.
 Double IIR_Double_2Filter(const Double inv, FilterIIR_Double_2* filter)
 {
   // clang-format off
@@ -94,30 +95,8 @@ Double IIR_Double_2Filter(const Double inv, FilterIIR_Double_2* filter)
   // clang-format on
   assert(filter->aantalSekties <= MaxSekties);
 
-  const Double* num = filter->filterTeller;
-  const Double* den = filter->filterNoemer;
-
-  Double mac = num[0] * inv; // section 0: the gain alone
-  for (UInt32 s = 1; s < filter->aantalSekties; ++s) {
-    num += MaxSectieLengte;
-    den += MaxSectieLengte;
-    Double* toestand = filter->w[s];
-    const UInt16 noemerLengte = filter->noemerSecties[s];
-    const UInt16 tellerLengte = filter->tellerSecties[s];
-    assert(noemerLengte <= MaxSectieLengte && tellerLengte <= MaxSectieLengte);
-
-    Double w = mac;
-    for (UInt32 d = 1; d < noemerLengte; ++d) { // a0 is taken as 1 and never read
-      w = w - (toestand[d - 1] * den[d]);
-    }
-    mac = w * num[0];
-    for (UInt32 d = 1; d < tellerLengte; ++d) {
-      mac = mac + (toestand[d - 1] * num[d]);
-    }
-    toestand[1] = toestand[0];
-    toestand[0] = w;
-  }
-  const Double uitvoer = mac;
+  const Double uitvoer = iirStapMet(
+      inv, filter, [](UInt32, Double, const SectieToestand*, const SectieToestand*, Double) {});
   return uitvoer;
 }
 

@@ -6,10 +6,12 @@
 
 #include "algdef.h"
 #include "iir.h"
+#include "iir_berekening.h"
 #include "iir_wortels.h"
 #include "kostenregel.h"
 #include "programma_gegevens.h"
 #include "signaal.h"
+#include "testsignaal.h"
 
 #include <array>
 #include <span>
@@ -69,10 +71,25 @@ struct IIRProgramma : MetGegevens<iirGegevens, UInt32> {
   {
     return {};
   }
-  static std::array<KostenRegel, 0> kosten(std::span<const Monster> /*gefilterd*/,
+  static std::array<KostenRegel, 0> kosten(std::span<const Monster> /*invoer*/,
+                                           std::span<const Monster> /*gefilterd*/,
                                            UInt32 /*signaal*/, UInt32 /*amplitude*/,
                                            Float /*hoekFreq*/)
   {
     return {};
+  }
+
+  // How output n (0..127) of the cycle at these settings comes about: the
+  // gain stage and each section with its state (iir_berekening.h).
+  static Berekening berekening(UInt32 keuze, Amplitude amplitude, Float hoekFreq, std::size_t n)
+  {
+    if (n >= BlokLengte) {
+      return {};
+    }
+    SignaalBlok<Monster> signaal{};
+    bouwTestSignaal(keuze, amplitude, hoekFreq, signaal);
+    FilterRecord filter;
+    bindFilterRecord(filter);
+    return iirBerekeningTabel(iirBerekening(filter, signaal, n));
   }
 };

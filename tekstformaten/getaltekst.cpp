@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <utility>
 
 // Emscripten's C++ library (Debian's 3.1.6) has no floating-point to_chars;
 // there the C library's printf gives the same bytes.
@@ -196,6 +197,15 @@ std::string kortsteTekst(Int16 waarde)
 std::string metKomma(std::string tekst)
 {
   std::replace(tekst.begin(), tekst.end(), '.', ',');
+  return tekst;
+}
+
+std::string alsZinGetal(std::string tekst)
+{
+  tekst = metKomma(std::move(tekst));
+  if (tekst.starts_with('-')) {
+    tekst.replace(0, 1, minTeken);
+  }
   return tekst;
 }
 

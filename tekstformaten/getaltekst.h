@@ -22,6 +22,10 @@ std::string metKomma(std::string tekst);
 // (U+2212), not the hyphen of the CSV.
 inline constexpr const char* minTeken = "\u2212";
 
+// A number's text as the Dutch sentences write it: a decimal comma and a true
+// minus sign (U+2212).
+std::string alsZinGetal(std::string tekst);
+
 // A factor of pi as the choice writes a frequency, with a decimal comma:
 // "DC", "0,05*PI", "0,123*PI".
 std::string frequentieTekst(Double factor);

@@ -2,13 +2,16 @@
 # self-contained HTML file; written whole or not at all.
 #   cmake -DPROGRAMMA=iir|fir -DKERN=module.js -DSJABLOON=pagina.html.in
 #         -DSCRIPTS=a.js|b.js|pagina.js -DUIT=page.html -P maak_pagina.cmake
-# The scripts are joined in the order given, into one script.
+# The scripts are joined in the order given, into one script; a line that
+# holds only a comment is for the reader of the source, and the page, which
+# must stay small, leaves it out.
 file(READ ${SJABLOON} pagina)
 file(READ ${KERN} kern)
 string(REPLACE "|" ";" scripts "${SCRIPTS}")
 set(script "")
 foreach(bestand ${scripts})
   file(READ ${bestand} deel)
+  string(REGEX REPLACE "\n[ \t]*//[^\n]*" "" deel "\n${deel}")
   string(APPEND script "${deel}")
 endforeach()
 foreach(inhoud kern script)

@@ -38,6 +38,9 @@ function start(kern) {
     () => kern._spectrumBovenDb(),
   );
 
+  // How the output read comes about (berekening.js).
+  const toonBerekening = maakBerekening(() => tekstVan(kern._berekening()));
+
   // The address bar follows the settings, for a link onto a slide; a moment
   // after they change, as browsers limit how often a page may rewrite it.
   let adresKlok = 0;
@@ -74,6 +77,7 @@ function start(kern) {
     canvas.setAttribute("aria-label", tekstVan(kern._toegankelijkeNaam()));
     paneel.verf();
     toonRegels(element("aflezing"), tekstVan(kern._aflezing()));
+    toonBerekening();
     toonRegels(element("kosten"), tekstVan(kern._kostenTekst()));
     zet(tabelknop, "disabled", !staat.tabelAan);
     tabelknop.setAttribute("aria-expanded", String(staat.tabelOpen));

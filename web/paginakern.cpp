@@ -10,6 +10,8 @@
 
 #include "paginakern.h"
 
+#include "berekening_json.h"
+
 #include "beschrijving.h"
 #include "json.h"
 
@@ -232,6 +234,13 @@ EMSCRIPTEN_KEEPALIVE void luisterKlaar()
 EMSCRIPTEN_KEEPALIVE void wisselTabel()
 {
   metModel([](auto& model) { model.wisselTabel(); });
+}
+
+// How the output read comes about, as JSON (berekening_json.h); "" while
+// none is read.
+EMSCRIPTEN_KEEPALIVE const char* berekening()
+{
+  return geefTekstVan([](const auto& model) { return berekeningJson(model.gelezenBerekening()); });
 }
 
 // The drawn cycle as filtercyclus prints its CSV, "" when none is drawn.

@@ -9,6 +9,7 @@
 
 #include "aflezing.h"
 #include "algdef.h"
+#include "berekening.h"
 #include "cyclus.h"
 #include "cyclus_csv.h"
 #include "geluid.h"
@@ -214,8 +215,8 @@ public:
       return {};
     }
     const Instellingen& bij = getekend->instellingen;
-    return ::kostenTekst(
-        Programma::kosten(getekend->cyclus.gefilterd, bij.signaal, bij.amplitude, bij.hoekFreq));
+    return ::kostenTekst(Programma::kosten(getekend->cyclus.signaal, getekend->cyclus.gefilterd,
+                                           bij.signaal, bij.amplitude, bij.hoekFreq));
   }
 
   // Sample n of the drawn cycle in words; empty when nothing is drawn or n
@@ -233,6 +234,23 @@ public:
   [[nodiscard]] std::string aflezing() const
   {
     return lezer.monster() ? aflezing(*lezer.monster()) : std::string{};
+  }
+
+  // How output n of the drawn cycle comes about (berekening.h); an empty
+  // table when nothing is drawn or n is beyond the block.
+  [[nodiscard]] Berekening berekening(std::size_t n) const
+  {
+    if (!getekend || n >= BlokLengte) {
+      return {};
+    }
+    const Instellingen& bij = getekend->instellingen;
+    return Programma::berekening(bij.signaal, bij.amplitude, bij.hoekFreq, n);
+  }
+
+  // How the output read comes about; an empty table while none is read.
+  [[nodiscard]] Berekening gelezenBerekening() const
+  {
+    return lezer.monster() ? berekening(*lezer.monster()) : Berekening{};
   }
 
   [[nodiscard]] std::string cyclusCsv() const

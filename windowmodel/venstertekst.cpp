@@ -6,32 +6,19 @@
 
 #include <algorithm>
 
-namespace {
-
-std::string alsZin(std::string tekst)
-{
-  tekst = metKomma(std::move(tekst));
-  if (tekst.starts_with('-')) {
-    tekst.replace(0, 1, minTeken);
-  }
-  return tekst;
-}
-
-} // namespace
-
 std::string monsterTekst(Double waarde)
 {
-  return alsZin(kortsteTekst(waarde));
+  return alsZinGetal(kortsteTekst(waarde));
 }
 
 std::string monsterTekst(Int16 waarde)
 {
-  return alsZin(kortsteTekst(waarde));
+  return alsZinGetal(kortsteTekst(waarde));
 }
 
 std::string afgerondTekst(Double waarde)
 {
-  return alsZin(vasteTekst(waarde, 0));
+  return alsZinGetal(vasteTekst(waarde, 0));
 }
 
 std::string instellingTekst(UInt32 signaal, UInt32 amplitude, UInt32 frequentieKeuze)
@@ -54,7 +41,7 @@ std::string kostenTekst(std::span<const KostenRegel> regels)
   std::string tekst;
   for (const KostenRegel& regel : regels) {
     tekst += (tekst.empty() ? "" : "\n") + std::string(regel.label) + ": " +
-             alsZin(vasteTekst(regel.waarde, regel.decimalen));
+             alsZinGetal(vasteTekst(regel.waarde, regel.decimalen));
   }
   return tekst;
 }

@@ -34,4 +34,4 @@ std::string kostenTekst(std::span<const KostenRegel> regels);
 // what its description states: a page keeps their room while none is drawn.
 template <typename Programma>
 inline constexpr std::size_t kostenRegels =
-    std::tuple_size_v<decltype(Programma::kosten({}, 0, 0, 0.0F))>;
+    std::tuple_size_v<decltype(Programma::kosten({}, {}, 0, 0, 0.0F))>;

@@ -300,14 +300,14 @@ TEST(FIRExact, ImpulsEnStapVanVolleSchaal)
     EXPECT_EQ(exact[n], tap ? firCoefficienten[n - impulsPositie] : 0) << n;
   }
   const auto impuls = draaiCyclus<FIRProgramma>(impulsfunktie, maxAmplitude, 0.0F);
-  const auto afwijking = firAfwijking(exact, impuls.gefilterd);
+  const auto afwijking = firAfwijking(exact, impuls.signaal, impuls.gefilterd);
   EXPECT_EQ(afwijking.grootsteAfwijking, 1.0);
   EXPECT_EQ(afwijking.gemiddeldeAfwijking, -33.0 / 128.0);
   EXPECT_EQ(afwijking.verzadigd, 0u);
 
   firExactSignaal(stapfunktie, maxAmplitude, 0.0F, exact);
   const auto stap = draaiCyclus<FIRProgramma>(stapfunktie, maxAmplitude, 0.0F);
-  EXPECT_EQ(firAfwijking(exact, stap.gefilterd).verzadigd, 51u);
+  EXPECT_EQ(firAfwijking(exact, stap.signaal, stap.gefilterd).verzadigd, 51u);
 }
 
 } // namespace

@@ -99,7 +99,8 @@ require(kernPad)().ready.then((kern) => {
 def fir_kosten(s, a, f, uitvoer):
     """What the FIR's page must say its 16-bit arithmetic cost, from numpy: the
     taps in real numbers on the generator's unrounded signal (A*cos(n*omega),
-    +-A, A), the engine's output `uitvoer` against it where it fits 16 bits."""
+    +-A, A), the engine's output `uitvoer` against it where the engine cut
+    nothing off."""
     bron = pathlib.Path(__file__).resolve().parents[2] / "fir" / "fir.h"
     taps = np.array([int(g) for g in re.findall(r"-?\d+", re.search(
         r"firCoefficienten = \{(.*?)\};", bron.read_text(), re.S).group(1))]) / 32768
@@ -109,7 +110,11 @@ def fir_kosten(s, a, f, uitvoer):
     cos = np.cos(n * omega)
     x = [a * cos, np.where(cos > 0, a, -a), np.where(n == 32, a, 0), np.where(n >= 32, a, 0)][s]
     exact = np.convolve(x.astype(float), taps)[:128]
-    binnen = (exact >= -32768) & (exact < 32768)
+    # Saturated: the engine's shifted sum, floor(sum of h[k]·x16 / 32768) over
+    # the 16-bit input x16, outside -32768..32767, so that it was cut off.
+    x16 = np.clip(np.trunc(x), -32768, 32767).astype(np.int64)
+    geschoven = np.convolve(x16, np.round(taps * 32768).astype(np.int64))[:128] >> 15
+    binnen = (geschoven >= -32768) & (geschoven <= 32767)
     afwijking = np.array(uitvoer)[binnen] - exact[binnen]
     if not binnen.any():
         return 0.0, 0.0, 128
@@ -136,7 +141,7 @@ require(process.argv[1])().ready.then((kern) => {
   const uit = [
     ...["beschrijving", "toestand", "fragment", "cyclusCsv", "toegankelijkeNaam", "aankondiging",
         "kostenTekst"].map((f) => tekst(f)),
-    tekst("aflezing"), tekst("responsSvg", 400, 300), tekst("spectrumSvg", 400, 300),
+    tekst("aflezing"), tekst("berekening"), tekst("responsSvg", 400, 300), tekst("spectrumSvg", 400, 300),
     tekst("spectrumGegevensSvg", 400, 300), tekst("polenSvg", 400, 300), tekst("responsNaam"),
     tekst("polenNaam"), tekst("spectrumNaam"),
     tekst("polenPuntBij", 200, 150, 400, 300), tekst("polenPuntNa", -1, 1, 400, 300),
@@ -421,6 +426,60 @@ def kosten(p):
     p.wacht(lambda: regels()[2:] == ["Verzadigd: 51"], lambda: f"shows {regels()}")
 
 
+LEES_BEREKENING = """
+const d = document.getElementById("berekening"), vak = d.querySelector(".vak");
+return [d.hidden || !d.open, [...d.querySelectorAll("tr")].map((r) => [...r.children].map(
+  (c) => c.textContent)), d.querySelectorAll("tbody tr.voorblok").length,
+  d.querySelector(".slot").innerText, document.documentElement.scrollWidth,
+  document.documentElement.clientWidth, vak.getBoundingClientRect().right];
+"""
+
+
+def berekening(instellingen):
+    """"Hoe komt deze uitvoer tot stand?" follows the bar read, tapped and then
+    stepped: its table is filtercyclus --berekening's CSV for that n (the FIR
+    exactly, the IIR to the last bits of the math library's cosine), the FIR's
+    terms before the block greyed, the table scrolling in its own box."""
+    opties = [a for label, waarde in instellingen for a in (
+        {"Signaalamplitude": "--amplitude", "Signaalfrequentie": "--frequentie"}[label], waarde)]
+    getal = lambda c: float(c.replace("\u2212", "-").replace(",", ".")) if c else None
+
+    def stappen(p):
+        for label, waarde in instellingen:
+            p.kies(label, waarde) if label == "Signaalfrequentie" else p.typ(label, waarde)
+        p.klik("Teken")
+        canvas = p.d.find_element(By.TAG_NAME, "canvas")
+        ActionChains(p.d).move_to_element_with_offset(canvas, -canvas.size["width"] // 5, 0).click(
+        ).perform()
+        p.d.find_element(By.CSS_SELECTOR, "#berekening summary").click()
+        marge = 0.0 if p.programma == "fir" else 1e-9
+        for _ in range(2):  # the bar tapped, then one step on by the keys
+            canvas.send_keys(Keys.ARROW_RIGHT)
+            lees = lambda: re.match(r"n = (\d+):", p.d.find_element(By.ID, "aflezing").text)
+            p.wacht(lees, "no readout")
+            n = int(lees()[1])
+            csv_ = [regel.split(",") for regel in subprocess.run(
+                [p.filtercyclus, "--programma", p.programma, *opties, "--berekening", str(n)],
+                check=True, capture_output=True, text=True).stdout.split()]
+            cel_gelijk = lambda x, y: getal(x) == getal(y) or (x != "" and y != "" and abs(
+                getal(x) - getal(y)) <= marge * max(abs(getal(y)), 1.0))
+            uit = []
+
+            def gelijk():
+                uit[:] = p.d.execute_script(LEES_BEREKENING)
+                rijen = uit[1]
+                return not uit[0] and rijen[:1] == csv_[:1] and len(rijen) == len(csv_) and all(
+                    len(a) == len(b) and all(map(cel_gelijk, a, b))
+                    for a, b in zip(rijen[1:], csv_[1:]))
+            p.wacht(gelijk, lambda: f"n = {n}: panel {uit[1][:3]}, filtercyclus {csv_[:3]}")
+            _, _, grijs, slot, breed, scherm, rechts = uit
+            if p.programma == "fir":
+                waar(grijs == max(0, 60 - n) and "som \u00f7 32768 = " in slot
+                     and "exact: " in slot, f"n = {n}: {grijs} greyed, {slot!r}")
+            waar(breed <= scherm and rechts <= scherm + 0.5, f"{breed} CSS px wide on {scherm}")
+    return stappen
+
+
 # A view's elements as the page shows them and as filtercyclus writes them at
 # the size shown, each serialised the same way; null for a view not shown.
 LEES_SVG = """
@@ -609,7 +668,7 @@ def apparaat_geval(breedte, hoogte, grof):
         waar(canvas.size == paneel, f"the panel went from {paneel} to {canvas.size}")
         p.klik("Toon als tabel")
         rijen = lambda: [[c.text for c in r.find_elements(By.XPATH, "th|td")]
-                         for r in p.d.find_elements(By.XPATH, "//table//tr")]
+                         for r in p.d.find_elements(By.XPATH, "//*[@id='tabeldeel']//tr")]
         p.wacht(lambda: rijen()[:1] == [["n", "invoer", "uitvoer"]] and zelfde(
             sum(rijen()[1:], []), sum(cyclus, [])), lambda: f"table {rijen()[:2]} is not the CSV")
     return stappen
@@ -718,6 +777,11 @@ GEVALLEN = [
     ("a students' link shows no answer before Teken", "iir", pagina_lab.proef),
 ] + [(f"fragment #{fragment}", programma, fragment_geval(fragment, teken, genoemd))
      for programma, fragment, teken, genoemd in FRAGMENTEN]
+# How an output comes about, on a phone and a laptop: (settings, window, ratio, touch).
+BEREKENING = [(p, instellingen, scherm) for p, instellingen in (
+    ("fir", (("Signaalfrequentie", "0,4*PI"), ("Signaalamplitude", "31441"))),
+    ("iir", (("Signaalfrequentie", "0,2*PI"), ("Signaalamplitude", "32768"))))
+    for scherm in (((390, 844), 3, True), ((1366, 768), 1, False))]
 # Cases run on each screen: (name, page, steps, window, ratio, touch).
 SCHERMEN = [(f"fits the {naam} ({b}x{h} at {schaal})", programma,
              apparaat_geval(b, h, grof), (b, h), schaal, grof)
@@ -726,6 +790,9 @@ SCHERMEN += [("pole-zero readout by taps on a phone (390x844 at 3)", "fir", pole
               (390, 844), 3, True),
              ("pole-zero readout by clicks on a laptop (1366x768)", "iir", polen_aflezing(False),
               (1366, 768), 1, False)]
+SCHERMEN += [(f"how an output comes about ({b}x{h} at {schaal})", programma,
+              berekening(instellingen), (b, h), schaal, grof)
+             for programma, instellingen, ((b, h), schaal, grof) in BEREKENING]
 VIA_SERVER = ["requests nothing but itself", "Teken and Stop"]
 
 
