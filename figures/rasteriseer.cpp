@@ -23,7 +23,7 @@ struct Vlakken {
   }
 
   // A bar of `staaf` pixels (up is positive) on the middle line: a white box
-  // with a one-pixel outline. A bar above the line ends on the row above it,
+  // with an outline of staafPenBreedte. A bar above the line ends on the row above it,
   // a bar below the line starts on the line's row.
   void staaf(Int x, Int staafBreedte, Int midden, Int staafHoogte, const Kleur& rand)
   {
@@ -34,7 +34,8 @@ struct Vlakken {
     const Int onder = staafHoogte > 0 ? midden - 1 : midden - staafHoogte - 1;
     const Int rechts = x + staafBreedte - 1;
     vul(x, boven, rechts, onder, rand);
-    vul(x + 1, boven + 1, rechts - 1, onder - 1, wit);
+    constexpr Int pen = staafPenBreedte;
+    vul(x + pen, boven + pen, rechts - pen, onder - pen, wit);
   }
 };
 
