@@ -6,8 +6,8 @@
 
 #include "algdef.h"
 #include "fir.h"
-#include "fir_exact.h"
 #include "fir_berekening.h"
+#include "fir_exact.h"
 #include "fir_wortels.h"
 #include "kostenregel.h"
 #include "programma_gegevens.h"

@@ -11,7 +11,6 @@
 #include "paginakern.h"
 
 #include "berekening_json.h"
-
 #include "beschrijving.h"
 #include "json.h"
 
@@ -240,7 +239,7 @@ EMSCRIPTEN_KEEPALIVE void wisselTabel()
 // none is read.
 EMSCRIPTEN_KEEPALIVE const char* berekening()
 {
-  return geefTekstVan([](const auto& model) { return berekeningJson(model.gelezenBerekening()); });
+  return geefTekstVan([](const auto& model) { return berekeningJson(model.berekening()); });
 }
 
 // The drawn cycle as filtercyclus prints its CSV, "" when none is drawn.

@@ -60,14 +60,13 @@ EMSCRIPTEN_KEEPALIVE const char* polenPuntBij(Double x, Double y, Double breedte
 
 // The point `stap` (-1, 0 or 1) on from point `van` in angle order; from
 // none (any `van` that is no point's number) a step picks the first or last.
-EMSCRIPTEN_KEEPALIVE const char* polenPuntNa(Double van, Double stap, Double breedte,
-                                             Double hoogte)
+EMSCRIPTEN_KEEPALIVE const char* polenPuntNa(Double van, Double stap, Double breedte, Double hoogte)
 {
   const auto punten = getekendePunten(breedte, hoogte);
   const auto vanaf = alsIndex(van);
   const int richting = stap > 0 ? 1 : stap < 0 ? -1 : 0;
-  return polenKeuze(punten, puntNa(punten, vanaf ? std::optional<std::size_t>(*vanaf) : std::nullopt,
-                                   richting));
+  return polenKeuze(
+      punten, puntNa(punten, vanaf ? std::optional<std::size_t>(*vanaf) : std::nullopt, richting));
 }
 
 } // extern "C"

@@ -1,10 +1,8 @@
-// The window of both programs without a toolkit: its settings and their
-// rules, the Teken/Stop toggle and what it locks, the cycle on screen with
-// the settings it was drawn with, and everything shown beside that cycle.
-// The wxWidgets window (shell/grafiek.h) and the browser page
-// (web/paginakern.cpp) pass their controls' events in and show what this
-// says; neither states a rule of its own. `Programma` states what differs
-// per program (iir_programma.h, fir_programma.h).
+// The window of both programs without a toolkit: its settings and their rules, the Teken/Stop
+// toggle and what it locks, the cycle on screen with the settings it was drawn with, and everything
+// shown beside that cycle. The wxWidgets window (shell/grafiek.h) and the browser page
+// (web/paginakern.cpp) pass their controls' events in and show what this says; neither states a
+// rule of its own. `Programma` states what differs per program (iir_programma.h, fir_programma.h).
 #pragma once
 
 #include "aflezing.h"
@@ -152,12 +150,10 @@ public:
     return uitkomst;
   }
 
-  // A students' link: what answers the experiment's question stays hidden
-  // until Teken.
+  // A students' link: what answers the experiment's question hides until Teken.
   void verbergAntwoorden() { verborgen = !vergrendeld(); }
 
-  // --- The readout (Aflezer) on the drawn cycle; none until a sample is
-  // chosen, and none again after Teken or Stop.
+  // --- The readout (Aflezer): none until a sample is chosen, none after Teken or Stop.
   void leesMonster(std::size_t n) { lezer.lees(getekend ? n : BlokLengte); }
   void schuifAflezing(Int stap) { getekend ? lezer.schuif(stap) : lezer.wis(); }
   void leesBij(Double x, Int breedte) { lezer.leesBij(x, getekend ? breedte : 0); }
@@ -169,7 +165,6 @@ public:
   void wisselTabel() { tabelOpen = getekend && !tabelOpen; }
 
   // --- What the window shows.
-
   [[nodiscard]] const Instellingen& instellingen() const { return instelling; }
   [[nodiscard]] bool vergrendeld() const { return getekend.has_value(); }
   // The cycle on the panel, none after Stop.
@@ -219,38 +214,27 @@ public:
                                            bij.signaal, bij.amplitude, bij.hoekFreq));
   }
 
-  // Sample n of the drawn cycle in words; empty when nothing is drawn or n
-  // is beyond the block.
-  [[nodiscard]] std::string aflezing(std::size_t n) const
+  // Sample n of the drawn cycle in words, by default the sample read; empty
+  // when nothing is drawn or read, or n is beyond the block.
+  [[nodiscard]] std::string aflezing(std::optional<std::size_t> n = std::nullopt) const
   {
-    if (!getekend || n >= BlokLengte) {
+    n = n ? n : lezer.monster();
+    if (!getekend || !n || *n >= BlokLengte) {
       return {};
     }
-    return aflezingTekst(n, monsterTekst(getekend->cyclus.signaal.at(n)),
-                         monsterTekst(getekend->cyclus.gefilterd.at(n)));
+    return aflezingTekst(*n, monsterTekst(getekend->cyclus.signaal.at(*n)),
+                         monsterTekst(getekend->cyclus.gefilterd.at(*n)));
   }
 
-  // The sample read, in words; empty while none is.
-  [[nodiscard]] std::string aflezing() const
+  // How the output read comes about (berekening.h); an empty table while
+  // none is read.
+  [[nodiscard]] Berekening berekening() const
   {
-    return lezer.monster() ? aflezing(*lezer.monster()) : std::string{};
-  }
-
-  // How output n of the drawn cycle comes about (berekening.h); an empty
-  // table when nothing is drawn or n is beyond the block.
-  [[nodiscard]] Berekening berekening(std::size_t n) const
-  {
-    if (!getekend || n >= BlokLengte) {
+    if (!getekend || !lezer.monster()) {
       return {};
     }
-    const Instellingen& bij = getekend->instellingen;
-    return Programma::berekening(bij.signaal, bij.amplitude, bij.hoekFreq, n);
-  }
-
-  // How the output read comes about; an empty table while none is read.
-  [[nodiscard]] Berekening gelezenBerekening() const
-  {
-    return lezer.monster() ? berekening(*lezer.monster()) : Berekening{};
+    const Instellingen& b = getekend->instellingen;
+    return Programma::berekening(b.signaal, b.amplitude, b.hoekFreq, *lezer.monster());
   }
 
   [[nodiscard]] std::string cyclusCsv() const
