@@ -1,6 +1,6 @@
 // The page's shell around the core (paginakern.cpp, compiled to WebAssembly):
-// it builds the controls from the core's description, passes their events
-// in, and shows what the core's window model says: the controls' state, the
+// the controls come with the page, made from the core's description when
+// the page was built (maak_pagina.js); this passes their events in, and shows what the core's window model says: the controls' state, the
 // fills of the panel at the device's pixels, the readout, the result lines
 // and the views. Every rule of the program is the core's.
 "use strict";
@@ -15,48 +15,6 @@ const zet = (besturing, eigenschap, waarde) => {
     besturing[eigenschap] = waarde;
   }
 };
-
-function bouwBesturing(tekst) {
-  document.title = tekst.titel;
-  element("kop").textContent = tekst.kopTekst;
-  element("kop").style.setProperty("--kopgrootte", `${tekst.kopTekstPunten}pt`);
-
-  const signaal = element("signaal");
-  signaal.querySelector("legend").textContent = tekst.signaalLabel;
-  signaal.setAttribute("aria-label", tekst.signaalLabel);
-  tekst.signalen.forEach((naam, index) => {
-    const keuze = document.createElement("input");
-    keuze.type = "radio";
-    keuze.name = "signaal";
-    keuze.value = String(index);
-    const label = document.createElement("label");
-    label.append(keuze, ` ${naam}`);
-    signaal.append(label);
-  });
-
-  const amplitude = element("amplitude");
-  amplitude.labels[0].textContent = tekst.amplitudeLabel;
-  const frequentie = element("frequentie");
-  frequentie.labels[0].textContent = tekst.frequentieLabel;
-  for (const label of tekst.frequenties) {
-    frequentie.add(new Option(label));
-  }
-
-  element("teken").textContent = tekst.teken;
-  element("einde").textContent = tekst.einde;
-  element("luister").textContent = tekst.luister;
-  element("tabelknop").textContent = tekst.tabel;
-  element("tabeldeel")
-    .querySelector("thead tr")
-    .append(
-      ...tekst.tabelKoppen.map((kop) => {
-        const cel = document.createElement("th");
-        cel.scope = "col";
-        cel.textContent = kop;
-        return cel;
-      }),
-    );
-}
 
 // The canvas at the device's pixels, painted with the core's fills. Returns
 // the painter and the bar under a point of the canvas.
@@ -194,11 +152,12 @@ function maakGeluid(kern, knop) {
 }
 
 // A view the core draws as SVG at the size it is shown, in CSS pixels, so
-// that its text keeps its size on every screen. It is one image: its text
+// that its text keeps its size on every screen, and drawn only while on
+// screen (or when it comes into view). It is one image: its text
 // alternative is the picture's own title.
 function maakBeeld(figuur, svgVoor) {
   let grootte = null;
-  const toon = () => {
+  const toon = inZicht(figuur, () => {
     const svg = grootte ? svgVoor(...grootte) : "";
     if (svg === "") {
       figuur.replaceChildren();
@@ -209,7 +168,7 @@ function maakBeeld(figuur, svgVoor) {
     // it as XML and importing the result.
     figuur.innerHTML = svg;
     zetNaam(figuur, figuur.querySelector("svg"));
-  };
+  });
   volgGrootte(figuur, (nieuw) => {
     grootte = nieuw;
     toon();
@@ -217,14 +176,15 @@ function maakBeeld(figuur, svgVoor) {
   return toon;
 }
 
-// A view of the drawn cycle, drawn again on every press of Teken. Its frame
+// A view of the drawn cycle, drawn again on every press of Teken while it is
+// on screen, else when it comes into view. Its frame
 // (grid, scales, titles) depends on its size alone: it is drawn once a size
 // and kept, and a new cycle rewrites only the plot's group of data. Without a
 // cycle the frame stays, hidden, so that the next cycle finds it laid out.
 function maakCyclusBeeld(figuur, svgVoor, gegevensVoor) {
   let grootte = null;
   let kader = null; // the SVG element drawn at `grootte`
-  const toon = () => {
+  const toon = inZicht(figuur, () => {
     if (!grootte) {
       return;
     }
@@ -238,7 +198,7 @@ function maakCyclusBeeld(figuur, svgVoor, gegevensVoor) {
     kader.querySelector(".gegevens").innerHTML = gegevens;
     kader.style.visibility = gegevens === "" ? "hidden" : "";
     zetNaam(figuur, gegevens === "" ? null : kader);
-  };
+  });
   volgGrootte(figuur, (nieuw) => {
     grootte = nieuw;
     kader = null;
@@ -313,15 +273,14 @@ function toonRegels(doel, regels) {
   }
 }
 
-function start(kern) {
+// The page made alive by the module, with the description the page carries;
+// `vroegGedrukt`: "Teken" was pressed before, and is carried out now.
+function start(kern, tekst, vroegGedrukt) {
   if (!kern.ccall("kiesProgramma", "number", ["string"], [document.body.dataset.programma])) {
     throw new Error(`onbekend programma "${document.body.dataset.programma}"`);
   }
   const tekstVan = (adres) => kern.UTF8ToString(adres);
-  const tekst = JSON.parse(tekstVan(kern._beschrijving()));
-  bouwBesturing(tekst);
   const paneel = maakPaneel(kern, tekst);
-  element("uitslag").style.setProperty("--regels", String(Math.max(1, tekst.kostenRegels)));
 
   const canvas = element("grafiek");
   const signaal = element("signaal");
@@ -502,16 +461,7 @@ function start(kern) {
   polen();
   teken.disabled = false;
   einde.disabled = false;
-  if (link.teken) {
+  if (link.teken || vroegGedrukt) {
     schakel();
   }
 }
-
-// Compiled at once from the bytes in this page; `ready` is settled by then.
-maakPaginaKern()
-  .ready.then(start)
-  .catch((fout) => {
-    const melding = element("beeindigd");
-    melding.textContent = `De pagina kon niet starten: ${fout.message}`;
-    melding.hidden = false;
-  });

@@ -262,8 +262,7 @@ class Pagina:
 def open_pagina(d, url):
     d.get(url)
     WebDriverWait(d, WACHT).until(lambda _: d.execute_script(
-        "const k = document.getElementById('teken');"
-        "return !k.disabled && document.querySelector('canvas').width > 0"))
+        "return !document.body.hasAttribute('aria-busy')"))
 
 
 # Cases: (name, page, what a student does and what the page must show).
@@ -280,6 +279,36 @@ def begin(p):
     waar(p.d.find_element(By.TAG_NAME, "html").get_attribute("lang") == "nl", "lang")
     p.vergrendeld(False)
     p.leeg()
+
+
+# Holds the module's compilation until the test calls `laatKernGaan()`.
+HOUD_KERN = """{
+  const compileer = WebAssembly.compile;
+  const vrij = new Promise((gaan) => { window.laatKernGaan = gaan; });
+  WebAssembly.compile = (...args) => vrij.then(() => compileer(...args));
+}"""
+
+
+def teken_voor_kern(p):
+    """Before the module: the header and the empty panel on screen, the
+    controls that need the module disabled; a press of Teken then is carried
+    out once when the module is ready (twice would stop the cycle)."""
+    houd = p.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": HOUD_KERN})
+    try:
+        p.d.refresh()
+        waar(p.d.execute_script("return document.body.getAttribute('aria-busy')") == "true",
+             "the page was ready without its module")
+        waar(p.d.find_element(By.TAG_NAME, "h1").text == BEGIN[p.programma][1], "header text")
+        waar(not p.aan("cosinus") and not p.aan("Signaalamplitude"), "controls enabled early")
+        p.leeg()
+        p.klik("Teken")
+        p.leeg()
+        p.d.execute_script("laatKernGaan()")
+        p.toont("--amplitude", BEGIN[p.programma][2])
+        p.knop("Stop")
+        p.vergrendeld(True)
+    finally:
+        p.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", houd)
 
 
 def teken_en_stop(p):
@@ -595,6 +624,7 @@ GEVALLEN = [
     ("start values", "fir", begin),
     ("Teken and Stop", "iir", teken_en_stop),
     ("Teken and Stop", "fir", teken_en_stop),
+    ("Teken pressed before the module is ready", "iir", teken_voor_kern),
     ("signal, typed amplitude with a decimal comma, frequency", "fir", instellingen),
     ("signal, typed amplitude with a decimal comma, frequency", "iir", instellingen),
     ("keyboard only", "iir", toetsenbord),
