@@ -550,12 +550,14 @@ APPARATEN = [
     ("projector", 1024, 768, 1, False), ("4K screen", 1920, 1080, 2, False),
     ("320 CSS px wide", 320, 568, 2, True), ("laptop at 200% zoom", 683, 384, 2, False),
 ]
+# The smallest text of the views in CSS px, Infinity (null) while none is drawn.
+LETTER = """Math.min(...[...document.querySelectorAll("#beelden text")].map(
+    (t) => parseFloat(getComputedStyle(t).fontSize) * Math.hypot(t.getScreenCTM().a, t.getScreenCTM().b)))"""
 MEET = """
 const vak = (e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; };
 return [[0, 0, document.documentElement.clientWidth, innerHeight],
   document.documentElement.scrollWidth, arguments[0].map(vak), vak(document.getElementById("respons")),
-  Math.min(...[...document.querySelectorAll("#beelden text")].map(
-    (t) => parseFloat(getComputedStyle(t).fontSize) * Math.hypot(t.getScreenCTM().a, t.getScreenCTM().b))),
+  """ + LETTER + """,
   Math.min(...[...document.querySelectorAll("button, select, input[type=text], fieldset label")]
     .map((e) => e.getBoundingClientRect().height).filter((h) => h > 0))];
 """
@@ -602,6 +604,10 @@ def apparaat_geval(breedte, hoogte, grof):
         binnen = lambda v: (min(v[:2]) >= -0.5 and v[2] <= scherm[2] + 0.5
                             and v[3] <= scherm[3] + 0.5)
         waar(all(map(binnen, vakken)), f"off screen {scherm}: {vakken}")
+        if letter is None:  # the views lie below, drawn as they come into view
+            p.d.execute_script("document.getElementById('beelden').scrollIntoView()")
+            letter = p.wacht(lambda: p.d.execute_script(
+                f"return document.querySelector('#beelden text') && {LETTER}"), "views not drawn")
         # The readout, and the FIR's three costs of 16-bit arithmetic.
         waar(len(regels) == (4 if p.programma == "fir" else 1), f"{len(regels)} result lines")
         waar(letter >= 11 - 1e-6, f"a plot's text {letter:.1f} CSS px")
