@@ -316,17 +316,21 @@ function start(kern, tekst, vroegGedrukt) {
   };
 
   // The address bar follows the settings, for a link onto a slide; a moment
-  // after they change, as browsers limit how often a page may rewrite it.
+  // after they change, as browsers limit how often a page may rewrite it, and
+  // once the page is idle: a rewrite takes a slow phone a few milliseconds,
+  // which should not hold up the frames of the next click.
   let adresKlok = 0;
+  const wanneerRustig = window.requestIdleCallback?.bind(window) ?? setTimeout;
   const volgAdres = () => {
     clearTimeout(adresKlok);
-    adresKlok = setTimeout(() => {
-      const instellingen = tekstVan(kern._fragment());
-      if (`#${instellingen}` !== location.hash) {
-        const zonder = `${location.pathname}${location.search}`;
-        history.replaceState(null, "", instellingen === "" ? zonder : `#${instellingen}`);
-      }
-    }, 250);
+    adresKlok = setTimeout(() => wanneerRustig(schrijfAdres), 250);
+  };
+  const schrijfAdres = () => {
+    const instellingen = tekstVan(kern._fragment());
+    if (`#${instellingen}` !== location.hash) {
+      const zonder = `${location.pathname}${location.search}`;
+      history.replaceState(null, "", instellingen === "" ? zonder : `#${instellingen}`);
+    }
   };
 
   // What the core's model says each control shows, and all that follows
@@ -341,14 +345,14 @@ function start(kern, tekst, vroegGedrukt) {
     zet(frequentie, "disabled", !staat.frequentieAan);
     zet(teken, "textContent", staat.getekend ? tekst.stop : tekst.teken);
     teken.setAttribute("aria-pressed", String(staat.getekend));
-    luister.disabled = !staat.luisterAan;
+    zet(luister, "disabled", !staat.luisterAan);
     canvas.setAttribute("aria-label", tekstVan(kern._toegankelijkeNaam()));
     paneel.verf();
     toonAflezing();
     toonRegels(element("kosten"), tekstVan(kern._kostenTekst()));
-    tabelknop.disabled = !staat.getekend;
+    zet(tabelknop, "disabled", !staat.getekend);
     if (!staat.getekend) {
-      tabeldeel.hidden = true;
+      zet(tabeldeel, "hidden", true);
       tabelknop.setAttribute("aria-expanded", "false");
     }
     toonTabel();
