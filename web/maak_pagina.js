@@ -20,8 +20,8 @@ const faal = (melding) => {
   process.exit(1);
 };
 
-const html = (tekst) =>
-  String(tekst).replace(/[&<>"]/g, (teken) => `&${{ "&": "amp", "<": "lt", ">": "gt", '"': "quot" }[teken]};`);
+const entiteiten = { "&": "amp", "<": "lt", ">": "gt", '"': "quot" };
+const html = (tekst) => String(tekst).replace(/[&<>"]/g, (teken) => `&${entiteiten[teken]};`);
 
 // Text that goes inside a <script> element, which "</script" would end.
 const alsScript = (naam, tekst) => {
@@ -51,7 +51,8 @@ function lijsten(tekst) {
       `${index === tekst.startSignaal ? " checked" : ""}> ${html(naam)}</label>`,
   );
   const frequenties = tekst.frequenties.map(
-    (label, index) => `<option${index === tekst.startFrequentie ? " selected" : ""}>${html(label)}</option>`,
+    (label, index) =>
+      `<option${index === tekst.startFrequentie ? " selected" : ""}>${html(label)}</option>`,
   );
   const koppen = tekst.tabelKoppen.map((kop) => `<th scope="col">${html(kop)}</th>`);
   return {

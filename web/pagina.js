@@ -1,8 +1,9 @@
 // The page's shell around the core (paginakern.cpp, compiled to WebAssembly):
 // the controls come with the page, made from the core's description when
-// the page was built (maak_pagina.js); this passes their events in, and shows what the core's window model says: the controls' state, the
-// fills of the panel at the device's pixels, the readout, the result lines
-// and the views. Every rule of the program is the core's.
+// the page was built (maak_pagina.js); this passes their events in, and
+// shows what the core's window model says: the controls' state, the fills
+// of the panel at the device's pixels, the readout, the result lines and the
+// views. Every rule of the program is the core's.
 "use strict";
 
 const element = (id) => document.getElementById(id);
