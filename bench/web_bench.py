@@ -95,6 +95,11 @@ def emuleer(driver, breedte, hoogte, schaal, mobiel, vertraging):
         "width": breedte, "height": hoogte, "deviceScaleFactor": schaal, "mobile": mobiel})
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": mobiel})
     driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": vertraging})
+
+
+def controleer(driver, breedte, hoogte, schaal, *_):
+    """The viewport of the loaded page, as asked for (a page without a
+    viewport tag would be laid out wider on an emulated phone)."""
     gemeten = driver.execute_script("return [innerWidth, innerHeight, devicePixelRatio]")
     if gemeten != [breedte, hoogte, schaal]:
         raise RuntimeError(f"viewport {gemeten}, not {breedte}x{hoogte} at {schaal}")
@@ -132,6 +137,7 @@ def meet(driver, tabbladen, urls, venster, vertraging, runs, ladingen):
         for naam, tab in tabbladen.items():
             driver.switch_to.window(tab)
             laden[naam].append(laad(driver, urls[naam]))
+            controleer(driver, *venster[1:])
     for _ in range(RONDES):
         for naam, tab in tabbladen.items():
             driver.switch_to.window(tab)
