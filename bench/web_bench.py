@@ -11,8 +11,8 @@ ratio 3) and each CPU throttle (1, 4 and 6 times slower, as a cheap phone):
   clicks. The first frame waits for the display's next tick; the second shows
   the work.
 The least page is one button and a 512x500 canvas that fills 256 rectangles
-on a click. The page and the least page take turns in one browser, so that
-both see the same machine.
+on a click (as wide as the screen at most). The page and the least page take
+turns in one browser, so that both see the same machine.
 
 A measurement, not a test: build first with scripts/web.sh --bouw.
 
@@ -40,7 +40,8 @@ RONDES = 4  # turns of the two pages for the clicks
 KLEINSTE = """<!DOCTYPE html><html lang="nl"><head><meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <link rel="icon" href="data:,"><title>kleinste</title></head><body>
-<button type="button" id="teken">Teken</button><canvas width="512" height="500"></canvas>
+<button type="button" id="teken">Teken</button>
+<canvas width="512" height="500" style="display: block; max-width: 100%"></canvas>
 <script>
 const canvas = document.querySelector("canvas");
 const context = canvas.getContext("2d", { alpha: false });
