@@ -1,11 +1,12 @@
-// The page's start-up: the module compiled from this page's bytes after the first paint.
+// The page's start-up: the module compiled from this page's bytes beside the first paint.
 // SPDX-License-Identifier: MIT
 //
 // The heading, the controls and the empty panel come with the HTML; the
-// WebAssembly is compiled off the page's thread (WebAssembly.compile),
-// once the browser has painted them. Until the module is ready the body is
-// aria-busy and the controls that need it are disabled, but for "Teken": a
-// press of it is kept and carried out once, when the module is ready.
+// WebAssembly is compiled off the page's thread (WebAssembly.compile), and
+// the page started once the browser has painted them. Until the module is
+// ready the body is aria-busy and the controls that need it are disabled,
+// but for "Teken": a press of it is kept and carried out once, when the
+// module is ready.
 "use strict";
 
 // The module's bytes, from the base64 in the page. Uint8Array.fromBase64
@@ -38,27 +39,27 @@ function laadPagina() {
   };
   teken.addEventListener("click", onthoud);
 
-  // Compiled off the page's thread; instantiated from the compiled module
-  // at once, which takes little time.
-  const begin = () =>
-    WebAssembly.compile(kernBytes())
-      .then((gecompileerd) => {
-        const instantiateWasm = (imports, klaar) => {
-          const instantie = new WebAssembly.Instance(gecompileerd, imports);
-          klaar(instantie, gecompileerd);
-          return instantie.exports;
-        };
-        return maakPaginaKern({ instantiateWasm }).ready;
-      })
-      .then((kern) => {
-        teken.removeEventListener("click", onthoud);
-        start(kern, tekst, vroegGedrukt);
-        document.body.removeAttribute("aria-busy");
-        performance.mark("bruikbaar");
-      })
-      .catch(toonStartFout);
-  // After the frame that shows the page: its rendering comes first.
-  requestAnimationFrame(() => setTimeout(begin));
+  // Compiled off the page's thread from now on; started once the browser has
+  // shown the page, as the start draws the panel and the views. Instantiated
+  // from the compiled module at once, which takes little time.
+  const gecompileerd = WebAssembly.compile(kernBytes());
+  const getoond = new Promise((verder) => requestAnimationFrame(() => setTimeout(verder)));
+  Promise.all([gecompileerd, getoond])
+    .then(([module]) => {
+      const instantiateWasm = (imports, klaar) => {
+        const instantie = new WebAssembly.Instance(module, imports);
+        klaar(instantie, module);
+        return instantie.exports;
+      };
+      return maakPaginaKern({ instantiateWasm }).ready;
+    })
+    .then((kern) => {
+      teken.removeEventListener("click", onthoud);
+      start(kern, tekst, vroegGedrukt);
+      document.body.removeAttribute("aria-busy");
+      performance.mark("bruikbaar");
+    })
+    .catch(toonStartFout);
 }
 
 laadPagina();
