@@ -9,8 +9,8 @@
 // module is ready.
 "use strict";
 
-// The module's bytes, from the base64 in the page. Uint8Array.fromBase64
-// decodes in one call where the browser has it.
+// The module's gzip-compressed bytes, from the base64 in the page.
+// Uint8Array.fromBase64 decodes in one call where the browser has it.
 function kernBytes() {
   const base64 = element("kernbytes").textContent;
   if (Uint8Array.fromBase64) {
@@ -22,6 +22,13 @@ function kernBytes() {
     bytes[i] = tekens.charCodeAt(i);
   }
   return bytes;
+}
+
+// The module compiled off the page's thread, once unpacked (a stream of
+// the browser's own, also off the page's thread).
+function compileerKern() {
+  const uitgepakt = new Blob([kernBytes()]).stream().pipeThrough(new DecompressionStream("gzip"));
+  return new Response(uitgepakt).arrayBuffer().then((bytes) => WebAssembly.compile(bytes));
 }
 
 function toonStartFout(fout) {
@@ -42,7 +49,7 @@ function laadPagina() {
   // Compiled off the page's thread from now on; started once the browser has
   // shown the page, as the start draws the panel and the views. Instantiated
   // from the compiled module at once, which takes little time.
-  const gecompileerd = WebAssembly.compile(kernBytes());
+  const gecompileerd = compileerKern();
   const getoond = new Promise((verder) => requestAnimationFrame(() => setTimeout(verder)));
   Promise.all([gecompileerd, getoond])
     .then(([module]) => {

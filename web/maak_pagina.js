@@ -5,13 +5,14 @@
 // (beschrijving()) and the empty panel's colour, and fills the template with
 // them: the page shows its heading, controls and empty panel from its HTML
 // alone, before the module is compiled. The module's script, its WebAssembly
-// as base64 and the page's scripts go inline, so that the page is one file
-// that loads nothing else. Written whole or not at all.
+// (gzip-compressed, as base64) and the page's scripts go inline, so that the
+// page is one file that loads nothing else. Written whole or not at all.
 //   node maak_pagina.js PROGRAMMA KERN.js SJABLOON UIT SCRIPT...
 "use strict";
 
 const fs = require("fs");
 const path = require("path");
+const zlib = require("zlib");
 
 const [programma, kernPad, sjabloonPad, uitPad, ...scriptPaden] = process.argv.slice(2);
 
@@ -77,7 +78,8 @@ function maakPagina(kern) {
     // "<" escaped: the JSON stands inside a <script> element.
     beschrijving: beschrijving.replace(/</g, "\\u003c"),
     kern: alsScript("the module's script", fs.readFileSync(kernPad, "utf8")),
-    kernBytes: fs.readFileSync(wasm).toString("base64"),
+    // Less than half the size, which keeps a page within 200 KB.
+    kernBytes: zlib.gzipSync(fs.readFileSync(wasm), { level: 9 }).toString("base64"),
     script: scriptPaden
       .map((pad) => alsScript(path.basename(pad), fs.readFileSync(pad, "utf8")))
       .join("\n"),
