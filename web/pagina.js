@@ -41,9 +41,12 @@ function start(kern, tekst, vroegGedrukt) {
   // The address bar follows the settings, for a link onto a slide; a moment
   // after they change, as browsers limit how often a page may rewrite it, and
   // once the page is idle: a rewrite takes a slow phone a few milliseconds,
-  // which should not hold up the frames of the next click.
+  // which should not hold up the frames of the next click. A page that is
+  // never idle (a busy machine) still gets it within a second.
   let adresKlok = 0;
-  const wanneerRustig = window.requestIdleCallback?.bind(window) ?? setTimeout;
+  const wanneerRustig = window.requestIdleCallback
+    ? (werk) => requestIdleCallback(werk, { timeout: 1000 })
+    : setTimeout;
   const volgAdres = () => {
     clearTimeout(adresKlok);
     adresKlok = setTimeout(() => wanneerRustig(schrijfAdres), 250);
