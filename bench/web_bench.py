@@ -1,20 +1,23 @@
 #!/usr/bin/python3
-"""Sizes and speed of the browser pages, in one headless Chromium run.
+"""What a student feels of the browser pages, against a least page, in headless Chromium.
 
-For each page: its size, its load time (navigation to the load event), and
-for a click on "Teken" the time its handler takes, the time to the next
-animation frame and the time until that frame is rendered (style, layout and
-paint on the page's thread), beside the same times for a least page (a button
-and a canvas of the same size whose click handler fills the canvas and draws
-one line). Medians of RUNS clicks.
+For each page and window (a 1366x768 laptop at ratio 1, a 390x844 phone at
+ratio 3) and each CPU throttle (1, 4 and 6 times slower, as a cheap phone):
+- first paint (first-contentful-paint) and first usable "Teken" (the page's
+  mark "bruikbaar": the module ready) from navigation start, over LADINGEN
+  fresh loads;
+- a click on "Teken" on a settled page (two frames after the one before) to
+  the first and the second animation frame, and its handler, median of RUNS
+  clicks. The first frame waits for the display's next tick; the second shows
+  the work.
+The least page is one button and a 512x500 canvas that fills 256 rectangles
+on a click (as wide as the screen at most). The page and the least page take
+turns in one browser, so that both see the same machine.
 
-Each click comes on a settled page, once two frames have passed since the
-one before, as a reader's click does: a click made while the previous frame
-is still on its way waits for that frame, and would measure it instead.
+A measurement, not a test: build first with scripts/web.sh --bouw.
 
-A measurement, not a test: build first with scripts/web.sh.
-
-usage: bench/web_bench.py [RUNS]      (from the source tree; default 50)
+usage: bench/web_bench.py [RUNS [LADINGEN [MAP]]]
+       (from the source tree; default 20 clicks, 7 loads, the pages in build/web)
 """
 
 import pathlib
@@ -30,25 +33,32 @@ from selenium.webdriver.support.ui import WebDriverWait
 PAGINAS = pathlib.Path(__file__).resolve().parent.parent / "build" / "web"
 GRENS = 200 * 1024  # bytes a page may take
 VERHOUDING = 1.5  # the page's times at most this many times the least page's
+VENSTERS = [("1366x768", 1366, 768, 1, False), ("390x844 at 3", 390, 844, 3, True)]
+VERTRAGINGEN = [1, 4, 6]
+RONDES = 4  # turns of the two pages for the clicks
 
 KLEINSTE = """<!DOCTYPE html><html lang="nl"><head><meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
 <link rel="icon" href="data:,"><title>kleinste</title></head><body>
-<button type="button">Teken</button><canvas width="{b}" height="{h}"></canvas>
+<button type="button" id="teken">Teken</button>
+<canvas width="512" height="500" style="display: block; max-width: 100%"></canvas>
 <script>
 const canvas = document.querySelector("canvas");
-const context = canvas.getContext("2d", {{ alpha: false }});
-document.querySelector("button").addEventListener("click", () => {{
+const context = canvas.getContext("2d", { alpha: false });
+document.querySelector("button").addEventListener("click", () => {
   context.fillStyle = "#fffbdf";
-  context.fillRect(0, 0, canvas.width, canvas.height);
-  context.fillStyle = "#ff0000";
-  context.fillRect(0, canvas.height / 2 - 1, canvas.width, 2);
-}});
+  context.fillRect(0, 0, 512, 500);
+  for (let i = 0; i < 256; ++i) {
+    context.fillStyle = i % 2 ? "#ff0000" : "#0000ff";
+    context.fillRect(2 * i, 250 - (i % 50), 2, 2 * (i % 50) + 1);
+  }
+});
+performance.mark("bruikbaar");
 </script></body></html>
 """
 
 # Milliseconds from the click to the end of its handler, to the next
-# animation frame, and to the first task after that frame's rendering; the
-# click two frames after the one before.
+# animation frame and to the one after; the click two frames after the last.
 KLIK = """
 const [knop, klaar] = arguments;
 const klik = () => {
@@ -56,39 +66,59 @@ const klik = () => {
   knop.click();
   const werk = performance.now() - begin;
   requestAnimationFrame(() => {
-    const frame = performance.now() - begin;
-    setTimeout(() => klaar([werk, frame, performance.now() - begin]));
+    const eerste = performance.now() - begin;
+    requestAnimationFrame(() => klaar([eerste, performance.now() - begin, werk]));
   });
 };
 requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(klik)));
 """
-RONDES = 5  # the two pages take turns, so that both see the same machine
 
-def start_chromium():
+# First paint and the mark "bruikbaar", from navigation start, once both are there.
+GELADEN = """
+const verf = performance.getEntriesByName("first-contentful-paint")[0];
+const klaar = performance.getEntriesByName("bruikbaar")[0];
+return verf && klaar ? [verf.startTime, klaar.startTime] : null;
+"""
+
+
+def start_chromium(schaal):
     opties = webdriver.ChromeOptions()
     opties.binary_location = "/usr/bin/chromium"
-    for optie in ("--headless=new", "--no-sandbox", "--window-size=1280,900"):
+    for optie in ("--headless=new", "--no-sandbox", "--window-size=1366,900",
+                  f"--force-device-scale-factor={schaal}"):
         opties.add_argument(optie)
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=opties)
 
 
+def emuleer(driver, breedte, hoogte, schaal, mobiel, vertraging):
+    """The exact viewport and the CPU throttle, in the current tab."""
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": breedte, "height": hoogte, "deviceScaleFactor": schaal, "mobile": mobiel})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": mobiel})
+    driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": vertraging})
+
+
+def controleer(driver, breedte, hoogte, schaal, *_):
+    """The viewport of the loaded page, as asked for (a page without a
+    viewport tag would be laid out wider on an emulated phone)."""
+    gemeten = driver.execute_script("return [innerWidth, innerHeight, devicePixelRatio]")
+    if gemeten != [breedte, hoogte, schaal]:
+        raise RuntimeError(f"viewport {gemeten}, not {breedte}x{hoogte} at {schaal}")
+
+
 def laad(driver, url):
+    """Loads the page afresh; its first paint and first usable Teken in ms."""
+    driver.get("about:blank")
     driver.get(url)
-    WebDriverWait(driver, 20).until(lambda d: d.execute_script(
-        "const k = document.querySelector('button');"
-        "return k && !k.disabled && k.textContent !== '' &&"
-        " performance.getEntriesByType('navigation')[0].loadEventEnd > 0"))
-    return driver.execute_script(
-        "return performance.getEntriesByType('navigation')[0].loadEventEnd")
+    return WebDriverWait(driver, 60).until(lambda d: d.execute_script(GELADEN))
 
 
-def klik_tijden(driver, venster, aantal, tijden):
-    """Clicks the page's first button `aantal` times, and after each once more
-    untimed with the pointer, as "Stop" is pressed (on the least page it
-    draws again); adds (work, to frame, to rendered) to `tijden`."""
-    driver.switch_to.window(venster)
+def klik_tijden(driver, aantal, tijden):
+    """Clicks "Teken" `aantal` times, each time once more untimed as "Stop"
+    is pressed (on the least page it draws again); adds (to the first frame,
+    to the second, handler) to `tijden`."""
     for _ in range(aantal):
-        knop = driver.find_element(By.TAG_NAME, "button")
+        knop = driver.find_element(By.ID, "teken")
         tijden.append(driver.execute_async_script(KLIK, knop))
         knop.click()
 
@@ -97,51 +127,75 @@ def mediaan(tijden, welke):
     return statistics.median(t[welke] for t in tijden)
 
 
-def drie(tijden):
-    return " / ".join(f"{mediaan(tijden, i):.2f}" for i in range(3)) + " ms"
+def meet(driver, tabbladen, urls, venster, vertraging, runs, ladingen):
+    """Loads and clicks, the page and the least page taking turns."""
+    laden = {naam: [] for naam in tabbladen}
+    kliks = {naam: [] for naam in tabbladen}
+    for naam, tab in tabbladen.items():
+        driver.switch_to.window(tab)
+        emuleer(driver, *venster[1:], vertraging)
+    for _ in range(ladingen):
+        for naam, tab in tabbladen.items():
+            driver.switch_to.window(tab)
+            laden[naam].append(laad(driver, urls[naam]))
+            controleer(driver, *venster[1:])
+    for _ in range(RONDES):
+        for naam, tab in tabbladen.items():
+            driver.switch_to.window(tab)
+            klik_tijden(driver, -(-runs // RONDES), kliks[naam])
+    return laden, kliks
 
 
 def main():
-    runs = int(sys.argv[1]) if len(sys.argv) > 1 else 50
-    driver = start_chromium()
-    te_groot = False
-    te_traag = False
-    try:
-        with tempfile.TemporaryDirectory() as map_:
-            print("| page | size | load | work / to frame / rendered | least page: the same "
-                  "| ratios: to frame, rendered |")
-            print("|---|---|---|---|---|---|")
-            for naam in ("iir_demo", "fir_demo"):
-                pagina = PAGINAS / f"{naam}.html"
-                grootte = pagina.stat().st_size
-                te_groot |= grootte > GRENS
-                eigen = driver.current_window_handle
-                laadtijd = laad(driver, pagina.as_uri())
-                breedte, hoogte = driver.execute_script(
-                    "const c = document.querySelector('canvas'); return [c.width, c.height]")
-                kleinste = pathlib.Path(map_) / "kleinste.html"
-                kleinste.write_text(KLEINSTE.format(b=breedte, h=hoogte), encoding="utf-8")
-                driver.switch_to.new_window("window")
-                ander = driver.current_window_handle
-                laad(driver, kleinste.as_uri())
-
-                tijden, minst = [], []
-                for _ in range(RONDES):
-                    klik_tijden(driver, eigen, runs // RONDES, tijden)
-                    klik_tijden(driver, ander, runs // RONDES, minst)
-                driver.close()
-                driver.switch_to.window(eigen)
-                verhoudingen = [mediaan(tijden, i) / mediaan(minst, i) for i in (1, 2)]
-                te_traag |= max(verhoudingen) > VERHOUDING
-                print(f"| {naam}.html | {grootte / 1024:.1f} KB | {laadtijd:.0f} ms "
-                      f"| {drie(tijden)} | {drie(minst)} "
-                      f"| {verhoudingen[0]:.2f}, {verhoudingen[1]:.2f} | ({breedte}x{hoogte})")
-    finally:
-        driver.quit()
+    runs = int(sys.argv[1]) if len(sys.argv) > 1 else 20
+    ladingen = int(sys.argv[2]) if len(sys.argv) > 2 else 7
+    global PAGINAS
+    PAGINAS = pathlib.Path(sys.argv[3]) if len(sys.argv) > 3 else PAGINAS
+    te_groot = [p for p in ("iir_demo", "fir_demo")
+                if (PAGINAS / f"{p}.html").stat().st_size > GRENS]
+    te_traag = []
+    print("| page, window, CPU | first paint, ms | first usable Teken, ms "
+          "| click to 1st / 2nd frame (handler), ms | least page: 1st / 2nd frame, ms "
+          "| 2nd frame ratio |")
+    print("|---|---|---|---|---|---|")
+    with tempfile.TemporaryDirectory() as map_:
+        kleinste = pathlib.Path(map_) / "kleinste.html"
+        kleinste.write_text(KLEINSTE, encoding="utf-8")
+        for venster in VENSTERS:
+            driver = start_chromium(venster[3])
+            try:
+                for pagina in ("iir_demo", "fir_demo"):
+                    urls = {pagina: (PAGINAS / f"{pagina}.html").as_uri(),
+                            "kleinste": kleinste.as_uri()}
+                    tabbladen = {pagina: driver.current_window_handle}
+                    driver.switch_to.new_window("tab")
+                    tabbladen["kleinste"] = driver.current_window_handle
+                    for vertraging in VERTRAGINGEN:
+                        laden, kliks = meet(driver, tabbladen, urls, venster, vertraging, runs,
+                                            ladingen)
+                        eigen, minst = kliks[pagina], kliks["kleinste"]
+                        verf = [statistics.median(t[0] for t in laden[n]) for n in urls]
+                        bruikbaar = statistics.median(t[1] for t in laden[pagina])
+                        verhouding = mediaan(eigen, 1) / mediaan(minst, 1)
+                        if vertraging >= 4 and verhouding > VERHOUDING:
+                            te_traag.append(f"{pagina} {venster[0]} x{vertraging}")
+                        print(f"| {pagina}, {venster[0]}, x{vertraging} "
+                              f"| {verf[0]:.0f} (least {verf[1]:.0f}) | {bruikbaar:.0f} "
+                              f"| {mediaan(eigen, 0):.1f} / {mediaan(eigen, 1):.1f} "
+                              f"({mediaan(eigen, 2):.1f}) "
+                              f"| {mediaan(minst, 0):.1f} / {mediaan(minst, 1):.1f} "
+                              f"| {verhouding:.2f} |", flush=True)
+                    driver.switch_to.window(tabbladen["kleinste"])
+                    driver.close()
+                    driver.switch_to.window(tabbladen[pagina])
+            finally:
+                driver.quit()
+    for pagina in ("iir_demo", "fir_demo"):
+        print(f"{pagina}.html: {(PAGINAS / f'{pagina}.html').stat().st_size / 1024:.1f} KB")
     if te_traag:
-        print(f"a page takes more than {VERHOUDING} times the least page's time")
+        print(f"more than {VERHOUDING} times the least page's second frame: {', '.join(te_traag)}")
     if te_groot:
-        print(f"a page is larger than {GRENS // 1024} KB")
+        print(f"larger than {GRENS // 1024} KB: {', '.join(te_groot)}")
         return 1
     return 0
 

@@ -3,11 +3,12 @@
 "use strict";
 
 // A view the core draws as SVG at the size it is shown, in CSS pixels, so
-// that its text keeps its size on every screen. It is one image, named by
-// the core: its title and its key values.
+// that its text keeps its size on every screen, and drawn only while on
+// screen (or when it comes into view). It is one image, named by the core:
+// its title and its key values.
 function maakBeeld(figuur, svgVoor, naamVoor) {
   let grootte = null;
-  const toon = () => {
+  const toon = inZicht(figuur, () => {
     const svg = grootte ? svgVoor(...grootte) : "";
     if (svg === "") {
       figuur.replaceChildren();
@@ -18,7 +19,7 @@ function maakBeeld(figuur, svgVoor, naamVoor) {
     // it as XML and importing the result.
     figuur.innerHTML = svg;
     zetNaam(figuur, naamVoor());
-  };
+  });
   volgGrootte(figuur, (nieuw) => {
     grootte = nieuw;
     toon();
@@ -26,7 +27,8 @@ function maakBeeld(figuur, svgVoor, naamVoor) {
   return toon;
 }
 
-// A view of the drawn cycle, drawn again on every press of Teken. Its frame
+// A view of the drawn cycle, drawn again on every press of Teken while it is
+// on screen, else when it comes into view. Its frame
 // (grid, scales, titles) depends on its size and its scale (`schaalVan()`)
 // alone: it is drawn once for those and kept, and a new cycle of the same
 // scale rewrites only the plot's group of data. Without a cycle the frame
@@ -35,7 +37,7 @@ function maakCyclusBeeld(figuur, svgVoor, gegevensVoor, naamVoor, schaalVan) {
   let grootte = null;
   let kader = null; // the SVG element drawn at `grootte` and `schaal`
   let schaal = null;
-  const toon = () => {
+  const toon = inZicht(figuur, () => {
     if (!grootte) {
       return;
     }
@@ -50,7 +52,7 @@ function maakCyclusBeeld(figuur, svgVoor, gegevensVoor, naamVoor, schaalVan) {
     kader.querySelector(".gegevens").innerHTML = gegevens;
     kader.style.visibility = gegevens === "" ? "hidden" : "";
     zetNaam(figuur, gegevens === "" ? "" : naamVoor());
-  };
+  });
   volgGrootte(figuur, (nieuw) => {
     grootte = nieuw;
     kader = null;

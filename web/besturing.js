@@ -1,4 +1,4 @@
-// The page's controls built from the core's description; its lines and table.
+// The page's controls written where they change; its result lines and table.
 // SPDX-License-Identifier: MIT
 "use strict";
 
@@ -12,55 +12,6 @@ const zet = (besturing, eigenschap, waarde) => {
     besturing[eigenschap] = waarde;
   }
 };
-
-function bouwBesturing(tekst) {
-  document.title = tekst.titel;
-  element("kop").textContent = tekst.kopTekst;
-  element("kop").style.setProperty("--kopgrootte", `${tekst.kopTekstPunten}pt`);
-
-  const signaal = element("signaal");
-  signaal.querySelector("legend").textContent = tekst.signaalLabel;
-  signaal.setAttribute("aria-label", tekst.signaalLabel);
-  tekst.signalen.forEach((naam, index) => {
-    const keuze = document.createElement("input");
-    keuze.type = "radio";
-    keuze.name = "signaal";
-    keuze.value = String(index);
-    const label = document.createElement("label");
-    label.append(keuze, ` ${naam}`);
-    signaal.append(label);
-  });
-
-  const amplitude = element("amplitude");
-  amplitude.labels[0].textContent = tekst.amplitudeLabel;
-  const frequentie = element("frequentie");
-  frequentie.labels[0].textContent = tekst.frequentieLabel;
-  for (const label of tekst.frequenties) {
-    frequentie.add(new Option(label));
-  }
-
-  element("teken").textContent = tekst.teken;
-  element("einde").textContent = tekst.einde;
-  element("luister").textContent = tekst.luister;
-  element("tabelknop").textContent = tekst.tabel;
-  for (const [id, teken, naam] of [
-    ["stapTerug", tekst.stapTerug, tekst.stapTerugNaam],
-    ["stapVooruit", tekst.stapVooruit, tekst.stapVooruitNaam],
-  ]) {
-    element(id).textContent = teken;
-    element(id).setAttribute("aria-label", naam);
-  }
-  element("tabeldeel")
-    .querySelector("thead tr")
-    .append(
-      ...tekst.tabelKoppen.map((kop) => {
-        const cel = document.createElement("th");
-        cel.scope = "col";
-        cel.textContent = kop;
-        return cel;
-      }),
-    );
-}
 
 // The drawn cycle as a table, from the core's CSV (header and rows).
 function vulTabel(csv) {

@@ -1,20 +1,20 @@
 // The page's shell around the core (paginakern.cpp, compiled to WebAssembly):
-// it builds the controls from the core's description, passes their events
-// in, and shows what the core's window model says: the controls' state, the
-// fills of the panel at the device's pixels, the readout, the result lines
-// and the views. Every rule of the program is the core's.
+// the controls come with the page, made from the core's description when
+// the page was built (maak_pagina.js); this passes their events in, and
+// shows what the core's window model says: the controls' state, the fills
+// of the panel at the device's pixels, the readout, the result lines and the
+// views. Every rule of the program is the core's.
 "use strict";
 
-function start(kern) {
+// The page made alive by the module, with the description the page carries;
+// `vroegGedrukt`: "Teken" was pressed before, and is carried out now.
+function start(kern, tekst, vroegGedrukt) {
   if (!kern.ccall("kiesProgramma", "number", ["string"], [document.body.dataset.programma])) {
     throw new Error(`onbekend programma "${document.body.dataset.programma}"`);
   }
   const tekstVan = (adres) => kern.UTF8ToString(adres);
   const metTekst = (entry, waarde) => kern.ccall(entry, "number", ["string"], [waarde]);
-  const tekst = JSON.parse(tekstVan(kern._beschrijving()));
-  bouwBesturing(tekst);
   const paneel = maakPaneel(kern, tekst);
-  element("uitslag").style.setProperty("--regels", String(Math.max(1, tekst.kostenRegels)));
 
   const canvas = element("grafiek");
   const signaal = element("signaal");
@@ -42,17 +42,24 @@ function start(kern) {
   const toonBerekening = maakBerekening(() => tekstVan(kern._berekening()));
 
   // The address bar follows the settings, for a link onto a slide; a moment
-  // after they change, as browsers limit how often a page may rewrite it.
+  // after they change, as browsers limit how often a page may rewrite it, and
+  // once the page is idle: a rewrite takes a slow phone a few milliseconds,
+  // which should not hold up the frames of the next click. A page that is
+  // never idle (a busy machine) still gets it within a second.
   let adresKlok = 0;
+  const wanneerRustig = window.requestIdleCallback
+    ? (werk) => requestIdleCallback(werk, { timeout: 1000 })
+    : setTimeout;
   const volgAdres = () => {
     clearTimeout(adresKlok);
-    adresKlok = setTimeout(() => {
-      const instellingen = tekstVan(kern._fragment());
-      if (`#${instellingen}` !== location.hash) {
-        const zonder = `${location.pathname}${location.search}`;
-        history.replaceState(null, "", instellingen === "" ? zonder : `#${instellingen}`);
-      }
-    }, 250);
+    adresKlok = setTimeout(() => wanneerRustig(schrijfAdres), 250);
+  };
+  const schrijfAdres = () => {
+    const instellingen = tekstVan(kern._fragment());
+    if (`#${instellingen}` !== location.hash) {
+      const zonder = `${location.pathname}${location.search}`;
+      history.replaceState(null, "", instellingen === "" ? zonder : `#${instellingen}`);
+    }
   };
 
   // What the core's model says each control shows, and all that follows
@@ -195,15 +202,12 @@ function start(kern) {
   addEventListener("hashchange", volgLink);
   addEventListener("popstate", volgLink);
   volgLink();
+  // A press of "Teken" while the module was loading draws, unless the link
+  // has drawn already.
+  if (vroegGedrukt && !JSON.parse(tekstVan(kern._toestand())).getekend) {
+    kern._schakel();
+  }
   toonCyclus();
   teken.disabled = false;
   einde.disabled = false;
 }
-// Compiled at once from the bytes in this page; `ready` is settled by then.
-maakPaginaKern()
-  .ready.then(start)
-  .catch((fout) => {
-    const melding = element("beeindigd");
-    melding.textContent = `De pagina kon niet starten: ${fout.message}`;
-    melding.hidden = false;
-  });

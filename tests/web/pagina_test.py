@@ -276,8 +276,7 @@ class Pagina:
 def open_pagina(d, url):
     d.get(url)
     WebDriverWait(d, WACHT).until(lambda _: d.execute_script(
-        "const k = document.getElementById('teken');"
-        "return !k.disabled && document.querySelector('canvas').width > 0"))
+        "return !document.body.hasAttribute('aria-busy')"))
 
 
 # Cases: (name, page, what a student does and what the page must show).
@@ -294,6 +293,36 @@ def begin(p):
     waar(p.d.find_element(By.TAG_NAME, "html").get_attribute("lang") == "nl", "lang")
     p.vergrendeld(False)
     p.leeg()
+
+
+# Holds the module's compilation until the test calls `laatKernGaan()`.
+HOUD_KERN = """{
+  const compileer = WebAssembly.compile;
+  const vrij = new Promise((gaan) => { window.laatKernGaan = gaan; });
+  WebAssembly.compile = (...args) => vrij.then(() => compileer(...args));
+}"""
+
+
+def teken_voor_kern(p):
+    """Before the module: the header and the empty panel on screen, the
+    controls that need the module disabled; a press of Teken then is carried
+    out once when the module is ready (twice would stop the cycle)."""
+    houd = p.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": HOUD_KERN})
+    try:
+        p.d.refresh()
+        waar(p.d.execute_script("return document.body.getAttribute('aria-busy')") == "true",
+             "the page was ready without its module")
+        waar(p.d.find_element(By.TAG_NAME, "h1").text == BEGIN[p.programma][1], "header text")
+        waar(not p.aan("cosinus") and not p.aan("Signaalamplitude"), "controls enabled early")
+        p.leeg()
+        p.klik("Teken")
+        p.leeg()
+        p.d.execute_script("laatKernGaan()")
+        p.toont("--amplitude", BEGIN[p.programma][2])
+        p.knop("Stop")
+        p.vergrendeld(True)
+    finally:
+        p.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", houd)
 
 
 def teken_en_stop(p):
@@ -602,12 +631,14 @@ APPARATEN = [
     ("projector", 1024, 768, 1, False), ("4K screen", 1920, 1080, 2, False),
     ("320 CSS px wide", 320, 568, 2, True), ("laptop at 200% zoom", 683, 384, 2, False),
 ]
+# The smallest text of the views in CSS px, Infinity (null) while none is drawn.
+LETTER = """Math.min(...[...document.querySelectorAll("#beelden text")].map(
+    (t) => parseFloat(getComputedStyle(t).fontSize) * Math.hypot(t.getScreenCTM().a, t.getScreenCTM().b)))"""
 MEET = """
 const vak = (e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; };
 return [[0, 0, document.documentElement.clientWidth, innerHeight],
   document.documentElement.scrollWidth, arguments[0].map(vak), vak(document.getElementById("respons")),
-  Math.min(...[...document.querySelectorAll("#beelden text")].map(
-    (t) => parseFloat(getComputedStyle(t).fontSize) * Math.hypot(t.getScreenCTM().a, t.getScreenCTM().b))),
+  """ + LETTER + """,
   Math.min(...[...document.querySelectorAll("button, select, input[type=text], fieldset label")]
     .map((e) => e.getBoundingClientRect().height).filter((h) => h > 0))];
 """
@@ -657,6 +688,10 @@ def apparaat_geval(breedte, hoogte, grof):
         binnen = lambda v: (min(v[:2]) >= -0.5 and v[2] <= scherm[2] + 0.5
                             and v[3] <= scherm[3] + 0.5)
         waar(all(map(binnen, vakken)), f"off screen {scherm}: {vakken}")
+        if letter is None:  # the views lie below, drawn as they come into view
+            p.d.execute_script("document.getElementById('beelden').scrollIntoView()")
+            letter = p.wacht(lambda: p.d.execute_script(
+                f"return document.querySelector('#beelden text') && {LETTER}"), "views not drawn")
         # The readout, and the FIR's three costs of 16-bit arithmetic.
         waar(len(regels) == (4 if p.programma == "fir" else 1), f"{len(regels)} result lines")
         waar(letter >= 11 - 1e-6, f"a plot's text {letter:.1f} CSS px")
@@ -756,6 +791,7 @@ GEVALLEN = [
     ("start values", "fir", begin),
     ("Teken and Stop", "iir", teken_en_stop),
     ("Teken and Stop", "fir", teken_en_stop),
+    ("Teken pressed before the module is ready", "iir", teken_voor_kern),
     ("signal, typed amplitude with a decimal comma, frequency", "fir", instellingen),
     ("signal, typed amplitude with a decimal comma, frequency", "iir", instellingen),
     ("keyboard only", "iir", toetsenbord),
