@@ -1,5 +1,6 @@
 // Speed of one processing cycle per program, and of each engine on a long
 // signal through the same code the programs use.
+// SPDX-License-Identifier: MIT
 #include "cyclus.h"
 #include "fir.h"
 #include "fir_programma.h"

@@ -1,5 +1,6 @@
 // Painting the graph: the axes and 256 bars drawn by the panel into a bitmap
 // at the window's size and at full HD. Needs a display (run under xvfb-run).
+// SPDX-License-Identifier: MIT
 #include "cyclus.h"
 #include "fir_programma.h"
 #include "frequenties.h"

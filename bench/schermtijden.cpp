@@ -4,6 +4,7 @@
 // the screen. Prints every measurement and the medians.
 //
 // usage: schermtijden PROGRAM "WINDOW TITLE" [RUNS]
+// SPDX-License-Identifier: MIT
 #include "tekening.h"
 
 #include <X11/Xlib.h>

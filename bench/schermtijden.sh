@@ -1,6 +1,7 @@
 #!/bin/sh
 # Start-up and "Teken" response times of both programs under Xvfb, median of
 # RUNS runs each (default 10). Build first: cmake --build --preset default
+# SPDX-License-Identifier: MIT
 set -eu
 cd "$(dirname "$0")/.."
 runs=${1:-10}

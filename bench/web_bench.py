@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """What a student feels of the browser pages, against a least page, in headless Chromium.
 
 For each page and window (a 1366x768 laptop at ratio 1, a 390x844 phone at

@@ -1,3 +1,5 @@
+// The filters' coefficients as CSV, as the engines use them.
+// SPDX-License-Identifier: MIT
 #include "coefficienten.h"
 
 #include "fir.h"

@@ -1,5 +1,6 @@
 // The coefficients of a program's filter as its engine uses them, as CSV:
 // for checking a hand calculation against the very numbers that run.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
 // The outputs of one cycle, each a function from the cycle to the bytes of
 // what filtercyclus writes: CSV, and the graph panel's picture as PNG or SVG.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "cyclus.h"

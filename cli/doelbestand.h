@@ -2,6 +2,7 @@
 // what stands at its path. Everything that differs between POSIX and Windows
 // about files and standard streams is behind this header, in
 // doelbestand_posix.cpp and doelbestand_windows.cpp (CMake builds one).
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <optional>

@@ -1,6 +1,7 @@
 // What the careful replacement shares on every platform
 // (doelbestand_posix.cpp, doelbestand_windows.cpp): how a failure names the
 // path, and the temporary file's random name.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <random>

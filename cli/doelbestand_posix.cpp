@@ -1,4 +1,5 @@
 // The careful replacement and the standard streams on POSIX systems.
+// SPDX-License-Identifier: MIT
 #include "doelbestand.h"
 #include "doelbestand_gedeeld.h"
 #include "koppelregel.h"

@@ -9,6 +9,7 @@
 // function to bytes (uitvoer.h); this file only prepares the standard
 // streams, sends the bytes to their targets and turns the outcome into the
 // exit status.
+// SPDX-License-Identifier: MIT
 
 #include "doelbestand.h"
 #include "keuzes.h"

@@ -1,3 +1,5 @@
+// The cycle and the filter in frequency as filtercyclus writes them: spectra and roots.
+// SPDX-License-Identifier: MIT
 #include "frequentie_uitvoer.h"
 
 #include "getaltekst.h"

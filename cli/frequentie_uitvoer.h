@@ -1,6 +1,7 @@
 // The cycle and the filter in frequency, as filtercyclus writes them: the
 // spectra of a cycle's input and output (--spectrum) and the filter's zeros
 // and poles (--polen), each as CSV or as a plot.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "polengrafiek.h"

@@ -1,3 +1,5 @@
+// filtercyclus's option values read from their text.
+// SPDX-License-Identifier: MIT
 #include "getallen.h"
 
 #include <charconv>

@@ -3,6 +3,7 @@
 // surprising way: only plain decimal digits ("1e3", "+5", " 7" and "0x10"
 // are refused), a seconds value exactly as whole microseconds, a size as
 // BREEDTExHOOGTE. The ranges the options are checked against are named here.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,3 +1,5 @@
+// The text of filtercyclus --help.
+// SPDX-License-Identifier: MIT
 #include "hulptekst.h"
 
 #include "fir_programma.h"

@@ -1,4 +1,5 @@
 // What filtercyclus --help prints.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// filtercyclus's command line read into typed choices.
+// SPDX-License-Identifier: MIT
 #include "keuzes.h"
 
 #include "getallen.h"

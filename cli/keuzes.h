@@ -1,5 +1,6 @@
 // The command line of filtercyclus, read once into typed choices: after this
 // step no text of the command line is looked at again.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

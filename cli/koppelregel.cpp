@@ -1,3 +1,5 @@
+// The careful replacement's rule for a path that is a symbolic link.
+// SPDX-License-Identifier: MIT
 #include "koppelregel.h"
 
 std::filesystem::path koppelDoel(const std::filesystem::path& koppeling,

@@ -5,6 +5,7 @@
 // takes it). A link the kernel would not follow either is refused: Linux's
 // fs.protected_symlinks, which keeps anyone from planting a link where
 // another user's program writes.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,3 +1,5 @@
+// The magnitude response as filtercyclus prints it.
+// SPDX-License-Identifier: MIT
 #include "respons_uitvoer.h"
 
 #include "frequenties.h"

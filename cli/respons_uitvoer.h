@@ -1,4 +1,5 @@
 // The magnitude response as filtercyclus prints it: CSV.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "respons.h"

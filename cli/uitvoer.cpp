@@ -1,3 +1,5 @@
+// What a run of filtercyclus writes, from its choices.
+// SPDX-License-Identifier: MIT
 #include "uitvoer.h"
 
 #include "berekening_csv.h"

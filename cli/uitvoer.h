@@ -1,5 +1,6 @@
 // What a run of filtercyclus writes, from its choices: each output with its
 // target and a function that makes its bytes.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "keuzes.h"

@@ -1,3 +1,5 @@
+// Mono 16-bit PCM WAV files as filtercyclus writes them.
+// SPDX-License-Identifier: MIT
 #include "wav.h"
 
 namespace {

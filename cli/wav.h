@@ -1,4 +1,5 @@
 // A WAV file as filtercyclus writes it: mono, 16-bit PCM.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

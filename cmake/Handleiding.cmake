@@ -14,6 +14,7 @@
 #     DOEL that makes them by default; PAGINAS is the relative path from MAP
 #     to the pages iir_demo.html and fir_demo.html ("" when they lie beside
 #     it), put before every link "Open deze proef".
+# SPDX-License-Identifier: MIT
 find_program(PANDOC pandoc REQUIRED)
 
 set(HANDLEIDING_EDITIES handleiding.html handleiding-docent.html)

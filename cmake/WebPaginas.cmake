@@ -2,6 +2,7 @@
 # build (the `web` preset) makes them, and the native build takes them from
 # FILTERDEMO_WEB_MAP. Included by the top directory before anything else is
 # installed, so that an installation without them stops before it starts.
+# SPDX-License-Identifier: MIT
 set(WEB_PAGINAS index.html iir_demo.html fir_demo.html)
 # Where they are installed; the guide's installed editions link there.
 set(WEB_INSTALLATIEMAP ${CMAKE_INSTALL_DATADIR}/filterdemo/web)

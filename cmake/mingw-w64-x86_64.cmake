@@ -2,6 +2,7 @@
 # The static wxWidgets (wxMSW) and libpng builds that scripts/windows-deps.sh
 # makes are found through FILTERDEMO_WX_PREFIX and FILTERDEMO_PNG_PREFIX (the
 # `windows` preset takes them from the environment of the same names).
+# SPDX-License-Identifier: MIT
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -1,6 +1,7 @@
 # Reads data/programmas.env, the programs' identities, into variables
 # FILTERDEMO_<name> (FILTERDEMO_iir_titel, ...), and writes the header
 # programma_gegevens.h that the C++ program descriptions take them from.
+# SPDX-License-Identifier: MIT
 set(filterdemo_programmas_bron ${PROJECT_SOURCE_DIR}/data/programmas.env)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${filterdemo_programmas_bron})
 file(STRINGS ${filterdemo_programmas_bron} filterdemo_regels)

@@ -1,5 +1,6 @@
 // Fixed-width names for all data of the filter programs, the result codes of
 // operations that can fail, and the null pointer as the checks spell it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>

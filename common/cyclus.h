@@ -1,5 +1,6 @@
 // One processing cycle without a window: build the test signal, filter it
 // from a cleared state. The window runs the same two steps on its members.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,3 +1,5 @@
+// Phase and group delay of a filter's frequency response.
+// SPDX-License-Identifier: MIT
 #include "fase.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Phase and group delay of a filter's frequency response.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

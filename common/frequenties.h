@@ -1,5 +1,6 @@
 // The angular frequencies that the user can choose, with the texts of the
 // choice.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

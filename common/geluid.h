@@ -1,5 +1,6 @@
 // The test signal and the filter's answer to it as sound: the samples a WAV
 // file or a browser plays, without a window.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,6 +1,7 @@
 // The names of a cycle's three settings, as filtercyclus's options write
 // them (--signaal) and a page's link (signaal=); their values are the texts
 // of signaalNamen and frequentieLabels, and a whole number for the amplitude.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,3 +1,5 @@
+// The choice, once per process, of the arithmetic that runs the engines' hot loops.
+// SPDX-License-Identifier: MIT
 #include "rekenkern.h"
 
 namespace {

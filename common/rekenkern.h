@@ -5,6 +5,7 @@
 // instructions. A run-time check of the processor and function pointers,
 // rather than the toolchain's function multiversioning, which needs the ELF
 // loader's ifunc and so does not exist on Windows.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // For tests and measurements: `basis` runs both engines on their portable

@@ -1,3 +1,5 @@
+// The magnitude response of a program's filter as numbers.
+// SPDX-License-Identifier: MIT
 #include "respons.h"
 
 #include "frequenties.h"

@@ -3,6 +3,7 @@
 // versterking = |H(e^j*omega)| (Double, from the engine), dB = 20*log10 of it,
 // fase = arg H in radians unwrapped from DC, groepslooptijd = −d fase/d omega
 // in samples, both from the engine's coefficient tables.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,5 +1,6 @@
 // A block of samples as the programs process it, and the conversion of a
 // computed value to the sample type of a program.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

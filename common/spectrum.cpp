@@ -1,3 +1,5 @@
+// The amplitude spectrum of one block by a direct DFT.
+// SPDX-License-Identifier: MIT
 #include "spectrum.h"
 
 #include <complex>

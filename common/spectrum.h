@@ -10,6 +10,7 @@
 // Samples and S are Double, in the samples' units. The twiddle factor of
 // k·n is read from one table of e^(−j·2π·m/128) at m = k·n mod 128, so no
 // angle grows with k·n; the sum runs over n in order.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,4 +1,5 @@
 // The four test signals, built into one block of samples.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,3 +1,5 @@
+// The roots of a polynomial with real coefficients.
+// SPDX-License-Identifier: MIT
 #include "wortels.h"
 
 #include <algorithm>

@@ -22,6 +22,7 @@
 // real roots (those nearer the axis than their uncertainty) with no
 // imaginary part, ordered by the upper root's angle from 0 to π, at one
 // angle inner before outer.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -3,6 +3,7 @@
 # per "## VERSION (YYYY-MM-DD HH:MM UTC)", every list item and paragraph a "*" item.
 #
 # cmake -DBRON=CHANGELOG.md -DDOEL=changelog -DPAKKET=name -DONDERHOUDER="Name <mail>" -P ...
+# SPDX-License-Identifier: MIT
 file(STRINGS ${BRON} regels)
 set(uit "")
 set(open_item FALSE)

@@ -12,6 +12,7 @@
 -- pages are, empty when they lie side by side. In the students' edition each
 -- such link inside an experiment also gets `&proef`, so that the page it
 -- opens shows nothing that answers the experiment's question before Teken.
+-- SPDX-License-Identifier: MIT
 
 local editie, paginas
 

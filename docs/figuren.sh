@@ -14,6 +14,7 @@
 # window opens, at its smallest: 888x500 (six pixels per sample); SVG where
 # sharpness counts, PNG for one. Response plots are SVG only: their text is
 # text there, while a PNG of a plot depends on the fonts of the machine.
+# SPDX-License-Identifier: MIT
 set -eu
 
 bron=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,3 +1,5 @@
+// The graph panel's picture as PNG bytes, through libpng.
+// SPDX-License-Identifier: MIT
 #include "png_uitvoer.h"
 
 #include <new>

@@ -1,6 +1,7 @@
 // A figure (a plot, or the graph panel's picture) as a list of simple shapes in pixels, in painting
 // order, so that every format (SVG, and PNG through cairo) draws the same layout: the text widths
 // the layout allows for are estimates, the same for every format.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

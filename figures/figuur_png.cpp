@@ -1,5 +1,6 @@
 // The plot through cairo: its image surface and its own PNG writer, text in
 // the system's sans-serif font.
+// SPDX-License-Identifier: MIT
 #include "png_uitvoer.h"
 
 #include <cairo.h>

@@ -1,3 +1,5 @@
+// A figure's shapes written as SVG.
+// SPDX-License-Identifier: MIT
 #include "figuur.h"
 #include "getaltekst.h"
 

@@ -1,5 +1,6 @@
 // Builds without cairo write the plot as SVG only; the command line refuses
 // --respons --png there before anything asks for this.
+// SPDX-License-Identifier: MIT
 #include "png_uitvoer.h"
 
 #include <stdexcept>

@@ -1,6 +1,7 @@
 // What the plots (response, spectrum, z-plane) share: their colours, their
 // upright text and its estimated width, the scale against a design size and
 // the least size of their text.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "figuur.h"

@@ -1,5 +1,6 @@
 // A colour by its RGB value: colour databases differ between toolkits (the
 // same name can mean another colour on Windows), the picture must not.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

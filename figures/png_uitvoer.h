@@ -1,6 +1,7 @@
 // The one place for PNG output: a raster picture through libpng, and a
 // figure (a plot) through cairo where the build has cairo. Not in the browser
 // build, which shows its pictures itself.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "figuur.h"

@@ -1,3 +1,5 @@
+// A filter's zeros and poles in the z-plane as a plot.
+// SPDX-License-Identifier: MIT
 #include "polengrafiek.h"
 
 #include "frequenties.h"

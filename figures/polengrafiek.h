@@ -6,6 +6,7 @@
 // |Re z|, |Im z| up to 1.15 times the largest of 1 and every |z|, or more
 // where the circle's labels need the room; pixels are Double, written with
 // one decimal.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "figuur.h"

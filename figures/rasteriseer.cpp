@@ -1,3 +1,5 @@
+// A drawing description turned into pixels, without a drawing library.
+// SPDX-License-Identifier: MIT
 #include "rasteriseer.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 // Turns a drawing description into pixels without any drawing library, with
 // the same pixel rules as the toolkit's drawing of the graph panel (without
 // smoothing): the exported picture equals the window's, pixel for pixel.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "figuur.h"

@@ -1,3 +1,5 @@
+// The magnitude response of a filter as a plot.
+// SPDX-License-Identifier: MIT
 #include "responsgrafiek.h"
 
 #include "frequenties.h"

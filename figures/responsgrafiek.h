@@ -5,6 +5,7 @@
 // x = omega in 0..pi (rad/sample), y = 20*log10|H(e^j*omega)| in dB, both
 // Double, with |H| from the engine's own response function; pixels are
 // Double too, written with one decimal.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "figuur.h"

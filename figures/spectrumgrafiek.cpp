@@ -1,3 +1,5 @@
+// The amplitude spectra of a cycle's input and output as a plot.
+// SPDX-License-Identifier: MIT
 #include "spectrumgrafiek.h"
 
 #include "frequenties.h"

@@ -15,6 +15,7 @@
 // (Figuur::gegevens): the grid, the scales, the legend and the titles depend
 // on the size and the scale's top alone, so that a page keeps them from one
 // cycle to the next of the same top.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "cyclus.h"

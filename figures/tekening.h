@@ -1,6 +1,7 @@
 // What the graph panel draws for a pair of blocks at a given client size:
 // the scale and the height of every bar. vlakken() in rasteriseer.h turns it
 // into fills; nothing here depends on a drawing library.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

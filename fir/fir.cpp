@@ -1,6 +1,7 @@
 // The FIR engine. First the filter of one sample as it is defined: a 61-tap
 // loop over the circular delay line (fir_stap.h). Then the block filter, which gives the
 // same bits faster through the kernels of fir_kern.cpp.
+// SPDX-License-Identifier: MIT
 #include "fir.h"
 
 #include "fase.h"

@@ -7,6 +7,7 @@
 // bits: the sum can reach 67027 · 32768 > 2^31). The sum is shifted right by 15,
 // which rounds toward minus infinity, and saturated to -32768..32767 (1.15).
 // Samples before the last reset count as 0.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,3 +1,5 @@
+// The FIR's output in exact arithmetic, and how far the engine's 16-bit output lies from it.
+// SPDX-License-Identifier: MIT
 #include "fir_exact.h"
 
 #include "fir.h"

@@ -8,6 +8,7 @@
 // summed over k in order. The engine's output y[n] differs from it by both
 // roundings (the input's toward zero, the sum's down) and by saturation;
 // fir_berekening.h splits the difference of one output into these parts.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,5 +1,6 @@
 // The kernels of the FIR block filter: the arithmetic of firFilterMonster,
 // portable and with AVX2 sixteen outputs at a time.
+// SPDX-License-Identifier: MIT
 #include "fir_kern.h"
 
 #if defined(__x86_64__)

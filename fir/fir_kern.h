@@ -1,6 +1,7 @@
 // The same arithmetic as firFilterMonster, sixteen outputs at a time: the
 // outputs for a run of samples in a working window, the taps in window order,
 // the sum in two halves that are each exact in 32 bits. Internal to the engine.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "fir.h"

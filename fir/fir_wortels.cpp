@@ -1,3 +1,5 @@
+// The FIR filter's zeros and poles.
+// SPDX-License-Identifier: MIT
 #include "fir_wortels.h"
 
 #include "fir.h"

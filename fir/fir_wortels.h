@@ -6,6 +6,7 @@
 // coefficients (the scale 1/32768 moves no root), found by veeltermWortels,
 // and its 60 poles lie at the origin. Linear phase shows in the zeros: with
 // symmetric taps each zero off the unit circle has its reciprocal among them.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "wortels.h"

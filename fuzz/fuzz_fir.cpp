@@ -1,6 +1,7 @@
 // The FIR block filter against the engine's reference (firFilterMonster),
 // for any input, any split of the input into two blocks, single samples
 // between blocks, and either arithmetic variant.
+// SPDX-License-Identifier: MIT
 #include "fir.h"
 #include "rekenkern.h"
 

@@ -1,6 +1,7 @@
 // filtercyclus's number parsers on any text, each against a plain reading of
 // what it promises: a value exactly when the text has the promised form and
 // range, and then the value the text means.
+// SPDX-License-Identifier: MIT
 #include "frequenties.h"
 #include "getallen.h"
 #include "instellingnamen.h"

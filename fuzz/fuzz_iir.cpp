@@ -3,6 +3,7 @@
 // coefficients, with either arithmetic variant. Checks that a cleared run repeats bit for bit, that
 // the block filter equals the one-sample filter, and that the built-in filter keeps finite inputs
 // finite.
+// SPDX-License-Identifier: MIT
 #include "bitgelijk.h"
 #include "iir.h"
 #include "rekenkern.h"

@@ -1,6 +1,7 @@
 // The test signal generator for any selection, amplitude and frequency bit
 // pattern, and the bar heights drawn from its samples. Checks the rules that
 // tie the Int16 samples to the Double ones.
+// SPDX-License-Identifier: MIT
 #include "signaal.h"
 #include "tekening.h"
 #include "testsignaal.h"

@@ -2,6 +2,7 @@
 // texts a page takes from outside: the settings stay in range, text that is
 // no number changes nothing, the message stays one line, and the settings
 // written as a fragment read back to the same settings without a message.
+// SPDX-License-Identifier: MIT
 #include "fir_programma.h"
 #include "venstermodel.h"
 

@@ -1,5 +1,6 @@
 // The engine's precondition checks are part of the delivered program: they
 // must fire in every build, whatever the build type defines.
+// SPDX-License-Identifier: MIT
 #undef NDEBUG
 #include "iir.h"
 

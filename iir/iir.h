@@ -13,6 +13,7 @@
 // is a Double; each step is one product and one addition or subtraction, in
 // this order, each rounded (no fused multiply-add), so every machine gives
 // the same bits.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

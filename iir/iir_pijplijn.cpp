@@ -1,5 +1,6 @@
 // The block filter for records with the built-in layout: the same result as
 // IIR_Double_2Filter one sample at a time, faster.
+// SPDX-License-Identifier: MIT
 #include "iir_pijplijn.h"
 
 #include "rekenkern.h"

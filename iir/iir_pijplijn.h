@@ -1,4 +1,5 @@
 // A fast block filter for records with the layout of the built-in design.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "iir.h"

@@ -2,6 +2,7 @@
 // amplitude (stated in data/programmas.env), its filter, and what its
 // arithmetic cost a cycle. The window model, its shells and filtercyclus read
 // it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,3 +1,5 @@
+// The IIR cascade's zeros and poles, from its sections.
+// SPDX-License-Identifier: MIT
 #include "iir_wortels.h"
 
 #include <algorithm>

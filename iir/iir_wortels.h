@@ -10,6 +10,7 @@
 // discriminant is negative, else q = −(c1 + sign(c1)·√(c1² − 4·c0·c2))/2 and
 // the roots q/c0 and c2/q, which loses no digits to cancellation. Section 0,
 // the gain, has neither.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "iir.h"

@@ -1,4 +1,5 @@
 // fir_demo: the window shell with the 16-bit integer FIR filter.
+// SPDX-License-Identifier: MIT
 #include "fir_programma.h"
 #include "firfilter.h"
 

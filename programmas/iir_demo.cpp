@@ -1,4 +1,5 @@
 // iir_demo: the window shell with the double-precision IIR cascade.
+// SPDX-License-Identifier: MIT
 #include "firfilter.h"
 #include "iir_programma.h"
 

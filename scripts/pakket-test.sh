@@ -7,6 +7,7 @@
 # root and runs the installed programs: filtercyclus, and
 # iir_demo and fir_demo headless through the end-to-end test, and the
 # installed browser pages in headless Chromium.
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

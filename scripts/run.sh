@@ -5,6 +5,7 @@
 # every path the README names is there after the first run, and starts one:
 #   scripts/run.sh        starts iir_demo
 #   scripts/run.sh fir    starts fir_demo
+# SPDX-License-Identifier: MIT
 set -eu
 cd "$(dirname "$0")/.."
 

@@ -9,6 +9,7 @@
 #                                    tests and benchmark need (scripts/web.sh)
 #   scripts/setup-debian.sh --windows what scripts/windows.sh needs to build
 #                                    the Windows release and check it under Wine
+# SPDX-License-Identifier: MIT
 set -eu
 
 BUILD_PACKAGES="

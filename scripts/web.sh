@@ -5,6 +5,7 @@
 # against the native filtercyclus, the pages in headless Chromium, and the
 # guide's links into them and its print.
 #   --bouw   build only
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

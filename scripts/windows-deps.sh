@@ -13,6 +13,7 @@
 # apt sources (the Debian archive entries that serve the installed packages)
 # and lives in a private apt configuration in a temporary directory: the
 # system's sources, lists and caches are never changed.
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 
 readonly HOST=x86_64-w64-mingw32

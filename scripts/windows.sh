@@ -8,6 +8,7 @@
 # tests/windows/wine_test.sh on a headless X server against the native build
 # (the `default` preset's filtercyclus).
 #   --geen-test   build only
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

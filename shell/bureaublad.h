@@ -10,6 +10,7 @@
 // theme layout next to the program's own directory (<prefix>/bin/../share/icons:
 // an install that no theme knows of, or the copy in the build tree). Without
 // either the window goes without, silently.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <wx/app.h>

@@ -1,5 +1,6 @@
 // The application object: creates the one main window and hands over to the
 // event loop. The command line is deliberately ignored.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "bureaublad.h"

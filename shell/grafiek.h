@@ -3,6 +3,7 @@
 // holds the settings, their rules and the drawn cycle. The handlers pass the
 // controls' events to the model and show what it says. `Programma` states
 // what differs per program (iir_programma.h, fir_programma.h).
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

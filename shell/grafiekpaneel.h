@@ -1,5 +1,6 @@
 // The drawing area: keeps a copy of the last input and output block and
 // paints the fills of their drawing (vlakken in rasteriseer.h).
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,5 +1,6 @@
 // Identifiers of the controls that raise events. No window carries
 // schoonKnopID; it is kept so the numbers stay as they are.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 enum knoppenIDs {

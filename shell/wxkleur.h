@@ -1,4 +1,5 @@
 // The toolkit's colour for a Kleur: always by its RGB value.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "kleur.h"

@@ -1,4 +1,5 @@
 // A cycle as CSV, as filtercyclus prints it and the page's table shows it.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "cyclus.h"

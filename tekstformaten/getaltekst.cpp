@@ -1,3 +1,5 @@
+// Numbers as text whatever the locale: shortest, fixed, with the Dutch comma and minus.
+// SPDX-License-Identifier: MIT
 #include "getaltekst.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // Numbers as text, whatever the locale: the same value always gives the same
 // bytes. Every decimal the programs write goes through here.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

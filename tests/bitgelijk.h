@@ -1,4 +1,5 @@
 // Bit-for-bit comparison of doubles, for the tests and the fuzz targets.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

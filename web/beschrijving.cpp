@@ -1,3 +1,5 @@
+// What a page shows before any cycle, as JSON.
+// SPDX-License-Identifier: MIT
 #include "beschrijving.h"
 
 #include "frequenties.h"

@@ -1,6 +1,7 @@
 // What a page shows before any cycle: its texts, the controls' items, ranges
 // and start values, as JSON for the page's script, taken from the same
 // constants the window uses.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

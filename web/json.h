@@ -1,4 +1,5 @@
 // JSON for the page's script: strings, numbers and truth values in objects.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>

@@ -4,6 +4,7 @@
 // shows what the core's window model says: the controls' state, the fills
 // of the panel at the device's pixels, the readout, the result lines and the
 // views. Every rule of the program is the core's.
+// SPDX-License-Identifier: MIT
 "use strict";
 
 // The page made alive by the module, with the description the page carries;

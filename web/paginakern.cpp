@@ -7,6 +7,7 @@
 // One module serves both pages: the page names its program once, and from
 // then on every call works on that program's window. Before that every entry
 // point does nothing and returns 0, an empty text or an empty list.
+// SPDX-License-Identifier: MIT
 
 #include "paginakern.h"
 

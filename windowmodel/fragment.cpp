@@ -1,3 +1,5 @@
+// Settings in a link's fragment, read and written.
+// SPDX-License-Identifier: MIT
 #include "fragment.h"
 
 #include <algorithm>

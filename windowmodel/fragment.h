@@ -2,6 +2,7 @@
 // "signaal=blokgolf&amplitude=12345&frequentie=0,2*PI&teken". Parts are
 // separated by '&', a part is a name with an optional "=value", and both may
 // be percent-encoded ("0%2C2*PI" is "0,2*PI").
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <optional>

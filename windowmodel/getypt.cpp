@@ -1,3 +1,5 @@
+// Typed text as a number, the way a Dutch student types it.
+// SPDX-License-Identifier: MIT
 #include "getypt.h"
 
 #include "teksten.h"

@@ -1,5 +1,6 @@
 // Typed text as a number, the way a Dutch student types it: a decimal comma
 // or point, whatever the locale of the machine.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

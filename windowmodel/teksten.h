@@ -1,4 +1,5 @@
 // The window's own texts, shared by both programs and both shells.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 inline constexpr const char* signaalLabel = "Signaal";

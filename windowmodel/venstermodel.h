@@ -3,6 +3,7 @@
 // shown beside that cycle. The wxWidgets window (shell/grafiek.h) and the browser page
 // (web/paginakern.cpp) pass their controls' events in and show what this says; neither states a
 // rule of its own. `Programma` states what differs per program (iir_programma.h, fir_programma.h).
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "aflezing.h"

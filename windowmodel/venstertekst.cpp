@@ -1,3 +1,5 @@
+// What the window says about a cycle in words.
+// SPDX-License-Identifier: MIT
 #include "venstertekst.h"
 
 #include "frequenties.h"

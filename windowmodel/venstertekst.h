@@ -1,6 +1,7 @@
 // What the window says about a cycle in words: its settings, a sample, what
 // a program's arithmetic cost it. Numbers as the Dutch texts write them: a
 // decimal comma and a true minus sign (U+2212).
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

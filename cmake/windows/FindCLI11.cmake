@@ -2,6 +2,7 @@
 # package would put all of /usr/include on the include path, where the host's
 # C library headers break the cross compiler; this gives the build a directory
 # that holds nothing but CLI/.
+# SPDX-License-Identifier: MIT
 find_path(CLI11_HOST_INCLUDE_DIR CLI/CLI.hpp PATHS /usr/include NO_DEFAULT_PATH
           NO_CMAKE_FIND_ROOT_PATH)
 

@@ -1,6 +1,7 @@
 // filtercyclus run as a real process, for what only a process shows: the
 // exit status, stdout and stderr, and what happens to the files it writes.
 // Its outputs themselves are tested in-process (uitvoer_test.cpp).
+// SPDX-License-Identifier: MIT
 #include "png_hulp.h"
 #include "proces_hulp.h"
 #include "regels.h"

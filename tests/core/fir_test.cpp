@@ -1,3 +1,5 @@
+// The 16-bit FIR engine against exact integer expectations.
+// SPDX-License-Identifier: MIT
 #include "cyclus.h"
 #include "fir.h"
 #include "fir_exact.h"

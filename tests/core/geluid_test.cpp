@@ -1,4 +1,5 @@
 // The test signal of any length, and the samples a listener hears.
+// SPDX-License-Identifier: MIT
 #include "fir_programma.h"
 #include "frequenties.h"
 #include "geluid.h"

@@ -3,6 +3,7 @@
 // digits are Python's repr (shortest) and "%.2f" % v, laid out by hand as
 // to_chars does: fixed or exponential, whichever is shorter, fixed on a tie,
 // and a whole number past its shortest digits written exactly.
+// SPDX-License-Identifier: MIT
 #include "getaltekst.h"
 
 #include <gtest/gtest.h>

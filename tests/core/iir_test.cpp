@@ -1,3 +1,5 @@
+// The double-precision IIR engine against independently computed values.
+// SPDX-License-Identifier: MIT
 #include "bitgelijk.h"
 #include "cyclus.h"
 #include "frequenties.h"

@@ -1,6 +1,7 @@
 // The link rule of the careful replacement, against the kernel's own rule
 // for following links (Documentation/admin-guide/sysctl/fs.rst,
 // protected_symlinks) and POSIX path resolution, worked by hand.
+// SPDX-License-Identifier: MIT
 #include "koppelregel.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """filtercyclus's CSV, WAV, exact column, response phase, spectra and roots against an
 independent computation: the filters' definitions rebuilt here from the
 coefficient tables in the sources, in Python's own doubles and numpy.

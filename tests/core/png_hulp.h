@@ -1,5 +1,6 @@
 // What the tests read back from files and PNG bytes, written once for the
 // tool's in-process and process tests.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,5 +1,6 @@
 // Running a program as a real process for the tests: what it writes on
 // stdout and stderr, and how it ends.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>

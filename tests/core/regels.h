@@ -1,4 +1,5 @@
 // Splits the text a tool wrote into its lines, without the line ends.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <sstream>

@@ -1,4 +1,5 @@
 // A fixture for tests of both engines' arithmetic variants.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "rekenkern.h"

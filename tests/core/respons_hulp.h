@@ -1,4 +1,5 @@
 // Helpers for the tests of the filters' magnitude responses.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "algdef.h"

@@ -1,3 +1,5 @@
+// The graph panel's drawing description and its fills.
+// SPDX-License-Identifier: MIT
 #include "rasteriseer.h"
 #include "tekening.h"
 

@@ -1,3 +1,5 @@
+// The four test signals against their definitions.
+// SPDX-License-Identifier: MIT
 #include "frequenties.h"
 #include "signaal.h"
 #include "testsignaal.h"

@@ -1,5 +1,6 @@
 // filtercyclus's library in-process: the command line read into choices, and
 // every output as the bytes the tool writes.
+// SPDX-License-Identifier: MIT
 #include "cyclus_uitvoer.h"
 #include "fir_programma.h"
 #include "grafiekhulp.h"

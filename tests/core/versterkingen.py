@@ -2,6 +2,7 @@
 # |H(e^jw)| of both filters straight from their coefficient tables in the
 # sources, in Python's complex arithmetic, at the Float angular frequencies
 # of the choice.
+# SPDX-License-Identifier: MIT
 import cmath, math, re, struct
 f32 = lambda x: struct.unpack('f', struct.pack('f', x))[0]
 getallen = lambda tekst: [float(x) for x in re.findall(r'-?\d+(?:\.\d+)?', tekst)]

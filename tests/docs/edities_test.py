@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """The students' edition of the guide answers nothing that the lecturer's
 edition keeps for the lecturer.
 

@@ -5,6 +5,7 @@
 # tables of coefficients what the tool prints.
 #
 #   vergelijk_figuren.sh SOURCE_DIR FILTERCYCLUS
+# SPDX-License-Identifier: MIT
 set -eu
 
 bron=$1

@@ -9,6 +9,7 @@
 #
 # usage: e2e.sh PROGRAM iir|fir FILTERCYCLUS STAAFCONTROLE SLUIT_VENSTER DESKTOP_FILE
 #               [SCREENSHOT.png]
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 
 programma=$1 soort=$2 filtercyclus=$3 staafcontrole=$4 sluit_venster=$5 bureaublad=$6

@@ -6,6 +6,7 @@
 //                               the panel at X,Y shows the background only
 // Exit status 0 when the panel was found or every pixel matches, 1 when not,
 // 2 for a usage error.
+// SPDX-License-Identifier: MIT
 #include "rasteriseer.h"
 #include "schermbeeld.h"
 

@@ -1,3 +1,5 @@
+// Reading a screenshot and finding the graph panel on it.
+// SPDX-License-Identifier: MIT
 #include "schermbeeld.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // Reading a screenshot and finding the graph panel on it, for the tools that
 // check a running program's picture (on Linux and under Wine).
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "rasteriseer.h"

@@ -1,5 +1,6 @@
 // Asks a top-level window to close as a window manager's close box does: a
 // WM_DELETE_WINDOW client message. Usage: sluit_venster WINDOW_ID
+// SPDX-License-Identifier: MIT
 #include <X11/Xlib.h>
 
 #include <cstdio>

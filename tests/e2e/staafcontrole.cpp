@@ -1,6 +1,7 @@
 // Checks a screenshot of a running program against the cycle that
 // filtercyclus computes: finds the graph panel by its background colour and
 // measures every output bar. Usage: staafcontrole SCREENSHOT.ppm CYCLUS.csv
+// SPDX-License-Identifier: MIT
 #include "rasteriseer.h"
 #include "schermbeeld.h"
 #include "signaal.h"

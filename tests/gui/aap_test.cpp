@@ -4,6 +4,7 @@
 // after every action the window's rules against a model of what it should
 // show. AAP_ACTIES sets the number of actions (default 500), AAP_ZAAD the
 // seed.
+// SPDX-License-Identifier: MIT
 #include "cyclus.h"
 #include "fir_programma.h"
 #include "frequenties.h"

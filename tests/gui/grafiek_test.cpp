@@ -1,5 +1,6 @@
 // The main window of both programs on a real display: its controls, the
 // handlers driven by real events, and what ends up on the screen.
+// SPDX-License-Identifier: MIT
 #include "cyclus.h"
 #include "fir_programma.h"
 #include "frequenties.h"

@@ -1,5 +1,6 @@
 // Read access to a window's controls and its window model for the window
 // tests; the window declares this class its friend.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "grafiek.h"

@@ -1,5 +1,6 @@
 // Runs the window tests inside a real wxWidgets event loop. A library
 // assertion fails the running test instead of opening a dialog.
+// SPDX-License-Identifier: MIT
 #include "firfilter.h"
 
 #include <gtest/gtest.h>

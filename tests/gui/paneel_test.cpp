@@ -1,5 +1,6 @@
 // The graph panel's picture, read back pixel by pixel: rendered into a bitmap
 // of a known size, and as the screen shows it.
+// SPDX-License-Identifier: MIT
 #include "grafiekpaneel.h"
 #include "rasteriseer.h"
 #include "venster_hulp.h"

@@ -1,3 +1,5 @@
+// Helpers for driving a real window under X.
+// SPDX-License-Identifier: MIT
 #include "venster_hulp.h"
 
 #include <X11/Xlib.h>

@@ -1,6 +1,7 @@
 // Helpers for driving a real window under X: sending real events, waiting
 // until what a test needs has happened (with a time limit, never a fixed
 // number of rounds), and reading back what is on the screen or in a bitmap.
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "tekening.h"

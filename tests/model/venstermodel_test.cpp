@@ -2,6 +2,7 @@
 // the frequency items, the lock, what Stop empties, a link's settings, and
 // the texts beside the cycle. Expected values are worked out by hand (the
 // FIR's numbers as docs/handleiding.md derives them from its coefficients).
+// SPDX-License-Identifier: MIT
 #include "fir_programma.h"
 #include "iir_programma.h"
 #include "venstermodel.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """The guide as a student uses it, in headless Chromium.
 
 Every link from the students' edition into a page ("Open deze proef") opens

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """The browser pages as a student uses them, in headless Chromium.
 
 Each case opens a page, finds the controls by their labels, uses them (click,

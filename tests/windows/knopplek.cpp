@@ -7,6 +7,7 @@
 // Exit status 0 with "X Y LEFT TOP WIDTH HEIGHT" on stdout (the centre, then
 // the client area), 1 if no such control appeared within 20 s, 2 for a usage
 // error.
+// SPDX-License-Identifier: MIT
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>

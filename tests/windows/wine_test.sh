@@ -9,6 +9,7 @@
 # ever.
 #
 # usage: wine_test.sh SETUP.exe VERSION KNOPPLEK.exe FILTERCYCLUS PANEELVERGELIJK
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 
 setup=$1 versie=$2 knopplek=$3 filtercyclus=$4 paneelvergelijk=$5
