@@ -13,7 +13,6 @@
 
 #include <string>
 
-
 template <typename Programma>
 std::optional<Tekening> tekeningVan(const CyclusResultaat<Programma>& cyclus, Grootte grootte)
 {

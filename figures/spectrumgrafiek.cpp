@@ -106,8 +106,7 @@ Figuur spectrumGrafiek(const Spectrum& invoer, const Spectrum& uitvoer, Grootte 
   kader(g.linksBoven, g.rechtsOnder, 1.2 * s, vormen);
   legenda(g, vormen);
 
-  zetTitel(spectrumTitel, (g.linksBoven.x + g.rechtsOnder.x) / 2, t, grootte,
-           vormen);
+  zetTitel(spectrumTitel, (g.linksBoven.x + g.rechtsOnder.x) / 2, t, grootte, vormen);
   zetAsTitels("Amplitude (dB t.o.v. 32768)", g.linksBoven, g.rechtsOnder, t, grootte, vormen);
   return figuur;
 }
