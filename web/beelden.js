@@ -8,8 +8,15 @@
 // its title and its key values.
 function maakBeeld(figuur, svgVoor, naamVoor) {
   let grootte = null;
+  let getoond = null; // the SVG on screen
   const toon = inZicht(figuur, () => {
     const svg = grootte ? svgVoor(...grootte) : "";
+    // The same picture again (a press of Teken leaves the filter's views as
+    // they are) is not parsed and laid out again.
+    if (svg === getoond) {
+      return;
+    }
+    getoond = svg;
     if (svg === "") {
       figuur.replaceChildren();
       zetNaam(figuur, "");

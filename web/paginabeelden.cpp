@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <emscripten/emscripten.h>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace paginakern;
@@ -23,6 +25,41 @@ constexpr std::size_t getallenPerVlak = 5;
 
 std::vector<Int32> vlakGetallen; // the last fills handed out
 std::vector<Int16> geluid;       // the last sound handed out
+
+// A view of the filter drawn again only when what it shows changed: the
+// response and the pole-zero plot depend on the program, their size, the
+// marked frequency and whether a students' link hides them, not on the
+// drawn cycle, so a press of Teken hands out the text drawn before.
+class FilterBeeld {
+public:
+  template <typename Model, typename Teken>
+  const std::string& voor(const Model& model, Grootte grootte, Teken teken)
+  {
+    using Programma = typename Model::Soort;
+    const Sleutel nieuw{Programma::naam, grootte.breedte, grootte.hoogte,
+                        model.instellingen().frequentieKeuze, model.antwoordenVerborgen()};
+    if (!(nieuw == sleutel)) {
+      svg = model.antwoordenVerborgen() ? std::string{} : teken();
+      sleutel = nieuw;
+    }
+    return svg;
+  }
+
+private:
+  struct Sleutel {
+    std::string_view programma;
+    Int breedte = 0;
+    Int hoogte = 0;
+    UInt32 frequentie = 0;
+    bool verborgen = false;
+    bool operator==(const Sleutel&) const = default;
+  };
+  std::optional<Sleutel> sleutel;
+  std::string svg;
+};
+
+FilterBeeld responsBeeld;
+FilterBeeld polenBeeld;
 
 Int32 alsGetal(const Kleur& kleur)
 {
@@ -104,10 +141,10 @@ EMSCRIPTEN_KEEPALIVE const char* responsSvg(Double breedte, Double hoogte)
   const Grootte grootte = gevraagdeGrootte(breedte, hoogte).value_or(standaardGrafiekGrootte);
   return geefTekstVan([=](const auto& model) {
     using Programma = typename std::decay_t<decltype(model)>::Soort;
-    return model.antwoordenVerborgen()
-               ? std::string{}
-               : figuurSvg(responsGrafiek(Programma::grafiekTitel, Programma::versterking, grootte,
-                                          model.instellingen().frequentieKeuze));
+    return responsBeeld.voor(model, grootte, [&] {
+      return figuurSvg(responsGrafiek(Programma::grafiekTitel, Programma::versterking, grootte,
+                                      model.instellingen().frequentieKeuze));
+    });
   });
 }
 
@@ -187,10 +224,10 @@ EMSCRIPTEN_KEEPALIVE const char* polenSvg(Double breedte, Double hoogte)
   const Grootte grootte = gevraagdeGrootte(breedte, hoogte).value_or(standaardPolenGrootte);
   return geefTekstVan([=](const auto& model) {
     using Programma = typename std::decay_t<decltype(model)>::Soort;
-    return model.antwoordenVerborgen()
-               ? std::string{}
-               : figuurSvg(polenGrafiek(Programma::soort, Programma::nullenEnPolen(), grootte,
-                                        model.instellingen().frequentieKeuze));
+    return polenBeeld.voor(model, grootte, [&] {
+      return figuurSvg(polenGrafiek(Programma::soort, Programma::nullenEnPolen(), grootte,
+                                    model.instellingen().frequentieKeuze));
+    });
   });
 }
 
