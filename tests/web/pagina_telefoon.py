@@ -5,26 +5,32 @@
 # spans nW .. nW + W + 1); the mark stands on that pair; the step buttons, at
 # least 44 CSS px, move by one; a resize keeps the reading and its mark.
 # SPDX-License-Identifier: MIT
+import io
 import re
 
+from PIL import Image
+from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 TELEFOON = {"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True}
 WACHT = 20
 
-# The panel's geometry, and the mark: the mean column of the black pixels
-# in its bottom row, in device px.
+# The panel's geometry: its box in CSS px, its size in device px, the ratio.
 PANEEL = """
 const c = document.getElementById("grafiek"), r = c.getBoundingClientRect();
-const rij = c.getContext("2d").getImageData(0, c.height - 1, c.width, 1).data;
-const zwart = [];
-for (let x = 0; x < c.width; ++x) {
-  if (rij[4 * x] === 0 && rij[4 * x + 1] === 0 && rij[4 * x + 2] === 0) zwart.push(x);
-}
-return [r.left, r.top, r.width, r.height, c.width,
-        zwart.length ? zwart.reduce((a, b) => a + b) / zwart.length : null];
+return [r.left, r.top, r.width, r.height, c.width, c.height, devicePixelRatio];
 """
+
+
+def merk(d):
+    """The mark: the mean column of the black pixels in the panel's bottom
+    row as the screen shows it, in device px; None without one."""
+    links, boven, _, _, breedte, hoogte, verhouding = d.execute_script(PANEEL)
+    scherm = Image.open(io.BytesIO(d.get_screenshot_as_png())).convert("RGB")
+    x0, y = round(links * verhouding), round(boven * verhouding) + hoogte - 1
+    zwart = [x for x in range(breedte) if scherm.getpixel((x0 + x, y)) == (0, 0, 0)]
+    return sum(zwart) / len(zwart) if zwart else None
 
 
 def emuleer(d, metrics):
@@ -54,10 +60,13 @@ def dichtstbij(x_apparaat, breedte):
 
 
 def merk_op(d, n):
-    """The mark's middle lies on sample n's pair of bars."""
-    *_, breedte, midden = d.execute_script(PANEEL)
-    w = breedte // 128
-    return midden is not None and n * w <= midden <= n * w + w + 1
+    """The mark's middle lies on sample n's pair of bars, once painted."""
+    w = d.execute_script(PANEEL)[4] // 128
+    try:
+        return WebDriverWait(d, WACHT).until(
+            lambda _: (midden := merk(d)) is not None and n * w <= midden <= n * w + w + 1)
+    except TimeoutException:
+        return False
 
 
 def telefoon_aflezing(p):
@@ -72,7 +81,7 @@ def telefoon_aflezing(p):
     d.execute_script("document.addEventListener('click', () => { window.tikken = (window.tikken"
                      " || 0) + 1; }, true)")
     p.klik("Teken")
-    links, boven, b, h, breedte, _ = d.execute_script(PANEEL)
+    links, boven, b, h, breedte, *_ = d.execute_script(PANEEL)
     fout = []
     for x in range(int(links) + 1, int(links + b)):
         tik(d, x, boven + h / 2)
@@ -95,9 +104,11 @@ def telefoon_aflezing(p):
         n += stap
     emuleer(d, {**TELEFOON, "width": 844, "height": 390})
     WebDriverWait(d, WACHT).until(lambda _: d.execute_script(PANEEL)[4] != breedte)
-    if gelezen(d) != n or not WebDriverWait(d, WACHT).until(lambda _: merk_op(d, n)):
+    if gelezen(d) != n or not merk_op(d, n):
         return f"after a resize: reading {gelezen(d)}, mark not on {n}"
     p.klik("Stop")
-    if d.execute_script(PANEEL)[5] is not None or gelezen(d) is not None:
+    try:
+        WebDriverWait(d, WACHT).until(lambda _: merk(d) is None and gelezen(d) is None)
+    except TimeoutException:
         return "a mark or reading after Stop"
     return None
