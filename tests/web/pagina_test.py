@@ -336,6 +336,22 @@ def teken_en_stop(p):
     p.knop("Teken")
 
 
+def zonder_werker(p):
+    """A browser that cannot hand a canvas to a worker: the page paints the
+    panel on its own thread, the same pictures."""
+    weg = p.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+        "source": "delete HTMLCanvasElement.prototype.transferControlToOffscreen;"})
+    try:
+        p.d.refresh()
+        p.wacht(lambda: p.d.execute_script("return !document.body.hasAttribute('aria-busy')"),
+                "the module never became ready")
+        teken_en_stop(p)
+        waar(p.d.execute_script("return document.getElementById('grafiek').getContext('2d')"
+                                " !== null"), "the canvas went to a worker all the same")
+    finally:
+        p.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", weg)
+
+
 def instellingen(p):
     p.besturing("blokgolf").click()
     p.typ("Signaalamplitude", "12,5")
@@ -803,6 +819,7 @@ GEVALLEN = [
     ("Einde ends the program", "iir", einde),
     ("Einde closes a page a script opened", "fir", einde_sluit),
     ("requests nothing but itself", "iir", niets_gevraagd),
+    ("the panel painted without a worker", "fir", zonder_werker),
     ("Luister plays the shown cycle", "fir", luister),
     ("Luister plays the shown cycle", "iir", luister),
     ("what 16-bit arithmetic costs", "fir", kosten),
