@@ -12,33 +12,17 @@ import concurrent.futures
 import csv
 import functools
 import math
-import re
 import subprocess
 import sys
 from pathlib import Path
 
 import numpy as np
+from referentie import coefficienten, iir_stadia, signaal
 
 BRON, TOOL = Path(sys.argv[1]), sys.argv[2]
-getallen = lambda tekst: [float(g) for g in re.findall(r"-?\d+(?:\.\d+)?", tekst)]
-H = [int(g) for g in getallen(re.search(r"firCoefficienten = \{(.*?)\};",
-                                        (BRON / "fir/fir.h").read_text(), re.S).group(1))]
-_iir = (BRON / "iir/iir.cpp").read_text()
-B, A = (np.array(getallen(re.search(naam + r"\[MaxSekties\]\[MaxSectieLengte\] = \{(.*?)\};",
-                                    _iir, re.S).group(1))).reshape(8, 3).tolist()
-        for naam in ("tellerCoefficienten", "noemerCoefficienten"))
+H, _TELLER, _NOEMER = coefficienten(BRON)
 FREQ = {"DC": 0.0, "0,1*PI": 0.1, "0,4*PI": 0.4, "0,9*PI": 0.9}
 SIGNALEN = ("cosinus", "blokgolf", "impulsfunktie", "stapfunktie")
-
-
-def signaal(soort, a, factor, geheel):
-    omega = float(np.float32(factor * math.pi))
-    monster = (lambda w: max(-32768, min(32767, math.trunc(w)))) if geheel else (lambda w: w)
-    waarde = {"cosinus": lambda n: math.cos(n * omega) * a,
-              "blokgolf": lambda n: a if math.cos(n * omega) > 0 else -a,
-              "impulsfunktie": lambda n: a if n == 32 else 0.0,
-              "stapfunktie": lambda n: a if n >= 32 else 0.0}[soort]
-    return [monster(waarde(n)) for n in range(128)]
 
 
 def fir_rijen(x, n):
@@ -52,25 +36,7 @@ def fir_rijen(x, n):
 
 @functools.lru_cache
 def iir_rijen(x):
-    """Direct form II a section at a time: for every n the rows sectie, invoer,
-    uitvoer and the state before and after."""
-    w = [[0.0, 0.0] for _ in range(8)]
-    alle = []
-    for v in x:
-        mac = B[0][0] * v
-        rijen = [[0, v, mac, None, None, None, None]]
-        for s in range(1, 8):
-            lengte, invoer, voor = (3 if s < 7 else 2), mac, list(w[s])
-            t = invoer
-            for d in range(1, lengte):
-                t = t - w[s][d - 1] * A[s][d]
-            mac = t * B[s][0]
-            for d in range(1, lengte):
-                mac = mac + w[s][d - 1] * B[s][d]
-            w[s] = [t, w[s][0]]
-            rijen.append([s, invoer, mac, *voor, *w[s]])
-        alle.append(rijen)
-    return alle
+    return iir_stadia(x, _TELLER, _NOEMER)
 
 
 def gelezen(tekst, geheel):
@@ -87,7 +53,7 @@ def geval(programma, soort, freq, a, n):
         return f"{naam}: status {r.returncode} {r.stderr!r}"
     fir = programma == "fir"
     kop, rijen = gelezen(r.stdout, fir)
-    x = signaal(soort, a, FREQ[freq], fir)
+    x = signaal(soort, a, float(np.float32(FREQ[freq] * math.pi)), 128, fir)
     if fir:
         verwacht_kop, verwacht = ["k", "h", "x", "product", "som"], fir_rijen(x, n)
         y = max(-32768, min(32767, verwacht[-1][4] >> 15))  # floor, saturation

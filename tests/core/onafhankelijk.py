@@ -16,6 +16,7 @@ import tempfile
 from pathlib import Path
 
 import numpy as np
+from referentie import coefficienten, iir_stadia, signaal
 
 BRON, TOOL = Path(sys.argv[1]), sys.argv[2]
 FOUTEN = []
@@ -26,30 +27,9 @@ def controleer(goed, wat):
         FOUTEN.append(wat)
 
 
-def getallen(tekst):
-    return [float(g) for g in re.findall(r"-?\d+(?:\.\d+)?", tekst)]
-
-
-FIR_TAPS = [int(g) for g in getallen(
-    re.search(r"firCoefficienten = \{(.*?)\};", (BRON / "fir/fir.h").read_text(), re.S).group(1))]
-_iir = (BRON / "iir/iir.cpp").read_text()
-TELLER = np.array(getallen(re.search(r"tellerCoefficienten\[MaxSekties\]\[MaxSectieLengte\] = \{(.*?)\};", _iir, re.S).group(1))).reshape(8, 3)
-NOEMER = np.array(getallen(re.search(r"noemerCoefficienten\[MaxSekties\]\[MaxSectieLengte\] = \{(.*?)\};", _iir, re.S).group(1))).reshape(8, 3)
+FIR_TAPS, TELLER, NOEMER = coefficienten(BRON)
 FREQ = {"DC": 0.0, "0,05*PI": 0.05, "0,1*PI": 0.1, "0,2*PI": 0.2, "0,4*PI": 0.4,
         "0,6*PI": 0.6, "0,8*PI": 0.8, "0,9*PI": 0.9}
-
-
-def signaal(soort, a, omega, lengte, geheel):
-    """The test signal; Int16 samples truncate toward zero and saturate."""
-    def monster(w):
-        return max(-32768, min(32767, math.trunc(w))) if geheel else w
-    if soort == "cosinus":
-        return [monster(math.cos(n * omega) * a) for n in range(lengte)]
-    if soort == "blokgolf":
-        return [monster(a) if math.cos(n * omega) > 0 else monster(-a) for n in range(lengte)]
-    if soort == "impulsfunktie":
-        return [monster(a) if n == 32 else 0 for n in range(lengte)]
-    return [monster(a) if n >= 32 else 0 for n in range(lengte)]
 
 
 def fir(x):
@@ -58,22 +38,7 @@ def fir(x):
 
 
 def iir(x):
-    """Direct form II, one product and one addition at a time, as defined."""
-    w = [[0.0, 0.0] for _ in range(8)]
-    uit = []
-    for v in x:
-        mac = TELLER[0][0] * v
-        for s in range(1, 8):
-            lengte = 3 if s < 7 else 2
-            t = mac
-            for d in range(1, lengte):
-                t = t - w[s][d - 1] * NOEMER[s][d]
-            mac = t * TELLER[s][0]
-            for d in range(1, lengte):
-                mac = mac + w[s][d - 1] * TELLER[s][d]
-            w[s][1], w[s][0] = w[s][0], t
-        uit.append(mac)
-    return uit
+    return [stadia[-1][2] for stadia in iir_stadia(x, TELLER, NOEMER)]
 
 
 def half(v):
