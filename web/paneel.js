@@ -3,10 +3,15 @@
 // SPDX-License-Identifier: MIT
 "use strict";
 
-// The fills (x0, y0, x1, y1 inclusive, 0xRRGGBB: `perVlak` numbers each)
-// painted on a 2D context in order. Also the body of the painting worker,
-// which gets it as its source text: keep it free of anything around it.
-function verfVlakken(context, getallen, perVlak, kleuren) {
+// A canvas (or an OffscreenCanvas) sized to `breedte` x `hoogte` and painted
+// with `getallen`, the fills in order (x0, y0, x1, y1 inclusive, 0xRRGGBB:
+// `perVlak` numbers each). Also part of the painting worker, which gets it
+// as its source text: keep it free of anything around it.
+function verfPaneel(doek, context, { breedte, hoogte, getallen, perVlak }, kleuren) {
+  if (doek.width !== breedte || doek.height !== hoogte) {
+    doek.width = breedte;
+    doek.height = hoogte;
+  }
   for (let i = 0; i < getallen.length; i += perVlak) {
     const x0 = getallen[i];
     const y0 = getallen[i + 1];
@@ -28,12 +33,7 @@ function schilderWerker() {
   let laatste = null;
   const kleuren = new Map();
   const verf = () => {
-    const { breedte, hoogte, getallen, perVlak } = laatste;
-    if (doek.width !== breedte || doek.height !== hoogte) {
-      doek.width = breedte;
-      doek.height = hoogte;
-    }
-    verfVlakken(context, getallen, perVlak, kleuren);
+    verfPaneel(doek, context, laatste, kleuren);
     postMessage(performance.timeOrigin + performance.now());
   };
   onmessage = ({ data }) => {
@@ -65,7 +65,7 @@ function maakSchilder(canvas) {
   const inWerker =
     canvas.transferControlToOffscreen && window.Worker && window.OffscreenCanvasRenderingContext2D;
   if (inWerker) {
-    const bron = `"use strict";\n${verfVlakken}\n(${schilderWerker})();`;
+    const bron = `"use strict";\n${verfPaneel}\n(${schilderWerker})();`;
     const adres = URL.createObjectURL(new Blob([bron], { type: "text/javascript" }));
     const werker = new Worker(adres);
     URL.revokeObjectURL(adres);
@@ -82,15 +82,14 @@ function maakSchilder(canvas) {
   const context = canvas.getContext("2d", { alpha: false });
   const kleuren = new Map();
   let laatste = null;
-  canvas.addEventListener("contextrestored", () => laatste && laatste());
-  return (breedte, hoogte, getallen, perVlak) => {
-    if (breedte !== canvas.width || hoogte !== canvas.height) {
-      canvas.width = breedte;
-      canvas.height = hoogte;
+  canvas.addEventListener("contextrestored", () => {
+    if (laatste) {
+      verfPaneel(canvas, context, laatste, kleuren);
     }
-    const kopie = getallen.slice();
-    laatste = () => verfVlakken(context, kopie, perVlak, kleuren);
-    laatste();
+  });
+  return (breedte, hoogte, getallen, perVlak) => {
+    laatste = { breedte, hoogte, getallen: getallen.slice(), perVlak };
+    verfPaneel(canvas, context, laatste, kleuren);
     markeerGeverfd(performance.now());
   };
 }
